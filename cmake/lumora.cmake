@@ -1,0 +1,26 @@
+# Helpers shared by the module folders.
+
+# lumora_module(NAME SOURCES ... DEPS ...): a static library target lumora_NAME
+# whose headers are included as "module/file.h" from src/.
+function(lumora_module name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(lumora_${name} STATIC ${ARG_SOURCES})
+  target_include_directories(lumora_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(lumora_${name} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# lumora_test(NAME SOURCES ... DEPS ... [QT]): one GoogleTest binary; every
+# test case is registered with ctest. QT runs it on the offscreen platform.
+function(lumora_test name)
+  cmake_parse_arguments(ARG "QT" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
+  set(env "LUMORA_SOURCE_DIR=${PROJECT_SOURCE_DIR};LUMORA_BINARY_DIR=${PROJECT_BINARY_DIR}")
+  if(ARG_QT)
+    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+  endif()
+  include(GoogleTest)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120
+                       PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+endfunction()

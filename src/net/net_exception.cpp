@@ -1,0 +1,7 @@
+#include "net/net_exception.h"
+
+namespace lumora {
+
+ENetException::~ENetException() = default;
+
+}  // namespace lumora
