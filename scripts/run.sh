@@ -5,8 +5,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" >/dev/null
 "$root/scripts/build.sh" "$root/build" >/dev/null
-if [ -x "$root/build/src/app/lumora" ]; then
-  exec "$root/build/src/app/lumora" "$@"
+if [ -x "$root/build/bin/lumora" ]; then
+  exec "$root/build/bin/lumora" "$@"
 fi
 echo "Built so far (in $root/build):"
-find "$root/build" -maxdepth 3 -type f -executable -name 'lumora*' | sort
+ls "$root/build/bin"

@@ -9,6 +9,7 @@ packages=(
   nginx xvfb xdotool xclip x11-utils imagemagick
   fonts-wqy-zenhei fonts-liberation2
   libcpp-httplib-dev curl
+  clang libclang-rt-14-dev
 )
 # npm fetches the lexicon sources; the machine may carry its own Node.js.
 command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)

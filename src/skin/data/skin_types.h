@@ -1,0 +1,42 @@
+#pragma once
+// Small value types that the skin description produces and the drawing code
+// consumes; their numbers are the ones the description reader yields.
+
+namespace lumora {
+
+// How a stretched centre fills its area.
+enum TskStretchType { stFull = 0, stHorz = 1, stVert = 2 };
+
+// The two-image blends of a morph transition.
+enum TskMorphKind {
+  mkDefault = 0,
+  mkGradient = 1,
+  mkLeftGradient = 2,
+  mkRightGradient = 3,
+  mkLeftSlide = 4,
+  mkRightSlide = 5,
+  mkPush = 6
+};
+
+// The effects that derive an inactive frame from the active one.
+enum TskInactiveEffect {
+  ieBrightness = 0,
+  ieDarkness = 1,
+  ieGrayscale = 2,
+  ieNoise = 3,
+  ieSplitBlur = 4,
+  ieInvert = 5
+};
+
+// Frame command values (skin key "command").
+enum TskFrameCommand {
+  cmClose = 0,
+  cmMaximize = 1,
+  cmMinimize = 2,
+  cmSysMenu = 3,
+  cmDefault = 4,
+  cmRollUp = 5,
+  cmMinimizeToTray = 6
+};
+
+}  // namespace lumora
