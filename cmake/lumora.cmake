@@ -10,11 +10,17 @@ function(lumora_module name)
 endfunction()
 
 # lumora_test(NAME SOURCES ... DEPS ... [QT]): one GoogleTest binary; every
-# test case is registered with ctest. QT runs it on the offscreen platform.
+# test case is registered with ctest. QT gives it a main() that creates a
+# QApplication and runs it on the offscreen platform.
 function(lumora_test name)
   cmake_parse_arguments(ARG "QT" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+  if(ARG_QT)
+    set(main lumora_qt_test_main)
+  else()
+    set(main GTest::gtest_main)
+  endif()
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock ${main})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
   set(env "LUMORA_SOURCE_DIR=${PROJECT_SOURCE_DIR};LUMORA_BINARY_DIR=${PROJECT_BINARY_DIR}")
   if(ARG_QT)
