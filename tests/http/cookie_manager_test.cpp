@@ -128,6 +128,9 @@ TEST(CookieManager, SecureCookieOnlyOverSecureConnections) {
   manager.AddCookie("p=2; path=/", "h.example");
   EXPECT_EQ(CookiesFor(manager, "http://h.example/"), "p=2");
   EXPECT_EQ(CookiesFor(manager, "https://h.example/", true), "s=1; p=2");
+  EXPECT_EQ(CookiesFor(manager, "HTTPS://h.example/", true), "s=1; p=2");
+  // A secure handler passing plain http through.
+  EXPECT_EQ(CookiesFor(manager, "http://h.example/", true), "p=2");
 }
 
 TEST(CookieManager, ExpiredCookiesGoBeforeTheTextIsBuilt) {
