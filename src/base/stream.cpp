@@ -47,8 +47,8 @@ int64_t TStream::CopyFrom(TStream& source, int64_t count) {
 }
 
 int64_t TMemoryStream::Read(void* buffer, int64_t count) {
-  if (count <= 0 || position_ < 0 || position_ >= Size()) return 0;
-  int64_t n = std::min(count, Size() - position_);
+  if (count <= 0 || position_ < 0 || position_ >= Length()) return 0;
+  int64_t n = std::min(count, Length() - position_);
   std::memcpy(buffer, data_.data() + position_, static_cast<size_t>(n));
   position_ += n;
   return n;
@@ -57,7 +57,7 @@ int64_t TMemoryStream::Read(void* buffer, int64_t count) {
 int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
   if (count <= 0 || position_ < 0) return 0;
   int64_t end = position_ + count;
-  if (end > Size()) {
+  if (end > Length()) {
     // Grow geometrically so that many small writes stay linear.
     if (static_cast<size_t>(end) > data_.capacity())
       data_.reserve(std::max(static_cast<size_t>(end), data_.capacity() * 2));
@@ -72,7 +72,7 @@ int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
   switch (origin) {
     case TSeekOrigin::soBeginning: position_ = offset; break;
     case TSeekOrigin::soCurrent: position_ += offset; break;
-    case TSeekOrigin::soEnd: position_ = Size() + offset; break;
+    case TSeekOrigin::soEnd: position_ = Length() + offset; break;
   }
   return position_;
 }
@@ -121,8 +121,8 @@ void TMemoryStream::SaveToFile(const std::string& path) const { WriteFileBytes(p
 
 std::string TStringStream::ReadString(int64_t count) {
   int64_t pos = Position();
-  if (count <= 0 || pos < 0 || pos >= Size()) return {};
-  int64_t n = std::min(count, Size() - pos);
+  if (count <= 0 || pos < 0 || pos >= Length()) return {};
+  int64_t n = std::min(count, Length() - pos);
   std::string out(Data().substr(static_cast<size_t>(pos), static_cast<size_t>(n)));
   Seek(n, TSeekOrigin::soCurrent);
   return out;

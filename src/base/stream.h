@@ -52,6 +52,8 @@ class TMemoryStream : public TStream {
   void SetSize(int64_t size) override;
 
   void Clear();
+  // The bytes held, whatever a subclass reports as its Size().
+  int64_t Length() const { return static_cast<int64_t>(data_.size()); }
   // Reserves room for future writes without changing the size.
   void Reserve(int64_t capacity);
   char* Memory() { return data_.data(); }
