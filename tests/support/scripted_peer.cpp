@@ -391,4 +391,24 @@ RefusedPort::~RefusedPort() {
   if (fd_ >= 0) close(fd_);
 }
 
+SilentListener::SilentListener(int backlog) {
+  fd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  if (fd_ < 0 || bind(fd_, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+      listen(fd_, backlog) != 0 ||
+      getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+    throw std::runtime_error(std::string("cannot listen: ") + std::strerror(errno));
+  port_ = ntohs(address.sin_port);
+}
+
+SilentListener::~SilentListener() { Close(); }
+
+void SilentListener::Close() {
+  if (fd_ >= 0) close(fd_);
+  fd_ = -1;
+}
+
 }  // namespace lumora

@@ -138,4 +138,21 @@ class RefusedPort {
   int port_ = 0;
 };
 
+// A loopback port that listens but never accepts or reads: connects complete
+// in the kernel's queue and a client's sends fill the socket buffers and then
+// block. Close() drops the queued connections, which resets them.
+class SilentListener {
+ public:
+  explicit SilentListener(int backlog = 16);
+  ~SilentListener();
+  SilentListener(const SilentListener&) = delete;
+  SilentListener& operator=(const SilentListener&) = delete;
+  int Port() const { return port_; }
+  void Close();
+
+ private:
+  int fd_ = -1;
+  int port_ = 0;
+};
+
 }  // namespace lumora
