@@ -5,11 +5,17 @@
 
 namespace lumora {
 
-TNetIOHandlerSocket::~TNetIOHandlerSocket() { Close(); }
+TNetIOHandlerSocket::~TNetIOHandlerSocket() {
+  Close();
+}
 
-void TNetIOHandlerSocket::Open() { binding_.Reset(); }
+void TNetIOHandlerSocket::Open() {
+  binding_.Reset();
+}
 
-void TNetIOHandlerSocket::Close() { binding_.CloseSocket(); }
+void TNetIOHandlerSocket::Close() {
+  binding_.CloseSocket();
+}
 
 void TNetIOHandlerSocket::ConnectClient(const TNetConnectTarget& target) {
   TNetStack& stack = TNetStack::Instance();
@@ -81,6 +87,8 @@ int TNetIOHandlerSocket::Send(const void* buffer, int length) {
   return TNetStack::Instance().Send(binding_.Handle(), buffer, length);
 }
 
-int TNetIOHandlerSocket::LastError() const { return TNetStack::Instance().LastError(); }
+int TNetIOHandlerSocket::LastError() const {
+  return TNetStack::Instance().LastError();
+}
 
 }  // namespace lumora

@@ -4,7 +4,9 @@
 
 namespace lumora {
 
-void TNetManagedBuffer::Clear() { TNetSimpleBuffer::Clear(); }
+void TNetManagedBuffer::Clear() {
+  TNetSimpleBuffer::Clear();
+}
 
 void TNetManagedBuffer::DropFront(int64_t count) {
   begin_ += count;

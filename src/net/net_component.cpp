@@ -4,9 +4,13 @@
 
 namespace lumora {
 
-TNetComponent::TNetComponent() { TNetStack::Acquire(); }
+TNetComponent::TNetComponent() {
+  TNetStack::Acquire();
+}
 
-TNetComponent::~TNetComponent() { TNetStack::Release(); }
+TNetComponent::~TNetComponent() {
+  TNetStack::Release();
+}
 
 void TNetComponent::BeginWork(TWorkMode mode, int64_t count_max) {
   WorkState& w = work_[Index(mode)];
@@ -38,12 +42,18 @@ void TNetComponent::DoStatus(TNetStatus status, std::string_view argument) {
 std::string TNetComponent::StatusText(TNetStatus status, std::string_view argument) {
   std::string arg(argument);
   switch (status) {
-    case TNetStatus::hsResolving: return "Resolving hostname " + arg + ".";
-    case TNetStatus::hsConnecting: return "Connecting to " + arg + ".";
-    case TNetStatus::hsConnected: return "Connected.";
-    case TNetStatus::hsDisconnecting: return "Disconnecting.";
-    case TNetStatus::hsDisconnected: return "Disconnected.";
-    case TNetStatus::hsStatusText: return arg;
+    case TNetStatus::hsResolving:
+      return "Resolving hostname " + arg + ".";
+    case TNetStatus::hsConnecting:
+      return "Connecting to " + arg + ".";
+    case TNetStatus::hsConnected:
+      return "Connected.";
+    case TNetStatus::hsDisconnecting:
+      return "Disconnecting.";
+    case TNetStatus::hsDisconnected:
+      return "Disconnected.";
+    case TNetStatus::hsStatusText:
+      return arg;
   }
   return arg;
 }

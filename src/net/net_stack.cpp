@@ -36,16 +36,19 @@ struct ErrnoMapping {
 };
 
 constexpr ErrnoMapping kErrnoMap[] = {
-    {ECONNREFUSED, 10061}, {ETIMEDOUT, 10060},  {EHOSTUNREACH, 10065}, {ENETUNREACH, 10051},
-    {ECONNRESET, 10054},   {ECONNABORTED, 10053}, {EPIPE, 10058},     {ESHUTDOWN, 10058},
-    {EADDRINUSE, 10048},   {EADDRNOTAVAIL, 10049}, {ENETDOWN, 10050}, {EINTR, 10004},
-    {EBADF, 10009},        {EACCES, 10013},       {EFAULT, 10014},     {EINVAL, 10022},
-    {EMFILE, 10024},       {EWOULDBLOCK, 10035},  {EINPROGRESS, 10036}, {EALREADY, 10037},
-    {ENOTSOCK, 10038},     {EMSGSIZE, 10040},     {ENOBUFS, 10055},    {EISCONN, 10056},
-    {ENOTCONN, 10057},     {EHOSTDOWN, 10064},    {EDESTADDRREQ, 10039}, {EPROTOTYPE, 10041},
-    {ENOPROTOOPT, 10042},  {EPROTONOSUPPORT, 10043}, {ESOCKTNOSUPPORT, 10044},
-    {EOPNOTSUPP, 10045},   {EPFNOSUPPORT, 10046}, {EAFNOSUPPORT, 10047}, {ENETRESET, 10052},
-    {ETOOMANYREFS, 10059}, {ELOOP, 10062},        {ENAMETOOLONG, 10063}, {ENOTEMPTY, 10066},
+    {ECONNREFUSED, 10061},    {ETIMEDOUT, 10060},    {EHOSTUNREACH, 10065},
+    {ENETUNREACH, 10051},     {ECONNRESET, 10054},   {ECONNABORTED, 10053},
+    {EPIPE, 10058},           {ESHUTDOWN, 10058},    {EADDRINUSE, 10048},
+    {EADDRNOTAVAIL, 10049},   {ENETDOWN, 10050},     {EINTR, 10004},
+    {EBADF, 10009},           {EACCES, 10013},       {EFAULT, 10014},
+    {EINVAL, 10022},          {EMFILE, 10024},       {EWOULDBLOCK, 10035},
+    {EINPROGRESS, 10036},     {EALREADY, 10037},     {ENOTSOCK, 10038},
+    {EMSGSIZE, 10040},        {ENOBUFS, 10055},      {EISCONN, 10056},
+    {ENOTCONN, 10057},        {EHOSTDOWN, 10064},    {EDESTADDRREQ, 10039},
+    {EPROTOTYPE, 10041},      {ENOPROTOOPT, 10042},  {EPROTONOSUPPORT, 10043},
+    {ESOCKTNOSUPPORT, 10044}, {EOPNOTSUPP, 10045},   {EPFNOSUPPORT, 10046},
+    {EAFNOSUPPORT, 10047},    {ENETRESET, 10052},    {ETOOMANYREFS, 10059},
+    {ELOOP, 10062},           {ENAMETOOLONG, 10063}, {ENOTEMPTY, 10066},
 };
 
 struct ErrorTextEntry {
@@ -180,11 +183,17 @@ std::string TNetStack::ErrorText(int code) {
   return {};
 }
 
-void TNetStack::RaiseSocketError(int code) { throw ENetSocketError(code); }
+void TNetStack::RaiseSocketError(int code) {
+  throw ENetSocketError(code);
+}
 
-int TNetStack::LastError() const { return t_last_error; }
+int TNetStack::LastError() const {
+  return t_last_error;
+}
 
-void TNetStack::SetLastError(int code) { t_last_error = code; }
+void TNetStack::SetLastError(int code) {
+  t_last_error = code;
+}
 
 int TNetStack::CheckForSocketError(int result, std::initializer_list<int> tolerated) {
   if (result != -1) return result;
@@ -245,7 +254,9 @@ int TNetStack::Connect(int socket, const std::string& ip, int port, int timeout_
   return result;
 }
 
-int TNetStack::WaitReadable(int socket, int timeout_ms) { return PollOne(socket, POLLIN, timeout_ms); }
+int TNetStack::WaitReadable(int socket, int timeout_ms) {
+  return PollOne(socket, POLLIN, timeout_ms);
+}
 
 int TNetStack::WaitWritable(int socket, int timeout_ms) {
   return PollOne(socket, POLLOUT, timeout_ms);
@@ -279,14 +290,16 @@ int TNetStack::SetNoDelay(int socket, bool on) {
 bool TNetStack::LocalAddress(int socket, std::string& ip, int& port) {
   sockaddr_in address{};
   socklen_t length = sizeof address;
-  if (getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) return Fail(), false;
+  if (getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+    return Fail(), false;
   return AddressOf(address, ip, port);
 }
 
 bool TNetStack::PeerAddress(int socket, std::string& ip, int& port) {
   sockaddr_in address{};
   socklen_t length = sizeof address;
-  if (getpeername(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) return Fail(), false;
+  if (getpeername(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+    return Fail(), false;
   return AddressOf(address, ip, port);
 }
 

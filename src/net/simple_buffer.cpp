@@ -26,9 +26,15 @@ int64_t TNetSimpleBuffer::Write(const void* buffer, int64_t count) {
 
 int64_t TNetSimpleBuffer::Seek(int64_t offset, TSeekOrigin origin) {
   switch (origin) {
-    case TSeekOrigin::soBeginning: position_ = offset; break;
-    case TSeekOrigin::soCurrent: position_ += offset; break;
-    case TSeekOrigin::soEnd: position_ = Length() + offset; break;
+    case TSeekOrigin::soBeginning:
+      position_ = offset;
+      break;
+    case TSeekOrigin::soCurrent:
+      position_ += offset;
+      break;
+    case TSeekOrigin::soEnd:
+      position_ = Length() + offset;
+      break;
   }
   return position_;
 }

@@ -10,7 +10,9 @@ namespace {
 constexpr int kAddressInUse = 10048;
 }
 
-TNetSocketHandle::~TNetSocketHandle() { CloseSocket(); }
+TNetSocketHandle::~TNetSocketHandle() {
+  CloseSocket();
+}
 
 void TNetSocketHandle::AllocateSocket() {
   CloseSocket();

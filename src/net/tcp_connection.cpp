@@ -184,8 +184,7 @@ std::string TNetTCPConnection::ReadLine(std::string_view terminator, int timeout
   read_ln_timed_out_ = false;
 
   auto too_long = [&]() -> std::string {
-    if (max_line_action_ == TNetMaxLineAction::maException)
-      throw ENetReadLnMaxLineLengthExceeded();
+    if (max_line_action_ == TNetMaxLineAction::maException) throw ENetReadLnMaxLineLengthExceeded();
     read_ln_split_ = true;
     return input_buffer_.Extract(static_cast<int64_t>(limit));
   };

@@ -8,7 +8,9 @@
 namespace lumora {
 namespace {
 
-const char* ModeName(TWorkMode m) { return m == TWorkMode::wmRead ? "r" : "w"; }
+const char* ModeName(TWorkMode m) {
+  return m == TWorkMode::wmRead ? "r" : "w";
+}
 
 TEST(NetComponent, ProgressNestsPerWorkMode) {
   TNetComponent c;
@@ -20,7 +22,9 @@ TEST(NetComponent, ProgressNestsPerWorkMode) {
   c.OnWork = [&](TNetComponent&, TWorkMode m, int64_t n) {
     log.push_back(std::string("work ") + ModeName(m) + " " + std::to_string(n));
   };
-  c.OnWorkEnd = [&](TNetComponent&, TWorkMode m) { log.push_back(std::string("end ") + ModeName(m)); };
+  c.OnWorkEnd = [&](TNetComponent&, TWorkMode m) {
+    log.push_back(std::string("end ") + ModeName(m));
+  };
 
   c.DoWork(TWorkMode::wmRead, 5);  // outside any level: no event
   c.BeginWork(TWorkMode::wmRead, 10);

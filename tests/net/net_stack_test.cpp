@@ -29,16 +29,23 @@ TEST(NetStack, TranslatesErrnoToWinsockNumbers) {
     int posix;
     int winsock;
   };
-  const Row rows[] = {
-      {ECONNREFUSED, 10061}, {ETIMEDOUT, 10060},    {EHOSTUNREACH, 10065}, {ENETUNREACH, 10051},
-      {ECONNRESET, 10054},   {ECONNABORTED, 10053}, {EPIPE, 10058},        {ESHUTDOWN, 10058},
-      {EADDRINUSE, 10048},   {EADDRNOTAVAIL, 10049}, {ENETDOWN, 10050},    {EINTR, 10004},
-      {EBADF, 10009},        {EACCES, 10013},       {EFAULT, 10014},       {EINVAL, 10022},
-      {EMFILE, 10024},       {EWOULDBLOCK, 10035},  {EINPROGRESS, 10036},  {EALREADY, 10037},
-      {ENOTSOCK, 10038},     {EMSGSIZE, 10040},     {ENOBUFS, 10055},      {EISCONN, 10056},
-      {ENOTCONN, 10057},     {EHOSTDOWN, 10064},
-      {ENOMEM, 10000 + ENOMEM},  // outside the table: Winsock's numbering of BSD errors
-  };
+  const Row rows[] =
+      {
+          {ECONNREFUSED, 10061},    {ETIMEDOUT, 10060},
+          {EHOSTUNREACH, 10065},    {ENETUNREACH, 10051},
+          {ECONNRESET, 10054},      {ECONNABORTED, 10053},
+          {EPIPE, 10058},           {ESHUTDOWN, 10058},
+          {EADDRINUSE, 10048},      {EADDRNOTAVAIL, 10049},
+          {ENETDOWN, 10050},        {EINTR, 10004},
+          {EBADF, 10009},           {EACCES, 10013},
+          {EFAULT, 10014},          {EINVAL, 10022},
+          {EMFILE, 10024},          {EWOULDBLOCK, 10035},
+          {EINPROGRESS, 10036},     {EALREADY, 10037},
+          {ENOTSOCK, 10038},        {EMSGSIZE, 10040},
+          {ENOBUFS, 10055},         {EISCONN, 10056},
+          {ENOTCONN, 10057},        {EHOSTDOWN, 10064},
+          {ENOMEM, 10000 + ENOMEM},  // outside the table: Winsock's numbering of BSD errors
+      };
   for (const Row& r : rows)
     EXPECT_EQ(TNetStack::WinsockError(r.posix), r.winsock) << "errno " << r.posix;
 }
@@ -51,9 +58,10 @@ TEST(NetStack, SocketErrorMessageHasNumberAndText) {
   const Row rows[] = {
       {10061, "Socket Error # 10061\r\nConnection refused."},
       {11001, "Socket Error # 11001\r\nHost not found."},
-      {10035, "Socket Error # 10035\r\nOperation would block. "},  // trailing blank is the text's own
-      {10066, "Socket Error # 10066\r\nDirectory not empty"},      // no full stop in this one
-      {10012, "Socket Error # 10012\r\n"},                         // not in the table: empty text
+      {10035,
+       "Socket Error # 10035\r\nOperation would block. "},     // trailing blank is the text's own
+      {10066, "Socket Error # 10066\r\nDirectory not empty"},  // no full stop in this one
+      {10012, "Socket Error # 10012\r\n"},                     // not in the table: empty text
   };
   for (const Row& r : rows) {
     ENetSocketError e(r.code);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -91,8 +92,13 @@ TEST(OpenConnection, StatusAndNotificationsInOrder) {
   EXPECT_EQ(client.ReadLine(), "hello");
   client.CloseConnection();
   const std::vector<std::string> expected = {
-      "Resolving hostname localhost.", "Connecting to 127.0.0.1.", "Connected.", "OnConnected",
-      "Disconnecting.", "OnDisconnected", "Disconnected.",
+      "Resolving hostname localhost.",
+      "Connecting to 127.0.0.1.",
+      "Connected.",
+      "OnConnected",
+      "Disconnecting.",
+      "OnDisconnected",
+      "Disconnected.",
   };
   EXPECT_EQ(log.lines, expected);
   ExpectRaises<ENetNotConnected>([&] { client.ReadLine(); }, "Not Connected");
@@ -220,6 +226,39 @@ TEST(OpenConnection, FailingConnectedHandlerClosesAgain) {
   client.OnConnected = [](TNetComponent&) { throw ENetException("refused by the program"); };
   ExpectRaises<ENetException>([&] { client.OpenConnection(); }, "refused by the program");
   EXPECT_FALSE(client.IsConnected());
+}
+
+TEST(OpenConnection, ConnectThatHangsTimesOut) {
+  // A listener with a queue of one that never accepts: once one connection
+  // waits in the queue, the kernel drops further handshakes and connects hang.
+  SilentListener listener(0);
+  TNetTCPClient filler;
+  filler.SetHost("127.0.0.1");
+  filler.SetPort(listener.Port());
+  filler.OpenConnection();
+  struct Row {
+    const char* comment;
+    int timeout_ms;
+    bool deadline;
+  };
+  const Row rows[] = {
+      {"own limit", 300, false},
+      {"deadline, no own limit", -1, true},
+      {"deadline tighter than own limit", 60000, true},
+  };
+  for (const Row& r : rows) {
+    TNetTCPClient client;
+    client.SetHost("127.0.0.1");
+    client.SetPort(listener.Port());
+    if (r.deadline)
+      client.SetDeadline(std::chrono::steady_clock::now() + std::chrono::milliseconds(300));
+    auto start = std::chrono::steady_clock::now();
+    ExpectRaises<ENetConnectTimeout>([&] { client.OpenConnection(r.timeout_ms); },
+                                     "Connect timed out.");
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(250))
+        << r.comment;
+    EXPECT_FALSE(client.IsConnected()) << r.comment;
+  }
 }
 
 TEST(CheckForGracefulDisconnect, NoticesAnIdlePeerThatClosed) {

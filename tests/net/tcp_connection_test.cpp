@@ -97,7 +97,8 @@ TEST(ReadLine, OtherTerminators) {
 }
 
 TEST(ReadLine, LinesArrivingInPiecesAreJoined) {
-  PeerExchange slow = PeerExchange::Reply("split across\r\nmany\r\nsends\r\n", PeerAction::kTrickle);
+  PeerExchange slow =
+      PeerExchange::Reply("split across\r\nmany\r\nsends\r\n", PeerAction::kTrickle);
   slow.ms = 2;
   ScriptedPeer peer({slow});
   auto client = Open(peer.Port());
@@ -197,8 +198,8 @@ TEST(MaxLineLength, AtAndPastTheLimit) {
     }
     for (size_t i = 0; i < r.lines.size(); ++i) {
       EXPECT_EQ(client->ReadLine(), r.lines[i]) << r.comment << ", line " << i;
-      EXPECT_EQ(client->ReadLnSplit(), r.action == TNetMaxLineAction::maSplit && i == 0 &&
-                                           r.length > 16384)
+      EXPECT_EQ(client->ReadLnSplit(),
+                r.action == TNetMaxLineAction::maSplit && i == 0 && r.length > 16384)
           << r.comment << ", line " << i;
     }
   }
@@ -392,7 +393,7 @@ TEST(BufferedWrite, ThresholdSendsWholePieces) {
   client.SetPort(peer.Port());
   client.OpenConnection();
   client.StartBufferedWrite(10);
-  client.WriteText("0123456");     // 7 held
+  client.WriteText("0123456");  // 7 held
   EXPECT_EQ(handler.sends, 0);
   client.WriteText("789abcdefghijklmn");  // 24 held: two pieces of 10 go, 4 stay
   EXPECT_EQ(handler.sends, 2);

@@ -60,7 +60,9 @@ PeerExchange& PeerExchange::ThenNewConnection() {
 
 namespace {
 
-void SetNonBlocking(int fd) { fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK); }
+void SetNonBlocking(int fd) {
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+}
 
 // Content-Length of an HTTP head, 0 when absent.
 size_t ContentLength(const std::string& head) {
@@ -187,7 +189,8 @@ ScriptedPeer::WaitResult ScriptedPeer::Wait(int fd, short events, int timeout_ms
     }
     int wait = -1;
     if (timeout_ms >= 0) {
-      auto left = std::chrono::ceil<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
+      auto left =
+          std::chrono::ceil<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
       wait = static_cast<int>(std::max<long long>(left.count(), 0));
     }
     int r = poll(fds.data(), fds.size(), wait);
@@ -210,7 +213,9 @@ ScriptedPeer::WaitResult ScriptedPeer::Wait(int fd, short events, int timeout_ms
   }
 }
 
-bool ScriptedPeer::Sleep(int ms) { return Wait(-1, 0, ms) == WaitResult::kTimeout; }
+bool ScriptedPeer::Sleep(int ms) {
+  return Wait(-1, 0, ms) == WaitResult::kTimeout;
+}
 
 int ScriptedPeer::Accept() {
   for (;;) {
@@ -263,12 +268,12 @@ bool ScriptedPeer::ReadRequest(Connection& c, const PeerExchange& e) {
     return false;
   };
   switch (e.read) {
-    case PeerRead::kNothing: return true;
+    case PeerRead::kNothing:
+      return true;
     case PeerRead::kBytes:
       while (pending().size() < e.read_bytes)
         if (!more())
-          return give_up("client closed before sending " + std::to_string(e.read_bytes) +
-                         " bytes");
+          return give_up("client closed before sending " + std::to_string(e.read_bytes) + " bytes");
       c.consumed += e.read_bytes;
       return true;
     case PeerRead::kHttpRequest:
@@ -343,8 +348,12 @@ void ScriptedPeer::Run() {
     switch (e.action) {
       case PeerAction::kKeepOpen:
       case PeerAction::kClose:
-      case PeerAction::kStall: ok = SendAll(*current, r.data(), r.size()); break;
-      case PeerAction::kDelay: ok = Sleep(e.ms) && SendAll(*current, r.data(), r.size()); break;
+      case PeerAction::kStall:
+        ok = SendAll(*current, r.data(), r.size());
+        break;
+      case PeerAction::kDelay:
+        ok = Sleep(e.ms) && SendAll(*current, r.data(), r.size());
+        break;
       case PeerAction::kTrickle:
         for (size_t i = 0; ok && i < r.size(); ++i)
           ok = (i == 0 || Sleep(e.ms)) && SendAll(*current, r.data() + i, 1);
@@ -404,7 +413,9 @@ SilentListener::SilentListener(int backlog) {
   port_ = ntohs(address.sin_port);
 }
 
-SilentListener::~SilentListener() { Close(); }
+SilentListener::~SilentListener() {
+  Close();
+}
 
 void SilentListener::Close() {
   if (fd_ >= 0) close(fd_);
