@@ -44,10 +44,7 @@ size_t PartialTerminator(std::string_view held, std::string_view terminator) {
 
 TNetTCPConnection::TNetTCPConnection() = default;
 
-TNetTCPConnection::~TNetTCPConnection() {
-  // No events here: a derived object that would receive them is already gone.
-  if (io_handler_ && owned_handler_) io_handler_->Close();
-}
+TNetTCPConnection::~TNetTCPConnection() = default;
 
 void TNetTCPConnection::SetIOHandler(TNetIOHandler* handler) {
   if (handler == io_handler_) return;
@@ -149,7 +146,8 @@ int TNetTCPConnection::FillInputBuffer(bool raise_if_disconnected, int timeout_m
       if (raise_on_timeout) throw ENetReadTimeout();
       return -1;
     }
-    recv_scratch_.resize(static_cast<size_t>(recv_buffer_size_));
+    if (recv_scratch_.size() < static_cast<size_t>(recv_buffer_size_))
+      recv_scratch_.resize(static_cast<size_t>(recv_buffer_size_));
     int n = io_handler_->Recv(recv_scratch_.data(), recv_buffer_size_);
     if (n == 0) {
       closed_gracefully_ = true;
@@ -165,11 +163,15 @@ int TNetTCPConnection::FillInputBuffer(bool raise_if_disconnected, int timeout_m
       }
       TNetStack::RaiseSocketError(code);
     }
-    recv_scratch_.resize(static_cast<size_t>(n));
-    if (intercept_) intercept_->Receive(recv_scratch_);
-    if (ascii_filter_)
-      for (char& c : recv_scratch_) c = static_cast<char>(c & 0x7F);
-    input_buffer_.Append(recv_scratch_);
+    if (intercept_ || ascii_filter_) {
+      std::string bytes(recv_scratch_.data(), static_cast<size_t>(n));
+      if (intercept_) intercept_->Receive(bytes);
+      if (ascii_filter_)
+        for (char& c : bytes) c = static_cast<char>(c & 0x7F);
+      input_buffer_.Append(bytes);
+    } else {
+      input_buffer_.Append(recv_scratch_.data(), n);
+    }
     received = n;
   }
   CheckConnectionLost(raise_if_disconnected);

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/stream.h"
 #include "net/connection_intercept.h"
@@ -168,7 +169,7 @@ class TNetTCPConnection : public TNetComponent {
   bool closed_gracefully_ = false;
   bool peer_closed_ = false;  // the close came from the peer, not from us
   TNetManagedBuffer input_buffer_;
-  std::string recv_scratch_;
+  std::vector<char> recv_scratch_;
   std::unique_ptr<TNetSimpleBuffer> write_buffer_;
   int64_t write_buffer_threshold_ = 0;
   bool read_ln_split_ = false;

@@ -502,6 +502,15 @@ TEST(Writing, PeerThatResetsNeverKillsTheProcess) {
   EXPECT_FALSE(client->IsConnected());
 }
 
+TEST(Receiving, ResetWhileReadingIsASocketError) {
+  SilentListener listener;
+  auto client = Open(listener.Port());
+  listener.Close();  // resets the queued connection
+  ExpectRaises<ENetSocketError>([&] { client->ReadLine(); },
+                                "Socket Error # 10054\r\nConnection reset by peer.");
+  EXPECT_FALSE(client->IsConnected());  // the socket is closed after the error
+}
+
 TEST(Receiving, AsciiFilterClearsTheTopBit) {
   ScriptedPeer peer({PeerExchange::Reply("\xc1\xe2\x63\r\n")});
   auto client = Open(peer.Port());
