@@ -17,7 +17,8 @@ struct TNetConnectTarget {
   int bound_port = 0;    // 0: any, or the first free one of the range below
   int bound_port_min = 0;
   int bound_port_max = 0;
-  // -1, 0 or kNetTimeoutInfinite: no limit of its own; above 0: milliseconds.
+  // -1 or 0: a direct connect; above 0: a limit in milliseconds;
+  // kNetTimeoutInfinite: a connect with a limit that never passes.
   int timeout_ms = -1;
   TNetDeadline deadline;
 };

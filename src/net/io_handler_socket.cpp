@@ -39,6 +39,9 @@ void TNetIOHandlerSocket::ConnectClient(const TNetConnectTarget& target) {
     if (!use_nagle_) stack.CheckForSocketError(stack.SetNoDelay(binding_.Handle(), true));
     DoStatus(TNetStatus::hsConnecting, ip);
 
+    // -1 and 0 connect directly; any other value is a connect with a limit of
+    // its own, kNetTimeoutInfinite one that never passes.
+    bool timed = target.timeout_ms != -1 && target.timeout_ms != 0;
     int own_limit = target.timeout_ms > 0 ? target.timeout_ms : -1;
     bool by_deadline = false;
     int wait = NetLimitWait(own_limit, target.deadline, by_deadline);
@@ -47,7 +50,7 @@ void TNetIOHandlerSocket::ConnectClient(const TNetConnectTarget& target) {
       connected = binding_.Connect(wait);
     } catch (const ENetSocketError& e) {
       // A connect with a limit of its own reports its failure by text only.
-      if (own_limit > 0) throw ENetConnectException(e.Message());
+      if (timed) throw ENetConnectException(e.Message());
       throw;
     }
     if (!connected) throw ENetConnectTimeout();

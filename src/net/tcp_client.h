@@ -30,10 +30,11 @@ class TNetTCPClient : public TNetTCPConnection {
   int Port() const { return port_; }
   virtual void SetPort(int port) { port_ = port; }
 
-  // Connects to Host:Port. timeout_ms above 0 limits the connect (failures
-  // then raise ENetConnectException, the limit ENetConnectTimeout); -1, 0 and
-  // kNetTimeoutInfinite set no limit of its own (failures raise
-  // ENetSocketError). The deadline limits it in every case. Raises
+  // Connects to Host:Port. -1 and 0 connect directly (failures raise
+  // ENetSocketError); above 0 the connect has a limit in milliseconds, and
+  // kNetTimeoutInfinite one that never passes (failures then raise
+  // ENetConnectException with the socket error's text, the limit
+  // ENetConnectTimeout). The deadline limits it in every case. Raises
   // ENetAlreadyConnected when connected; on any failure the connection is
   // closed again. Sends hsResolving, hsConnecting and hsConnected, then calls
   // OnConnected.
