@@ -225,9 +225,13 @@ void TNetTCPConnection::ReadBytes(void* buffer, int64_t count) {
 }
 
 std::string TNetTCPConnection::ReadString(int64_t count) {
-  std::string out(static_cast<size_t>(std::max<int64_t>(count, 0)), '\0');
-  ReadBytes(out.data(), count);
-  return out;
+  if (count <= 0) return {};
+  // Waits as ReadBytes does, but allocates the result only once the bytes are here.
+  while (input_buffer_.Length() < count) {
+    FillInputBuffer(true);
+    CheckConnectionLost(true, true);
+  }
+  return input_buffer_.Extract(count);
 }
 
 void TNetTCPConnection::ReadToStream(TStream& stream, int64_t count, bool until_disconnect) {

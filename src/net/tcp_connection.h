@@ -83,8 +83,10 @@ class TNetTCPConnection : public TNetComponent {
   // than max_length plus one receive while a line is sought.
   virtual std::string ReadLine(std::string_view terminator = "\n",
                                int timeout_ms = kNetTimeoutDefault, int max_length = -1);
-  // Exactly count bytes into buffer.
+  // Exactly count bytes into buffer. When the peer closes first, the bytes
+  // that came stay in the input buffer.
   void ReadBytes(void* buffer, int64_t count);
+  // As ReadBytes, into a string made only when the bytes are there.
   std::string ReadString(int64_t count);
   // Appends to stream at its position: count bytes; or, with count -1 and
   // not until_disconnect, as many as a 4-byte big-endian prefix says; or,

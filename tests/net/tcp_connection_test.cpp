@@ -268,6 +268,14 @@ TEST(ReadBytes, PeerClosingEarlyKeepsTheBytesThatCame) {
   EXPECT_EQ(std::string(buffer, 10), "0123456789");
 }
 
+TEST(ReadBytes, EnormousStringCountAllocatesNothingUpFront) {
+  ScriptedPeer peer({PeerExchange::Reply("0123456789", PeerAction::kClose)});
+  auto client = Open(peer.Port());
+  ExpectRaises<ENetConnClosedGracefully>([&] { client->ReadString(int64_t{1} << 50); },
+                                         "Connection Closed Gracefully.");
+  EXPECT_EQ(client->ReadString(10), "0123456789");
+}
+
 TEST(ReadToStream, FixedCountAgainstAPeerThatClosesEarly) {
   struct Row {
     const char* comment;
