@@ -48,8 +48,9 @@ class TNetStack {
   int SetNoDelay(int socket, bool on);
   bool LocalAddress(int socket, std::string& ip, int& port);
   bool PeerAddress(int socket, std::string& ip, int& port);
-  // Shuts the sending direction down, then closes.
-  void Disconnect(int socket);
+  // Shuts the sending direction down, then closes. Needs no live stack, so
+  // that a handle can always be closed.
+  static void Disconnect(int socket);
 
   // Four dot-separated decimal numbers 0..255: returns the address in
   // canonical dotted form, else an empty string.

@@ -24,7 +24,7 @@ void TNetSocketHandle::CloseSocket() {
   if (!HandleAllocated()) return;
   int handle = handle_;
   handle_ = kInvalidSocket;
-  TNetStack::Instance().Disconnect(handle);
+  TNetStack::Disconnect(handle);
 }
 
 void TNetSocketHandle::Bind() {

@@ -73,6 +73,16 @@ TEST(ScriptedPeer, ExchangesMoveToNewConnectionsWhenAsked) {
   EXPECT_EQ(peer.Received(2), "everything until close");
 }
 
+TEST(ScriptedPeer, RecordsWhatArrivesAfterTheScript) {
+  ScriptedPeer peer({PeerExchange::Reply("ready\r\n")});
+  TNetTCPClient client;
+  Connect(client, peer.Port());
+  EXPECT_EQ(client.ReadLine(), "ready");
+  client.WriteText("late words");
+  ASSERT_TRUE(peer.WaitReceived(0, 10));
+  EXPECT_EQ(peer.Received(0), "late words");
+}
+
 TEST(ScriptedPeer, ClientClosingEarlyIsAFailure) {
   ScriptedPeer peer({PeerExchange::Reply("").Reading(PeerRead::kBytes, 10)});
   TNetTCPClient client;

@@ -134,6 +134,14 @@ bool ScriptedPeer::WaitClientClosed(int connection, int timeout_ms) {
   });
 }
 
+bool ScriptedPeer::WaitReceived(int connection, size_t count, int timeout_ms) {
+  std::unique_lock lock(mutex_);
+  return changed_.wait_for(lock, std::chrono::milliseconds(timeout_ms), [&] {
+    Connection* c = Find(connection);
+    return c && c->received.size() >= count;
+  });
+}
+
 int ScriptedPeer::Connections() const {
   std::lock_guard lock(mutex_);
   return static_cast<int>(connections_.size());
@@ -237,6 +245,7 @@ bool ScriptedPeer::ReceiveSome(Connection& c) {
   if (n > 0) {
     c.received.append(buffer, static_cast<size_t>(n));
     c.pieces.emplace_back(buffer, static_cast<size_t>(n));
+    changed_.notify_all();
     return true;
   }
   c.client_closed = true;

@@ -80,6 +80,8 @@ class ScriptedPeer {
   bool WaitDone(int timeout_ms = 10000);
   // Waits until the client closed connection i (its bytes are then complete).
   bool WaitClientClosed(int connection, int timeout_ms = 10000);
+  // Waits until connection i has received at least count bytes.
+  bool WaitReceived(int connection, size_t count, int timeout_ms = 10000);
   int Connections() const;
   int ExchangesServed() const;
   // All bytes received on accepted connection i (0-based), and the same split
