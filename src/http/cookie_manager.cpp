@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/text.h"
 #include "http/cookie_rules.h"
 
 namespace lumora {
@@ -45,6 +46,9 @@ bool TNetCookieManager::StoreCookie(std::unique_ptr<TNetNetscapeCookie> cookie,
 
 std::string TNetCookieManager::GenerateCookieList(const TNetURI& uri, bool secure) {
   cookies_.RemoveExpired(Now());
+  // A secure handler in pass-through mode still talks plain http, so the
+  // scheme must say https too.
+  const bool encrypted = secure && SameText(uri.Protocol(), "https");
 
   struct Entry {
     size_t pathLength;
@@ -60,7 +64,7 @@ std::string TNetCookieManager::GenerateCookieList(const TNetURI& uri, bool secur
       for (int i = 0; i < list.Count(); ++i) {
         const TNetNetscapeCookie& cookie = *list.Cookie(i);
         if (!CookiePathMatches(cookie.Path(), uri.Path())) continue;
-        if (cookie.Secure() && !secure) continue;
+        if (cookie.Secure() && !encrypted) continue;
         if (cookie.Value().empty()) continue;
         entries.push_back({cookie.Path().size(), TNetCookies::CreationOrder(cookie),
                            cookie.Name() + "=" + cookie.Value()});

@@ -38,8 +38,8 @@ class TNetCookieManager {
 
   // The "Cookie" header value for a request to uri ("name=value; …",
   // greatest path first), empty when no cookie applies. Expired cookies are
-  // dropped first. secure tells that the connection is encrypted; without it
-  // no Secure cookie is sent.
+  // dropped first. secure tells that the connection is encrypted; a Secure
+  // cookie goes only with it and an https URI.
   std::string GenerateCookieList(const TNetURI& uri, bool secure = false);
 
   TNetCookies& CookieCollection() { return cookies_; }
