@@ -89,7 +89,9 @@ void TNetRequestHeaderInfo::BuildHeaderLines() {
     if (ContentRangeEnd != 0) range += std::to_string(ContentRangeEnd);
     HeaderLines.SetValue("Range", range);
   }
-  if (Authentication) {
+  // A scheme object left by a refused challenge holds no user; it must not
+  // shadow credentials set since.
+  if (Authentication && !Authentication->Username.empty()) {
     HeaderLines.SetValue("Authorization", Authentication->Authentication());
   } else if (BasicAuthentication) {
     TNetBasicAuthentication basic;
