@@ -17,7 +17,9 @@ enum TskSystemColour {
   scBtnHighlight = 20,
 };
 
-constexpr TColor SystemColour(int index) { return 0xFF000000u | static_cast<TColor>(index & 0xFF); }
+constexpr TColor SystemColour(int index) {
+  return 0xFF000000u | static_cast<TColor>(index & 0xFF);
+}
 
 QColor ToQColor(TColor colour);
 

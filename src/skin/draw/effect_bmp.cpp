@@ -44,7 +44,9 @@ inline void MixPixel(uint8_t* out, const uint8_t* self, const uint8_t* other, Ex
   for (int c = 0; c < 3; ++c) out[c] = RoundClamp(w * self[c] + v * other[c]);
 }
 
-inline void CopyPixel(uint8_t* out, const uint8_t* from) { std::memcpy(out, from, 3); }
+inline void CopyPixel(uint8_t* out, const uint8_t* from) {
+  std::memcpy(out, from, 3);
+}
 
 }  // namespace
 
@@ -291,8 +293,8 @@ void TskEffectBmp::SplitBlur(int amount) {
     for (int x = 0; x < w; ++x) {
       const int l = 3 * left[x], r = 3 * right[x];
       for (int c = 0; c < 3; ++c) {
-        out[3 * x + c] = static_cast<uint8_t>(
-            (above[l + c] + below[l + c] + above[r + c] + below[r + c]) / 4);
+        out[3 * x + c] =
+            static_cast<uint8_t>((above[l + c] + below[l + c] + above[r + c] + below[r + c]) / 4);
       }
     }
     std::memcpy(image_.scanLine(y), out.data(), n);

@@ -39,8 +39,7 @@ void DrawFace(QPainter& canvas, const TRect& area, int gw, int gh, const GlyphPa
     tw = box.Width();
     th = box.Height();
   }
-  TskGlyphTextPlace place =
-      LayoutGlyphAndText(c.layout, area, gw, gh, tw, th, c.margin, c.spacing);
+  TskGlyphTextPlace place = LayoutGlyphAndText(c.layout, area, gw, gh, tw, th, c.margin, c.spacing);
   if (c.pressed) {
     place.glyph = {place.glyph.x + 1, place.glyph.y + 1};
     place.text = {place.text.x + 1, place.text.y + 1};

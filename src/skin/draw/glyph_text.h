@@ -26,9 +26,8 @@ struct TskGlyphTextPlace {
 
 // Top-left corners of glyph and caption. Spacing counts only when there is a
 // glyph (width > 0). An unknown layout is treated as glyph left.
-TskGlyphTextPlace LayoutGlyphAndText(int layout, const TRect& area, int glyphWidth,
-                                     int glyphHeight, int textWidth, int textHeight, int margin,
-                                     int spacing);
+TskGlyphTextPlace LayoutGlyphAndText(int layout, const TRect& area, int glyphWidth, int glyphHeight,
+                                     int textWidth, int textHeight, int margin, int spacing);
 
 // The rectangles the colour marker fills: three one-pixel lines under the
 // glyph when there is one, else under the caption rectangle, else the area

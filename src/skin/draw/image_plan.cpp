@@ -125,8 +125,8 @@ void AppendTilesHorz(TskImagePlan& plan, const TRect& tile, int dstLeft, int dst
     const int x = dstLeft + k * w;
     const int cut = std::min(w, dstRight - x);
     if (cut <= 0) continue;
-    plan.push_back({{tile.Left, tile.Top, tile.Left + cut, tile.Bottom},
-                    {x, dstTop, x + cut, dstBottom}});
+    plan.push_back(
+        {{tile.Left, tile.Top, tile.Left + cut, tile.Bottom}, {x, dstTop, x + cut, dstBottom}});
   }
 }
 
@@ -139,8 +139,8 @@ void AppendTilesVert(TskImagePlan& plan, const TRect& tile, int dstTop, int dstB
     const int y = dstTop + k * h;
     const int cut = std::min(h, dstBottom - y);
     if (cut <= 0) continue;
-    plan.push_back({{tile.Left, tile.Top, tile.Right, tile.Top + cut},
-                    {dstLeft, y, dstRight, y + cut}});
+    plan.push_back(
+        {{tile.Left, tile.Top, tile.Right, tile.Top + cut}, {dstLeft, y, dstRight, y + cut}});
   }
 }
 
@@ -148,8 +148,8 @@ void AppendTiles(TskImagePlan& plan, const TRect& tile, const TRect& area) {
   if (tile.IsEmpty() || area.IsEmpty()) return;
   for (int y = area.Top; y < area.Bottom; y += tile.Height()) {
     const int cutH = std::min(tile.Height(), area.Bottom - y);
-    AppendTilesHorz(plan, {tile.Left, tile.Top, tile.Right, tile.Top + cutH}, area.Left,
-                    area.Right, y, y + cutH);
+    AppendTilesHorz(plan, {tile.Left, tile.Top, tile.Right, tile.Top + cutH}, area.Left, area.Right,
+                    y, y + cutH);
   }
 }
 

@@ -6,7 +6,9 @@ namespace lumora {
 
 namespace {
 
-TRect Transposed(const TRect& r) { return {r.Top, r.Left, r.Bottom, r.Right}; }
+TRect Transposed(const TRect& r) {
+  return {r.Top, r.Left, r.Bottom, r.Right};
+}
 
 // A piece stretched (or copied) from src to dst; pieces with nothing to show
 // are left out of the plan.
@@ -66,8 +68,7 @@ TskImagePlan PlanNinePartImage(const TskNinePartSource& s, const TskNinePartTarg
   AddEdgeHorz(plan, stretch.bottom, in(s.lb.x, sc.Bottom, s.rb.x, sh),
               {t.lb.x, dc.Bottom, t.rb.x, h});
   AddEdgeVert(plan, stretch.left, in(0, s.lt.y, sc.Left, s.lb.y), {0, t.lt.y, dc.Left, t.lb.y});
-  AddEdgeVert(plan, stretch.right, in(sc.Right, s.rt.y, sw, s.rb.y),
-              {dc.Right, t.rt.y, w, t.rb.y});
+  AddEdgeVert(plan, stretch.right, in(sc.Right, s.rt.y, sw, s.rb.y), {dc.Right, t.rt.y, w, t.rb.y});
 
   AddPiece(plan, in(0, 0, s.lt.x, sc.Top), {0, 0, t.lt.x, dc.Top});
   AddPiece(plan, in(0, sc.Top, sc.Left, s.lt.y), {0, dc.Top, dc.Left, t.lt.y});
@@ -197,8 +198,7 @@ TskFrameBorderPlan PlanFrameBorderImages(const TskNinePartSource& s, const TskNi
   return plan;
 }
 
-TskFrameBorderImages BuildFrameBorderImages(const QImage& picture,
-                                            const TskNinePartSource& source,
+TskFrameBorderImages BuildFrameBorderImages(const QImage& picture, const TskNinePartSource& source,
                                             const TskNinePartTarget& target,
                                             const TskNinePartStretch& stretch) {
   TskFrameBorderImages images;

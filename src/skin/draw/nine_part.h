@@ -106,8 +106,7 @@ struct TskFrameBorderPlan {
 TskFrameBorderPlan PlanFrameBorderImages(const TskNinePartSource& source,
                                          const TskNinePartTarget& target,
                                          const TskNinePartStretch& stretch);
-TskFrameBorderImages BuildFrameBorderImages(const QImage& picture,
-                                            const TskNinePartSource& source,
+TskFrameBorderImages BuildFrameBorderImages(const QImage& picture, const TskNinePartSource& source,
                                             const TskNinePartTarget& target,
                                             const TskNinePartStretch& stretch);
 // The variant that always tiles (used for masks); only the size is needed.

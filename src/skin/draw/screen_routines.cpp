@@ -31,13 +31,21 @@ void SetWindowAlpha(QWindow* window, int alpha) {
   window->setOpacity(std::clamp(alpha, 0, 255) / 255.0);
 }
 
-TRect ScreenWorkArea() { return Available(QGuiApplication::primaryScreen()); }
+TRect ScreenWorkArea() {
+  return Available(QGuiApplication::primaryScreen());
+}
 
-TRect ScreenFullArea() { return Full(QGuiApplication::primaryScreen()); }
+TRect ScreenFullArea() {
+  return Full(QGuiApplication::primaryScreen());
+}
 
-TRect WindowWorkArea(const QWindow* window) { return Available(ScreenOf(window)); }
+TRect WindowWorkArea(const QWindow* window) {
+  return Available(ScreenOf(window));
+}
 
-TRect WindowScreenArea(const QWindow* window) { return Full(ScreenOf(window)); }
+TRect WindowScreenArea(const QWindow* window) {
+  return Full(ScreenOf(window));
+}
 
 TRect WorkAreaAt(TPoint point) {
   const QScreen* screen = QGuiApplication::screenAt(QPoint(point.x, point.y));

@@ -10,7 +10,9 @@ namespace {
 
 const QString kEllipsis = QStringLiteral("...");
 
-int TextWidth(const QFontMetrics& fm, const QString& text) { return fm.horizontalAdvance(text); }
+int TextWidth(const QFontMetrics& fm, const QString& text) {
+  return fm.horizontalAdvance(text);
+}
 
 // Drops the last whole character (a surrogate pair counts as one).
 void DropLastCharacter(QString& text) {
@@ -61,11 +63,9 @@ int DrawSkinText(QPainter& canvas, const QString& text, TRect& rect, uint32_t fo
   }
   if (format & dtCalcRect) {
     const QFontMetrics fm = canvas.fontMetrics();
-    const QRect needed = fm.boundingRect(QRect(rect.Left, rect.Top, std::max(rect.Width(), 0),
-                                               std::max(rect.Height(), 0)),
-                                         flags & ~(Qt::AlignHCenter | Qt::AlignRight |
-                                                   Qt::AlignVCenter | Qt::AlignBottom),
-                                         shown);
+    const QRect needed = fm.boundingRect(
+        QRect(rect.Left, rect.Top, std::max(rect.Width(), 0), std::max(rect.Height(), 0)),
+        flags & ~(Qt::AlignHCenter | Qt::AlignRight | Qt::AlignVCenter | Qt::AlignBottom), shown);
     rect.Right = rect.Left + needed.width();
     rect.Bottom = rect.Top + needed.height();
     return needed.height();
