@@ -1,6 +1,7 @@
 #include "skin/draw/effect_bmp.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <random>
 #include <vector>
@@ -231,19 +232,23 @@ void TskEffectBmp::Brightness(double k) {
   const Ext e = Clamp01(k);
   const Ext keep = 1 - e;
   const Ext add = 255 * e;
-  const size_t n = static_cast<size_t>(Width()) * 3;
-  for (int y = 0; y < Height(); ++y) {
-    uint8_t* row = image_.scanLine(y);
-    for (size_t i = 0; i < n; ++i) row[i] = RoundClamp(keep * row[i] + add);
-  }
+  std::array<uint8_t, 256> table;
+  for (int v = 0; v < 256; ++v) table[v] = RoundClamp(keep * v + add);
+  MapChannels(table);
 }
 
 void TskEffectBmp::Darkness(double k) {
   const Ext keep = 1 - Clamp01(k);
+  std::array<uint8_t, 256> table;
+  for (int v = 0; v < 256; ++v) table[v] = RoundClamp(keep * v);
+  MapChannels(table);
+}
+
+void TskEffectBmp::MapChannels(const std::array<uint8_t, 256>& table) {
   const size_t n = static_cast<size_t>(Width()) * 3;
   for (int y = 0; y < Height(); ++y) {
     uint8_t* row = image_.scanLine(y);
-    for (size_t i = 0; i < n; ++i) row[i] = RoundClamp(keep * row[i]);
+    for (size_t i = 0; i < n; ++i) row[i] = table[row[i]];
   }
 }
 

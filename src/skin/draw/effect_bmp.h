@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <array>
 #include <cstdint>
 
 #include "skin/data/skin_types.h"
@@ -63,6 +64,9 @@ class TskEffectBmp {
 
  private:
   bool SameSize(const TskEffectBmp& other) const;
+  // Replaces every channel value v by table[v]; effects that depend on the
+  // value alone compute their 256 results once.
+  void MapChannels(const std::array<uint8_t, 256>& table);
 
   QImage image_;
 };
