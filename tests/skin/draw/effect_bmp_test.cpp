@@ -1,4 +1,5 @@
 #include "skin/draw/effect_bmp.h"
+#include "skin/draw/fbitmap.h"
 
 #include <gtest/gtest.h>
 
@@ -246,6 +247,32 @@ TEST(Morphs, OneColumnBitmapsDoNotBreakTheGradients) {
   EXPECT_EQ(Morphed(mkLeftSlide, 1, 0.5), (std::vector<int>{0}));
   EXPECT_EQ(Morphed(mkPush, 1, 0.5), (std::vector<int>{100}));
   EXPECT_EQ(Morphed(mkGradient, 1, 0.5), (std::vector<int>{100}));
+}
+
+}  // namespace
+}  // namespace lumora
+
+namespace lumora {
+namespace {
+
+TEST(DirectAccessBitmap, RowsAreBlueGreenRedWithTheRowGapOfWidthModFour) {
+  for (int w = 1; w <= 6; ++w) {
+    QImage image(w, 2, QImage::Format_RGB32);
+    image.fill(qRgb(10, 20, 30));
+    image.setPixel(w - 1, 1, qRgb(1, 2, 3));
+    const TskFBitmap b(image);
+    EXPECT_EQ(b.RowLength(), 3 * w + w % 4) << "width " << w;
+    EXPECT_EQ(b.RowLength() % 4, 0);
+    EXPECT_EQ(b.Size(), 2 * b.RowLength());
+    const uint8_t* last = b.Row(1) + 3 * (w - 1);
+    EXPECT_EQ((std::vector<int>{last[0], last[1], last[2]}), (std::vector<int>{3, 2, 1}));
+  }
+  QImage square(3, 3, QImage::Format_RGB32);
+  square.fill(0);
+  const TskFBitmap b(square);
+  EXPECT_EQ(b.Row(-1), nullptr);
+  EXPECT_EQ(b.Row(3), nullptr);
+  EXPECT_EQ(TskFBitmap(QImage()).Width(), 0);
 }
 
 }  // namespace
