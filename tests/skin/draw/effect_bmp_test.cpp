@@ -241,6 +241,17 @@ TEST(Morphs, PushMovesSelfRightAndOtherInBehindIt) {
   EXPECT_EQ(RedRow(b), (std::vector<int>{5, 10, 20, 30, 40}));
 }
 
+TEST(Morphs, ProgressOutsideZeroToOneStaysInsideTheBitmap) {
+  for (int kind = mkDefault; kind <= mkPush; ++kind) {
+    for (double k : {-3.0, 7.0}) {
+      const std::vector<int> row = Morphed(static_cast<TskMorphKind>(kind), 6, k);
+      EXPECT_EQ(row.size(), 6u);
+      for (int v : row) EXPECT_TRUE(v == 0 || v == 100 || (v > 0 && v < 100)) << kind;
+    }
+  }
+  EXPECT_EQ(Morphed(mkGradient, 6, 7.0), std::vector<int>(6, 100));
+}
+
 TEST(Morphs, OneColumnBitmapsDoNotBreakTheGradients) {
   EXPECT_EQ(Morphed(mkLeftGradient, 1, 0.5), (std::vector<int>{100}));
   EXPECT_EQ(Morphed(mkRightGradient, 1, 0.5), (std::vector<int>{100}));

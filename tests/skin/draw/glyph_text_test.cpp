@@ -78,6 +78,35 @@ TEST(GlyphAndText, StripGlyphIsCentredAndPressedMovesItByOnePixel) {
   EXPECT_TRUE(PixelsAre(Face(c), {".......", ".......", ".......", "....c..", "......."}));
 }
 
+TEST(GlyphAndText, CaptionIsDrawnBesideTheGlyphAfterTheSpacing) {
+  QImage canvas(120, 30, QImage::Format_RGB32);
+  canvas.fill(Qt::white);
+  QPainter p(&canvas);
+  QFont font("DejaVu Sans");
+  font.setPixelSize(12);
+  p.setFont(font);
+  p.setPen(Qt::black);
+  TskFaceContent c;
+  c.caption = "Wide";
+  c.layout = glGlyphLeft;
+  c.margin = 3;
+  c.spacing = 6;
+  const std::vector<QImage> images = {test::GridImage({"rrrrr", "rrrrr", "krrrr"})};
+  DrawGlyphAndText(p, {0, 0, 120, 30}, images, 0, c);
+  p.end();
+  // Glyph at x 3..8, rows 14..16; the caption starts at x 3 + 5 + 6 = 14.
+  EXPECT_EQ(canvas.pixel(3, 14), test::GridColour('r'));
+  EXPECT_EQ(canvas.pixel(8, 14), qRgb(255, 255, 255));
+  int inkLeft = canvas.width();
+  for (int y = 0; y < canvas.height(); ++y) {
+    for (int x = 9; x < canvas.width(); ++x) {
+      if (canvas.pixel(x, y) != qRgb(255, 255, 255)) inkLeft = std::min(inkLeft, x);
+    }
+  }
+  EXPECT_GE(inkLeft, 14);
+  EXPECT_LE(inkLeft, 17);
+}
+
 TEST(GlyphAndText, MarkerWithoutGlyphOrCaptionFillsTheShrunkArea) {
   TskFaceContent c;
   c.colourMarker = true;

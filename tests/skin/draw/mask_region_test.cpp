@@ -125,6 +125,23 @@ TEST(NinePartMaskRegion, UnitesTheClientWithTheBlackPixelsOfTheTiledStrips) {
                            0, 0));
 }
 
+TEST(NinePartMaskRegion, EmptyClientStillKeepsTheBorderStrips) {
+  TskNinePartSource s = test::LookSource();
+  s.lt = {1, 1};  // corner points on the client's corners
+  s.rt = {6, 1};
+  s.lb = {1, 6};
+  s.rb = {6, 6};
+  const QImage mask = test::GridImageAt(
+      {"w.....w", ".......", ".......", ".......", ".......", ".......", "w.....w"}, 10, 10,
+      test::kLookX, test::kLookY);
+  // 2 x 9: the client is 0 wide, the side strips remain.
+  const std::optional<QRegion> r = RegionFromNinePartMask(mask, s, NinePartTargetForSize(s, 2, 9));
+  ASSERT_TRUE(r.has_value());
+  EXPECT_TRUE(r->contains(QPoint(0, 4)));
+  EXPECT_TRUE(r->contains(QPoint(1, 4)));
+  EXPECT_FALSE(r->contains(QPoint(0, 0)));
+}
+
 TEST(NinePartMaskRegion, TargetWithCrossedCornerPointsGivesNoRegion) {
   const TskNinePartSource s = test::LookSource();
   TskNinePartTarget t = NinePartTargetForSize(s, 9, 8);

@@ -51,6 +51,12 @@ TEST(ThreePartHorz, EndsOfZeroWidthLeaveTheWholeLookAsMiddle) {
   EXPECT_TRUE(PixelsAre(out, {"ABcdeFGABc", "HIjklMNHIj"}));
 }
 
+TEST(ThreePartHorz, EndsWiderThanTheLookLeaveOutTheMiddle) {
+  QImage out;
+  DrawThreePartHorz(test::GridImage(kBar), {1, 0, 4, 2}, 2, 2, false, 6, out);
+  EXPECT_TRUE(PixelsAre(out, {"AB..Bc", "HI..Ij"}));
+}
+
 TEST(ThreePartVert, WorksAlongTheVerticalAxis) {
   QImage out;
   DrawThreePartVert(test::GridImage(Transposed(kBar)), {0, 1, 2, 8}, 2, 2, false, 11, out);
