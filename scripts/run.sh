@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the program. Without a display
-# it tells what was built.
+# Installs what is missing, builds, and runs the program with the given
+# arguments: the window by default (it needs a display), or batch mode with
+# --rewrite FILE.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" >/dev/null
 "$root/scripts/build.sh" "$root/build" >/dev/null
-if [ -x "$root/build/bin/lumora" ]; then
-  exec "$root/build/bin/lumora" "$@"
+program="$root/build/bin/lumora"
+batch=no
+for arg in "$@"; do
+  case "$arg" in --rewrite|--help|-h) batch=yes ;; esac
+done
+if [ "$batch" = no ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] \
+   && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "No display: run it in a desktop session, or under xvfb-run; to rewrite a file" >&2
+  echo "without a window: scripts/run.sh --rewrite examples/economy_news.txt" >&2
+  exit 2
 fi
-echo "Built so far (in $root/build):"
-ls "$root/build/bin"
+exec "$program" "$@"
