@@ -90,6 +90,14 @@ std::vector<std::string> TskIniFile::SectionNames() const {
   return names;
 }
 
+std::vector<std::string> TskIniFile::SectionKeys(std::string_view section) const {
+  std::vector<std::string> keys;
+  if (const Section* s = FindSection(section))
+    for (const Line& l : s->lines)
+      if (l.has_key) keys.push_back(l.key);
+  return keys;
+}
+
 void TskIniFile::WriteString(std::string_view section, std::string_view key,
                              std::string_view value) {
   const Section* found = FindSection(section);

@@ -37,6 +37,8 @@ class TskIniFile {
   // Number of lines held for the section (0 when missing); every key is one.
   int LineCount(std::string_view section) const;
   std::vector<std::string> SectionNames() const;
+  // The keys of the section in line order (duplicates included).
+  std::vector<std::string> SectionKeys(std::string_view section) const;
 
   // Replaces the first line of the key or appends one; creates the section
   // at the end when it is missing.
