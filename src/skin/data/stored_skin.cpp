@@ -96,9 +96,13 @@ void TskCompressedStoredSkin::BuildFromDescriptionFile(const std::string& path) 
     c.ActivePictures.push_back(
         LoadBitmapFile(dir + ini.ReadString("PICTURES", std::to_string(i), "")));
   c.Lines = lines;
+  CompressContainer(c);
+}
 
+void TskCompressedStoredSkin::CompressContainer(const TskSkinContainer& c) {
   TMemoryStream container;
   WriteSkinContainer(container, c);
+  compressed_.Clear();
   DeflateWholeStream(container, compressed_);
 }
 

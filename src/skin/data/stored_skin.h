@@ -12,6 +12,8 @@
 
 namespace lumora {
 
+struct TskSkinContainer;
+
 constexpr int32_t kCompressedSkinFileVersion = 3;
 
 class TskCompressedStoredSkin : public TComponent {
@@ -45,6 +47,9 @@ class TskCompressedStoredSkin : public TComponent {
   // [PICTURES], [FORMINFO], [SKINOBJECTS], [SKINCONTROLS] changes nothing.
   // A picture that cannot be read raises; the block is then already empty.
   void BuildFromDescriptionFile(const std::string& path);
+  // Replaces the block with the compressed form of a container (written as
+  // version 3).
+  void CompressContainer(const TskSkinContainer& container);
 
   // Compressed skin file or stream. A version above 3 leaves the block
   // empty; a length past the end of the data raises EStreamError (the
