@@ -111,6 +111,13 @@ QImage ReadBitmapImage(TStream& stream) {
     }
   }
 
+  const int64_t row_bytes = RowBytes(width, bits);
+  // bfOffBits counts from the file start; the body starts after the file header.
+  if (off_bits < kFileHeaderSize) Bad("bad pixel offset");
+  const int64_t pixels = off_bits - kFileHeaderSize;
+  if (pixels < 0 || pixels + row_bytes * height > n) Bad("pixel rows past the end");
+
+  // Only now, with every row backed by bytes, is the image allocated.
   QImage img;
   if (bits <= 8) {
     uint32_t max_colors = 1u << bits;
@@ -130,12 +137,6 @@ QImage ReadBitmapImage(TStream& stream) {
     img = QImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
     if (img.isNull()) Bad("out of memory");
   }
-
-  const int64_t row_bytes = RowBytes(width, bits);
-  // bfOffBits counts from the file start; the body starts after the file header.
-  if (off_bits < kFileHeaderSize) Bad("bad pixel offset");
-  const int64_t pixels = off_bits - kFileHeaderSize;
-  if (pixels < 0 || pixels + row_bytes * height > n) Bad("pixel rows past the end");
 
   const int colors = img.colorCount();
   for (int64_t y = 0; y < height; ++y) {
