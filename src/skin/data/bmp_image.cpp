@@ -14,8 +14,6 @@ constexpr uint32_t kCoreHeaderSize = 12;
 constexpr uint32_t kInfoHeaderSize = 40;
 constexpr uint32_t kBiRgb = 0;
 constexpr uint32_t kBiBitfields = 3;
-// Larger than any skin bitmap; bounds the allocation a hostile header asks for.
-constexpr uint32_t kMaxBitmapFileSize = 512u * 1024 * 1024;
 
 [[noreturn]] void Bad(const char* what) {
   throw EStreamError(std::string("Bitmap image is invalid: ") + what);

@@ -14,10 +14,9 @@
 #include <string>
 
 #include "base/stream.h"
+#include "skin/data/skin_limits.h"
 
 namespace lumora {
-
-constexpr int32_t kMaxBitmapSide = 16384;
 
 // Reads one BMP file image from the stream's position; the stream is left
 // just past bfSize bytes.

@@ -14,12 +14,11 @@
 
 #include "base/stream.h"
 #include "base/string_list.h"
+#include "skin/data/skin_limits.h"
 
 namespace lumora {
 
 constexpr int32_t kSkinContainerVersion = 3;
-// Upper bound on an inflated container; the stored skin is below 2 MiB.
-constexpr int64_t kMaxSkinContainerSize = 256 * 1024 * 1024;
 
 struct TskSkinContainer {
   int32_t Version = kSkinContainerVersion;

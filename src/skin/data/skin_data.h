@@ -23,6 +23,7 @@
 #include "platform/component.h"
 #include "skin/data/control_data.h"
 #include "skin/data/resource_strings.h"
+#include "skin/data/skin_limits.h"
 #include "skin/data/skin_list.h"
 #include "skin/data/skin_objects.h"
 #include "skin/data/skin_window_data.h"
@@ -31,8 +32,6 @@
 namespace lumora {
 
 constexpr intptr_t kSkinMessageLParam = 1000;
-// At most this many active picture names are kept from [PICTURES].
-constexpr int32_t kMaxActivePictureNames = 65536;
 
 class TskSkinData : public TComponent {
  public:

@@ -141,6 +141,17 @@ TEST(BmpImage, DamagedImagesRaiseStreamErrors) {
   }
 }
 
+TEST(BmpImage, SideLimitIsInclusive) {
+  QImage widest(kMaxBitmapSide, 1, QImage::Format_RGB32);
+  widest.fill(qRgb(1, 2, 3));
+  TMemoryStream ok(Bytes(widest));
+  EXPECT_EQ(ReadBitmapImage(ok).width(), kMaxBitmapSide);
+  QImage wider(kMaxBitmapSide + 1, 1, QImage::Format_RGB32);
+  wider.fill(qRgb(1, 2, 3));
+  TMemoryStream bad(Bytes(wider));  // every byte present, still refused
+  EXPECT_THROW(ReadBitmapImage(bad), EStreamError);
+}
+
 TEST(BmpImage, MissingFileRaisesFileOpenError) {
   EXPECT_THROW(LoadBitmapFile("/nonexistent/dir/x.bmp"), EFOpenError);
 }

@@ -321,6 +321,19 @@ TEST_F(SkinDataTest, ReceiverClosingAFormDoesNotBreakTheBroadcast) {
   EXPECT_EQ(Messages().size(), 6u);  // b and the owner, three times each
 }
 
+TEST_F(SkinDataTest, HugePictureCountKeepsBoundedNames) {
+  TskSkinContainer c = testing::TestContainer();
+  for (int i = 0; i < c.Lines.Count(); ++i)
+    if (c.Lines[i].rfind("activepicturescount=", 0) == 0)
+      c.Lines[i] = "activepicturescount=2147483647";
+  TskCompressedStoredSkin huge;
+  Store(huge, c);
+  data_->LoadStoredSkin(huge);
+  EXPECT_EQ(data_->ActivePictureNames().Count(), kMaxActivePictureNames);
+  EXPECT_EQ(data_->ActivePictureNames()[1], "a1.bmp");
+  EXPECT_EQ(data_->ActivePictures().size(), 2u);  // the container decides the pictures
+}
+
 TEST(ResourceStrData, DefaultTable) {
   TskResourceStrData strings;
   const TStringList& lines = strings.ResStrings();
