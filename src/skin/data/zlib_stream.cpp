@@ -136,27 +136,32 @@ TDecompressionStream::~TDecompressionStream() {
 
 int64_t TDecompressionStream::Read(void* buffer, int64_t count) {
   if (count <= 0) return 0;
-  // zlib counts in 32 bits.
-  count = std::min<int64_t>(count, 1 << 30);
-  z_.next_out = static_cast<unsigned char*>(buffer);
-  z_.avail_out = static_cast<uInt>(count);
   RestorePosition();
-  while (z_.avail_out > 0 && !ended_) {
-    if (z_.avail_in == 0) {
-      int64_t got = strm_.Read(buffer_, kBufferSize);
-      if (got <= 0) return count - z_.avail_out;
-      z_.next_in = buffer_;
-      z_.avail_in = static_cast<uInt>(got);
-      strm_pos_ = strm_.Position();
-      Progress();
+  auto* out = static_cast<unsigned char*>(buffer);
+  int64_t done = 0;
+  // zlib counts in 32 bits; larger reads go in pieces.
+  while (done < count && !ended_) {
+    const auto piece = static_cast<uInt>(std::min<int64_t>(count - done, 1 << 30));
+    z_.next_out = out + done;
+    z_.avail_out = piece;
+    while (z_.avail_out > 0 && !ended_) {
+      if (z_.avail_in == 0) {
+        int64_t got = strm_.Read(buffer_, kBufferSize);
+        if (got <= 0) return done + (piece - z_.avail_out);
+        z_.next_in = buffer_;
+        z_.avail_in = static_cast<uInt>(got);
+        strm_pos_ = strm_.Position();
+        Progress();
+      }
+      int code = CheckDecompress(inflate(&z_, Z_NO_FLUSH));
+      // At the stream end inflate makes no more progress; bytes after it are
+      // not ours. A preset dictionary is never used by a skin block.
+      if (code == Z_STREAM_END) ended_ = true;
+      if (code == Z_NEED_DICT) throw EDecompressionError("compression error");
     }
-    int code = CheckDecompress(inflate(&z_, Z_NO_FLUSH));
-    // At the stream end inflate makes no more progress; bytes after it are
-    // not ours. A preset dictionary is never used by a skin block.
-    if (code == Z_STREAM_END) ended_ = true;
-    if (code == Z_NEED_DICT) throw EDecompressionError("compression error");
+    done += piece - z_.avail_out;
   }
-  return count - z_.avail_out;
+  return done;
 }
 
 int64_t TDecompressionStream::Write(const void*, int64_t) {

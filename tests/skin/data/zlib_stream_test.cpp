@@ -170,6 +170,23 @@ TEST(ZlibStream, BytesAfterStreamEndDoNotHangTheReader) {
   EXPECT_EQ(Inflate(Deflate(data) + std::string(5000, 'x')), data);
 }
 
+TEST(ZlibStream, PresetDictionaryRaisesInsteadOfSpinning) {
+  // A stream that asks for a dictionary makes no progress without one.
+  z_stream z{};
+  ASSERT_EQ(deflateInit(&z, 9), Z_OK);
+  const char dict[] = "skin skin skin";
+  ASSERT_EQ(deflateSetDictionary(&z, reinterpret_cast<const Bytef*>(dict), sizeof dict - 1), Z_OK);
+  std::string data = "skin data", out(256, '\0');
+  z.next_in = reinterpret_cast<Bytef*>(data.data());
+  z.avail_in = static_cast<uInt>(data.size());
+  z.next_out = reinterpret_cast<Bytef*>(out.data());
+  z.avail_out = static_cast<uInt>(out.size());
+  ASSERT_EQ(deflate(&z, Z_FINISH), Z_STREAM_END);
+  out.resize(z.total_out);
+  deflateEnd(&z);
+  EXPECT_THROW(Inflate(out), EDecompressionError);
+}
+
 TEST(ZlibStream, InflateLimitStopsExpansion) {
   std::string block = Deflate(std::string(1 << 20, '\0'));
   TMemoryStream src(block), out;
