@@ -252,6 +252,20 @@ TEST(CompressedStoredSkin, FileNameLoadsOnlyWhileDesigning) {
   EXPECT_EQ(other.CompressedStream().Data(), skin.CompressedStream().Data());
 }
 
+TEST(CompressedStoredSkin, PropertyWithAnotherNameOrLengthPastTheEndRaises) {
+  TskCompressedStoredSkin skin;
+  TMemoryStream wrong(std::string("\x0e"
+                                  "CompressedDatX\x0a") +
+                      Int32(1) + "x");
+  EXPECT_THROW(skin.ReadCompressedDataProperty(wrong), EStreamError);
+  TMemoryStream past(std::string("\x0e"
+                                 "CompressedData\x0a") +
+                     Int32(100) + "short");
+  skin.CompressedStream().WriteString("old");
+  EXPECT_THROW(skin.ReadCompressedDataProperty(past), EStreamError);
+  EXPECT_TRUE(skin.IsEmpty());
+}
+
 TEST(CompressedStoredSkin, CorruptBlockRaisesOnDecompress) {
   TskCompressedStoredSkin skin;
   skin.CompressedStream().WriteString("\x78\xda garbage that is not deflate data");
@@ -283,6 +297,13 @@ TEST(SkinList, SkinPropertyAndAssignCopyTheBlock) {
   other.Skins().Add().SetSkinData(value);
   EXPECT_EQ(other.Skins().Items(0).StoredSkin().CompressedStream().Data(),
             item.StoredSkin().CompressedStream().Data());
+
+  // The list's state decides for its items: not designing, nothing loads.
+  TskCompressedSkinList runtime;
+  TskSkinListItem& plain = runtime.Skins().Add();
+  plain.SetFileName(path);
+  EXPECT_EQ(plain.FileName(), path);
+  EXPECT_TRUE(plain.StoredSkin().IsEmpty());
 
   TskCompressedSkinList copy;
   copy.SetSkins(list.Skins());

@@ -100,6 +100,8 @@ TEST(ZlibStream, CompressionSeekRules) {
   EXPECT_THROW(z.Seek(1, TSeekOrigin::soCurrent), ECompressionError);
   EXPECT_THROW(z.Seek(0, TSeekOrigin::soBeginning), ECompressionError);
   EXPECT_THROW(z.Seek(0, TSeekOrigin::soEnd), ECompressionError);
+  z.Finish();
+  EXPECT_THROW(z.WriteString("late"), ECompressionError);  // the stream is complete
 }
 
 TEST(ZlibStream, DecompressionSeekRules) {
