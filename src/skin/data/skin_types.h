@@ -2,7 +2,16 @@
 // Small value types that the skin description produces and the drawing code
 // consumes; their numbers are the ones the description reader yields.
 
+#include <cstdint>
+
 namespace lumora {
+
+// Font style flags; a set of them is a TFontStyles bit mask.
+enum TFontStyle : uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+using TFontStyles = uint8_t;
+
+// Horizontal alignment of a caption text.
+enum TAlignment { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
 
 // How a stretched centre fills its area.
 enum TskStretchType { stFull = 0, stHorz = 1, stVert = 2 };
