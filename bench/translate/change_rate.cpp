@@ -17,8 +17,10 @@ int main(int argc, char** argv) {
   bool show = false;
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) {
-    if (std::string(argv[i]) == "--show") show = true;
-    else args.push_back(argv[i]);
+    if (std::string(argv[i]) == "--show")
+      show = true;
+    else
+      args.push_back(argv[i]);
   }
   const std::string lexiconPath = args.size() > 0 ? args[0] : lumora::FindDefaultLexicon();
   const std::string examples = args.size() > 1 ? args[1] : LUMORA_EXAMPLES_DIR;
@@ -36,12 +38,13 @@ int main(int argc, char** argv) {
       const auto result = lumora::RoundTrip(service, text, &english);
       lumora::RoundTripStats stats;
       lumora::MeasureRoundTrip(service, text, result, stats);
-      std::printf("%-24s content words %4zu changed %4zu (%5.1f%%) paragraphs %zu/%zu "
-                  "number faults %zu latin faults %zu negation faults %zu\n",
-                  file.filename().c_str(), stats.contentWords, stats.changedWords,
-                  stats.contentWords ? 100.0 * stats.changedWords / stats.contentWords : 0.0,
-                  stats.paragraphsOut, stats.paragraphsIn, stats.numberFaults, stats.latinFaults,
-                  stats.negationFaults);
+      std::printf(
+          "%-24s content words %4zu changed %4zu (%5.1f%%) paragraphs %zu/%zu "
+          "number faults %zu latin faults %zu negation faults %zu\n",
+          file.filename().c_str(), stats.contentWords, stats.changedWords,
+          stats.contentWords ? 100.0 * stats.changedWords / stats.contentWords : 0.0,
+          stats.paragraphsOut, stats.paragraphsIn, stats.numberFaults, stats.latinFaults,
+          stats.negationFaults);
       if (show) {
         std::printf("--- English\n%s\n--- Chinese\n", english.c_str());
         for (const auto& p : result) std::printf("%s\n", p.c_str());
@@ -55,12 +58,13 @@ int main(int argc, char** argv) {
       total.latinFaults += stats.latinFaults;
       total.negationFaults += stats.negationFaults;
     }
-    std::printf("%-24s content words %4zu changed %4zu (%5.1f%%) paragraphs %zu/%zu "
-                "number faults %zu latin faults %zu negation faults %zu\n",
-                "all", total.contentWords, total.changedWords,
-                total.contentWords ? 100.0 * total.changedWords / total.contentWords : 0.0,
-                total.paragraphsOut, total.paragraphsIn, total.numberFaults, total.latinFaults,
-                total.negationFaults);
+    std::printf(
+        "%-24s content words %4zu changed %4zu (%5.1f%%) paragraphs %zu/%zu "
+        "number faults %zu latin faults %zu negation faults %zu\n",
+        "all", total.contentWords, total.changedWords,
+        total.contentWords ? 100.0 * total.changedWords / total.contentWords : 0.0,
+        total.paragraphsOut, total.paragraphsIn, total.numberFaults, total.latinFaults,
+        total.negationFaults);
   } catch (const lumora::Exception& e) {
     std::fprintf(stderr, "change_rate: %s\n", e.Message().c_str());
     return 1;

@@ -32,8 +32,8 @@ std::vector<bool> CommonChars(const std::u32string& a, const std::u32string& b) 
   std::vector<std::vector<uint16_t>> table(n + 1, std::vector<uint16_t>(m + 1, 0));
   for (size_t i = n; i-- > 0;) {
     for (size_t j = m; j-- > 0;) {
-      table[i][j] = a[i] == b[j] ? table[i + 1][j + 1] + 1
-                                 : std::max(table[i + 1][j], table[i][j + 1]);
+      table[i][j] =
+          a[i] == b[j] ? table[i + 1][j + 1] + 1 : std::max(table[i + 1][j], table[i][j + 1]);
     }
   }
   std::vector<bool> kept(n, false);
@@ -92,8 +92,8 @@ std::vector<std::string> ClientSegments(std::string_view answer) {
 std::vector<std::string> RoundTrip(const TranslationService& service, std::string_view text,
                                    std::string* english) {
   std::string joined;
-  for (const auto& s : ClientSegments(
-           BuildTranslationXml(Direction::kToEnglish, service.Translate(Direction::kToEnglish, text)))) {
+  for (const auto& s : ClientSegments(BuildTranslationXml(
+           Direction::kToEnglish, service.Translate(Direction::kToEnglish, text)))) {
     joined += s;
   }
   if (english) *english = joined;

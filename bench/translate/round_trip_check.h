@@ -24,9 +24,9 @@ struct RoundTripStats {
   size_t changedWords = 0;
   size_t paragraphsIn = 0;
   size_t paragraphsOut = 0;
-  size_t numberFaults = 0;   // numbers lost or added
-  size_t latinFaults = 0;    // Latin words lost or added
-  size_t negationFaults = 0; // negation characters lost or added
+  size_t numberFaults = 0;    // numbers lost or added
+  size_t latinFaults = 0;     // Latin words lost or added
+  size_t negationFaults = 0;  // negation characters lost or added
 };
 
 void MeasureRoundTrip(const TranslationService& service, std::string_view source,

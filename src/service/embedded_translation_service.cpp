@@ -22,8 +22,9 @@ bool IsFile(const std::filesystem::path& p) {
 std::unique_ptr<EmbeddedTranslationService> EmbeddedTranslationService::Start(
     const std::string& lexiconPath) {
   if (lexiconPath.empty()) {
-    throw ELexiconError("No lexicon found: lumora.lex is neither beside the program nor in "
-                        "its build tree");
+    throw ELexiconError(
+        "No lexicon found: lumora.lex is neither beside the program nor in "
+        "its build tree");
   }
   return Start(Lexicon::Load(lexiconPath));
 }

@@ -50,8 +50,8 @@ int main(int argc, char** argv) {
     }
   }
   const size_t colon = listen.rfind(':');
-  const auto port = colon == std::string::npos ? std::nullopt
-                                                : lumora::ParseInt32(listen.substr(colon + 1));
+  const auto port =
+      colon == std::string::npos ? std::nullopt : lumora::ParseInt32(listen.substr(colon + 1));
   if (!port || *port < 0 || *port > 65535 || colon == 0) {
     std::fprintf(stderr, "lumora-translator: --listen wants ADDR:PORT, not \"%s\"\n",
                  listen.c_str());
@@ -79,7 +79,10 @@ int main(int argc, char** argv) {
     Log(lumora::Format("lumora-translator: serving %s on http://%s:%d/translate",
                        lexiconPath.c_str(), host.c_str(), bound));
     bool ok = true;
-    std::thread serving([&] { ok = server.Run(); kill(getpid(), SIGTERM); });
+    std::thread serving([&] {
+      ok = server.Run();
+      kill(getpid(), SIGTERM);
+    });
     int signalNumber = 0;
     sigwait(&stopSignals, &signalNumber);
     server.Stop();

@@ -82,7 +82,8 @@ std::vector<Paragraph> SplitParagraphs(std::string_view text) {
       out.push_back({text.substr(start), {}});
       break;
     }
-    const size_t breakLength = (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ? 2 : 1;
+    const size_t breakLength =
+        (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ? 2 : 1;
     out.push_back({text.substr(start, at - start), text.substr(at, breakLength)});
     start = at + breakLength;
   }
@@ -90,7 +91,7 @@ std::vector<Paragraph> SplitParagraphs(std::string_view text) {
 }
 
 std::string SafeSegment(std::string_view segment) {
-  static constexpr std::string_view kFullWidthBracket = "\xEF\xBC\xBD";       // ］
+  static constexpr std::string_view kFullWidthBracket = "\xEF\xBC\xBD";      // ］
   static constexpr std::string_view kFullWidthOpenBracket = "\xEF\xBC\xBB";  // ［
   std::string out;
   out.reserve(segment.size());

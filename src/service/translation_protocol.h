@@ -41,7 +41,7 @@ struct TranslateRequest {
 TranslateRequest ParseTranslateForm(std::string_view body);
 
 struct Paragraph {
-  std::string_view text;   // without its line break
+  std::string_view text;       // without its line break
   std::string_view lineBreak;  // "\r\n", "\n", "\r", or empty for the last
 };
 

@@ -51,9 +51,9 @@ TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, Log
     res.status = reply.status;
     res.set_content(reply.body, reply.contentType.c_str());
     if (log_) {
-      const double ms = std::chrono::duration<double, std::milli>(
-                            std::chrono::steady_clock::now() - start)
-                            .count();
+      const double ms =
+          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+              .count();
       log_(Format("%s POST %s %d %s in=%zu out=%zu %.1fms", req.remote_addr.c_str(),
                   req.path.c_str(), reply.status, reply.type.empty() ? "-" : reply.type.c_str(),
                   body.size(), reply.body.size(), ms));
@@ -77,9 +77,12 @@ TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, Log
   server_->Delete("/translate", refuseWithBody);
   server_->set_error_handler([](const httplib::Request&, httplib::Response& res) {
     if (!res.body.empty()) return;
-    if (res.status == 404) SetText(res, 404, "Not found; the endpoint is POST /translate");
-    else if (res.status == 413) SetText(res, 413, "Request body over 1 MiB");
-    else SetText(res, res.status, "Bad request");
+    if (res.status == 404)
+      SetText(res, 404, "Not found; the endpoint is POST /translate");
+    else if (res.status == 413)
+      SetText(res, 413, "Request body over 1 MiB");
+    else
+      SetText(res, res.status, "Bad request");
   });
   server_->set_logger([this](const httplib::Request& req, const httplib::Response& res) {
     // Answers of the translate handler log themselves with more detail.
@@ -89,21 +92,29 @@ TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, Log
   });
 }
 
-TranslationServer::~TranslationServer() { Stop(); }
+TranslationServer::~TranslationServer() {
+  Stop();
+}
 
 int TranslationServer::Bind(const std::string& host, int port) {
-  const int bound = port == 0 ? server_->bind_to_any_port(host)
-                              : (server_->bind_to_port(host, port) ? port : -1);
+  const int bound =
+      port == 0 ? server_->bind_to_any_port(host) : (server_->bind_to_port(host, port) ? port : -1);
   if (bound <= 0) {
     throw EServiceError(Format("Cannot listen on %s:%d", host.c_str(), port));
   }
   return bound;
 }
 
-bool TranslationServer::Run() { return server_->listen_after_bind(); }
+bool TranslationServer::Run() {
+  return server_->listen_after_bind();
+}
 
-void TranslationServer::Stop() { server_->stop(); }
+void TranslationServer::Stop() {
+  server_->stop();
+}
 
-bool TranslationServer::IsRunning() const { return server_->is_running(); }
+bool TranslationServer::IsRunning() const {
+  return server_->is_running();
+}
 
 }  // namespace lumora

@@ -21,10 +21,10 @@ std::vector<std::string> TranslationService::Translate(Direction direction,
 ServiceReply TranslationService::HandleForm(std::string_view body) const {
   try {
     const TranslateRequest request = ParseTranslateForm(body);
-    ServiceReply reply{200, "text/xml; charset=UTF-8",
-                       BuildTranslationXml(request.direction,
-                                           Translate(request.direction, request.text)),
-                       std::string(DirectionName(request.direction)), request.text.size()};
+    ServiceReply reply{
+        200, "text/xml; charset=UTF-8",
+        BuildTranslationXml(request.direction, Translate(request.direction, request.text)),
+        std::string(DirectionName(request.direction)), request.text.size()};
     return reply;
   } catch (const EBadRequest& e) {
     return {400, "text/plain; charset=UTF-8", e.Message() + "\n", "", 0};

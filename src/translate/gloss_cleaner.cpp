@@ -8,11 +8,11 @@ namespace {
 
 // Senses that only point elsewhere or describe the word rather than translate it.
 constexpr std::string_view kRefusedPrefixes[] = {
-    "cl:",         "variant of",  "old variant", "archaic variant", "erhua variant",
-    "also written", "see ",       "see also",    "used in",         "surname",
-    "abbr.",       "abbr ",       "pr.",         "also pr",         "taiwan pr",
-    "lit.",        "lit ",        "euphemism",   "japanese variant", "(old)",
-    "classifier",  "grammatical", "interjection", "particle",        "onom.",
+    "cl:",          "variant of",  "old variant",  "archaic variant",  "erhua variant",
+    "also written", "see ",        "see also",     "used in",          "surname",
+    "abbr.",        "abbr ",       "pr.",          "also pr",          "taiwan pr",
+    "lit.",         "lit ",        "euphemism",    "japanese variant", "(old)",
+    "classifier",   "grammatical", "interjection", "particle",         "onom.",
 };
 
 constexpr std::string_view kRefusedWords[] = {"sb", "sth", "sb's", "sth's", "etc", "e.g", "i.e"};
@@ -25,8 +25,10 @@ std::string DropBracketed(std::string_view s, bool& balanced) {
     if (c == '(' || c == '[') {
       ++depth;
     } else if (c == ')' || c == ']') {
-      if (depth == 0) balanced = false;
-      else --depth;
+      if (depth == 0)
+        balanced = false;
+      else
+        --depth;
     } else if (depth == 0) {
       out += c;
     }
@@ -46,8 +48,8 @@ std::string CleanPiece(std::string_view piece) {
   text = DropBracketed(text, balanced);
   if (!balanced) return {};
   for (unsigned char c : text) {
-    const bool allowed = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == ' ' ||
-                         c == '-' || c == '\'';
+    const bool allowed =
+        (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == ' ' || c == '-' || c == '\'';
     if (!allowed && c != ',' && c != '.' && c != '!' && c != '?') return {};
   }
   // Trailing sentence punctuation is dropped; inside the gloss it is refused.
@@ -104,6 +106,10 @@ std::vector<std::string> CleanSense(std::string_view raw) {
     start = end + 1;
   }
   return out;
+}
+
+bool IsQualifiedSense(std::string_view raw) {
+  return raw.find('(') != std::string_view::npos || raw.find('[') != std::string_view::npos;
 }
 
 std::string PhraseKey(std::string_view text) {

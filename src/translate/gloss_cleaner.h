@@ -16,6 +16,9 @@ inline constexpr int kMaxGlossWords = 5;
 
 std::vector<std::string> CleanSense(std::string_view raw);
 
+// True when the raw sense narrows its meaning in parentheses or brackets.
+bool IsQualifiedSense(std::string_view raw);
+
 // ASCII lower case with runs of blanks reduced to one space: the key under
 // which a phrase is looked up.
 std::string PhraseKey(std::string_view text);

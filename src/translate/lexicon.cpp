@@ -28,8 +28,7 @@ int CountChars(std::string_view s) {
 }
 
 template <typename Record>
-void CopySection(const std::string& bytes, size_t& offset, size_t count,
-                 std::vector<Record>& out) {
+void CopySection(const std::string& bytes, size_t& offset, size_t count, std::vector<Record>& out) {
   if (count > (bytes.size() - offset) / sizeof(Record)) {
     throw ELexiconError("Lexicon file is truncated");
   }
@@ -43,8 +42,8 @@ void CopySection(const std::string& bytes, size_t& offset, size_t count,
 WordClass WordClassFromTag(std::string_view tag) {
   if (tag.empty()) return WordClass::kUnknown;
   if (tag == "vn") return WordClass::kVerbalNoun;
-  if (tag == "nr" || tag == "ns" || tag == "nt" || tag == "nz" || tag == "nrt" ||
-      tag == "nrfg" || tag == "j") {
+  if (tag == "nr" || tag == "ns" || tag == "nt" || tag == "nz" || tag == "nrt" || tag == "nrfg" ||
+      tag == "j") {
     return WordClass::kName;
   }
   if (tag == "an") return WordClass::kNoun;
@@ -52,27 +51,42 @@ WordClass WordClassFromTag(std::string_view tag) {
   if (tag == "i" || tag == "l") return WordClass::kIdiom;
   if (tag == "mq") return WordClass::kNumeral;
   switch (tag[0]) {
-    case 'n': return WordClass::kNoun;
-    case 'v': return WordClass::kVerb;
-    case 'a': return WordClass::kAdjective;
-    case 'b': return WordClass::kAdjective;
-    case 'z': return WordClass::kAdjective;
-    case 'd': return WordClass::kAdverb;
-    case 'r': return WordClass::kPronoun;
-    case 'm': return WordClass::kNumeral;
-    case 'q': return WordClass::kMeasure;
-    case 'p': return WordClass::kPreposition;
-    case 'c': return WordClass::kConjunction;
+    case 'n':
+      return WordClass::kNoun;
+    case 'v':
+      return WordClass::kVerb;
+    case 'a':
+      return WordClass::kAdjective;
+    case 'b':
+      return WordClass::kAdjective;
+    case 'z':
+      return WordClass::kAdjective;
+    case 'd':
+      return WordClass::kAdverb;
+    case 'r':
+      return WordClass::kPronoun;
+    case 'm':
+      return WordClass::kNumeral;
+    case 'q':
+      return WordClass::kMeasure;
+    case 'p':
+      return WordClass::kPreposition;
+    case 'c':
+      return WordClass::kConjunction;
     case 'u':
     case 'y':
     case 'e':
     case 'o':
     case 'h':
-    case 'k': return WordClass::kParticle;
-    case 't': return WordClass::kTime;
+    case 'k':
+      return WordClass::kParticle;
+    case 't':
+      return WordClass::kTime;
     case 'f':
-    case 's': return WordClass::kLocality;
-    default: return WordClass::kOther;
+    case 's':
+      return WordClass::kLocality;
+    default:
+      return WordClass::kOther;
   }
 }
 
@@ -83,8 +97,10 @@ bool IsContentClass(WordClass c) {
     case WordClass::kVerbalNoun:
     case WordClass::kAdjective:
     case WordClass::kAdverb:
-    case WordClass::kIdiom: return true;
-    default: return false;
+    case WordClass::kIdiom:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -200,7 +216,9 @@ std::string_view Lexicon::Word(int32_t id) const {
 
 Gloss Lexicon::GlossAt(int32_t id, int index) const {
   const auto& g = glosses_[words_[static_cast<size_t>(id)].glossBegin + static_cast<size_t>(index)];
-  return Gloss{Str(g.textOffset, g.textLength), g.entry, g.sense};
+  return Gloss{Str(g.textOffset, g.textLength), g.entry,
+               static_cast<uint8_t>(g.sense & ~fmt::kQualifiedSense),
+               (g.sense & fmt::kQualifiedSense) != 0};
 }
 
 int32_t Lexicon::Find(std::string_view word) const {

@@ -48,8 +48,9 @@ bool IsContentClass(WordClass c);
 
 struct Gloss {
   std::string_view text;
-  uint8_t entry;  // 0: the word's primary dictionary entry
-  uint8_t sense;  // position within that entry, 0 first
+  uint8_t entry;   // 0: the word's primary dictionary entry
+  uint8_t sense;   // position within that entry, 0 first
+  bool qualified;  // the raw sense narrowed it in parentheses
 };
 
 class Lexicon {

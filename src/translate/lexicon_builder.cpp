@@ -63,7 +63,8 @@ template <typename Record>
 void AppendRecords(std::string& out, const std::vector<Record>& records) {
   const size_t at = out.size();
   out.resize(at + records.size() * sizeof(Record));
-  if (!records.empty()) std::memcpy(out.data() + at, records.data(), records.size() * sizeof(Record));
+  if (!records.empty())
+    std::memcpy(out.data() + at, records.data(), records.size() * sizeof(Record));
 }
 
 }  // namespace
@@ -88,6 +89,7 @@ void LexiconBuilder::AddEntry(std::string_view word, std::string_view pinyin,
   for (const auto& raw : senses) {
     if (!PointsElsewhere(raw)) entry.variantOnly = false;
     entry.senses.push_back(CleanSense(raw));
+    entry.qualified.push_back(IsQualifiedSense(raw));
   }
   it->second.entries.push_back(std::move(entry));
 }
@@ -102,6 +104,7 @@ std::string LexiconBuilder::Build() const {
   struct Carrier {
     uint32_t word;
     bool primary;
+    int sense;
   };
   std::unordered_map<std::string, std::vector<Carrier>> carriers;
 
@@ -137,7 +140,8 @@ std::string LexiconBuilder::Build() const {
       if (usable(e) == 0) continue;
       if (entryIndex > 255) break;
       int senseIndex = 0;
-      for (const auto& sense : e->senses) {
+      for (size_t s = 0; s < e->senses.size(); ++s) {
+        const auto& sense = e->senses[s];
         if (sense.empty()) continue;
         for (const auto& g : sense) {
           if (w.glossCount == UINT16_MAX) break;
@@ -145,11 +149,16 @@ std::string LexiconBuilder::Build() const {
           r.textOffset = pool.Add(g);
           r.textLength = static_cast<uint16_t>(g.size());
           r.entry = static_cast<uint8_t>(entryIndex);
-          r.sense = static_cast<uint8_t>(std::min(senseIndex, 255));
+          r.sense = static_cast<uint8_t>(std::min(senseIndex, 127) |
+                                         (e->qualified[s] ? fmt::kQualifiedSense : 0));
           glosses.push_back(r);
           ++w.glossCount;
           auto& list = carriers[PhraseKey(g)];
-          if (list.empty() || list.back().word != id) list.push_back({id, entryIndex == 0});
+          if (list.empty() || list.back().word != id) {
+            // A narrowed sense ("to raise (an issue)") claims its gloss less.
+            list.push_back(
+                {id, entryIndex == 0, std::min(senseIndex, 127) + (e->qualified[s] ? 2 : 0)});
+          }
         }
         ++senseIndex;
       }
@@ -168,26 +177,38 @@ std::string LexiconBuilder::Build() const {
     uint8_t wordCount;
   };
   std::unordered_map<std::string, Choice> chosen;
-  auto better = [&](uint32_t a, uint32_t b) {
-    if (words[a].frequency != words[b].frequency) return words[a].frequency > words[b].frequency;
-    if (CharCount(names[a]) != CharCount(names[b]))
-      return CharCount(names[a]) < CharCount(names[b]);
-    return names[a] < names[b];
+  // Content words before function words (whose English senses mostly belong
+  // to a rarer reading), compounds before single characters, then frequency
+  // weighted by how early the sense comes.
+  auto tier = [&](uint32_t w) {
+    const auto c = static_cast<WordClass>(words[w].wordClass);
+    if (IsContentClass(c)) return CharCount(names[w]) >= 2 ? 0 : 1;
+    if (c == WordClass::kName || c == WordClass::kUnknown || c == WordClass::kTime ||
+        c == WordClass::kOther) {
+      return 2;
+    }
+    return 3;
+  };
+  auto better = [&](const Carrier& a, const Carrier& b) {
+    if (tier(a.word) != tier(b.word)) return tier(a.word) < tier(b.word);
+    const double wa = words[a.word].frequency / (1.0 + a.sense);
+    const double wb = words[b.word].frequency / (1.0 + b.sense);
+    if (wa != wb) return wa > wb;
+    return names[a.word] < names[b.word];
   };
   auto choose = [&](const std::string& key, const std::vector<Carrier>& list, bool primaryOnly) {
     int count = 0;
-    int64_t best = -1;
+    const Carrier* best = nullptr;
     for (const auto& c : list) {
       if (primaryOnly && !c.primary) continue;
       if (!AllHan(names[c.word])) continue;
       ++count;
-      if (best < 0 || better(c.word, static_cast<uint32_t>(best))) best = c.word;
+      if (!best || better(c, *best)) best = &c;
     }
-    if (best < 0) return;
+    if (!best) return;
     uint8_t wordCount = 1;
     for (char ch : key) wordCount += ch == ' ';
-    chosen.emplace(key, Choice{static_cast<uint32_t>(best),
-                               static_cast<uint8_t>(std::min(count, 255)), wordCount});
+    chosen.emplace(key, Choice{best->word, static_cast<uint8_t>(std::min(count, 255)), wordCount});
   };
   for (const auto& [key, list] : carriers) choose(key, list, true);
   for (const auto& [key, list] : carriers) {

@@ -36,6 +36,7 @@ class LexiconBuilder {
     bool variantOnly = false;
     int order = 0;
     std::vector<std::vector<std::string>> senses;  // cleaned glosses per raw sense
+    std::vector<bool> qualified;
   };
   struct WordData {
     uint32_t frequency = 0;

@@ -33,13 +33,16 @@ struct WordRecord {
   uint8_t wordClass;
 };
 
-// entry: 0 for the word's primary dictionary entry; sense: position within it.
+// entry: 0 for the word's primary dictionary entry; sense: position within it
+// (low 7 bits) and kQualifiedSense when the raw sense carried a qualifier in
+// parentheses, such as "to raise (an issue)".
 struct GlossRecord {
   uint32_t textOffset;
   uint16_t textLength;
   uint8_t entry;
   uint8_t sense;
 };
+inline constexpr uint8_t kQualifiedSense = 0x80;
 
 // A lower-case gloss phrase and the word it translates back to.
 struct PhraseRecord {

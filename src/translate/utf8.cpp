@@ -144,7 +144,9 @@ bool IsHanChar(char32_t ch) {
          (ch >= 0xF900 && ch <= 0xFAFF) || (ch >= 0x20000 && ch <= 0x3134F) || ch == 0x3007;
 }
 
-bool IsAsciiLetter(char32_t ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); }
+bool IsAsciiLetter(char32_t ch) {
+  return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
+}
 
 bool IsDigitChar(char32_t ch) {
   return (ch >= '0' && ch <= '9') || (ch >= 0xFF10 && ch <= 0xFF19);
@@ -154,6 +156,8 @@ bool IsLatinLetter(char32_t ch) {
   return IsAsciiLetter(ch) || (ch >= 0xC0 && ch <= 0x24F && ch != 0xD7 && ch != 0xF7);
 }
 
-bool IsSpaceChar(char32_t ch) { return ch == ' ' || ch == '\t' || ch == 0xA0 || ch == 0x3000; }
+bool IsSpaceChar(char32_t ch) {
+  return ch == ' ' || ch == '\t' || ch == 0xA0 || ch == 0x3000;
+}
 
 }  // namespace lumora

@@ -12,13 +12,15 @@ int main(int argc, char** argv) {
   std::string cedict, frequencies, output;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string option = argv[i];
-    if (option == "--cedict") cedict = argv[i + 1];
-    else if (option == "--frequencies") frequencies = argv[i + 1];
-    else if (option == "--output") output = argv[i + 1];
+    if (option == "--cedict")
+      cedict = argv[i + 1];
+    else if (option == "--frequencies")
+      frequencies = argv[i + 1];
+    else if (option == "--output")
+      output = argv[i + 1];
   }
   if (cedict.empty() || frequencies.empty() || output.empty() || argc % 2 == 0) {
-    std::fprintf(stderr,
-                 "usage: lumora-lexicon --cedict FILE --frequencies FILE --output FILE\n");
+    std::fprintf(stderr, "usage: lumora-lexicon --cedict FILE --frequencies FILE --output FILE\n");
     return 2;
   }
   try {
