@@ -2,6 +2,8 @@
 
 #include <httplib.h>
 
+#include <sys/socket.h>
+
 #include <chrono>
 
 #include "base/text.h"
@@ -15,11 +17,15 @@ void SetText(httplib::Response& res, int status, const std::string& text) {
   res.set_content(text + "\n", "text/plain; charset=UTF-8");
 }
 
+enum class BodyRead { kComplete, kTooLarge, kBroken };
+
 // Reads the body through the content reader, which the library applies no
-// form-size limit to; stops at kMaxRequestBodyBytes.
-bool ReadBody(const httplib::ContentReader& reader, std::string& body) {
+// form-size limit to; stops at kMaxRequestBodyBytes. The library itself
+// refuses a declared length over the limit before calling us.
+BodyRead ReadBody(const httplib::Request& req, const httplib::ContentReader& reader,
+                  std::string& body) {
   bool tooLarge = false;
-  reader([&](const char* data, size_t length) {
+  const bool complete = reader([&](const char* data, size_t length) {
     if (body.size() + length > kMaxRequestBodyBytes) {
       tooLarge = true;
       return false;
@@ -27,13 +33,25 @@ bool ReadBody(const httplib::ContentReader& reader, std::string& body) {
     body.append(data, length);
     return true;
   });
-  return !tooLarge;
+  const auto declared = ParseInt64(req.get_header_value("Content-Length"));
+  if (tooLarge || (declared && *declared > static_cast<int64_t>(kMaxRequestBodyBytes))) {
+    return BodyRead::kTooLarge;
+  }
+  return complete ? BodyRead::kComplete : BodyRead::kBroken;
+}
+
+// The library's default adds SO_REUSEPORT, which would let a second server
+// share a port already in use instead of failing to bind.
+void ExclusiveSocketOptions(int sock) {
+  int yes = 1;
+  setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
 }
 
 }  // namespace
 
 TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log)
     : service_(std::move(lexicon)), log_(std::move(log)), server_(new httplib::Server) {
+  server_->set_socket_options(ExclusiveSocketOptions);
   server_->set_payload_max_length(kMaxRequestBodyBytes);
   server_->set_read_timeout(10, 0);
   server_->set_write_timeout(10, 0);
@@ -42,9 +60,16 @@ TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, Log
                                      const httplib::ContentReader& reader) {
     const auto start = std::chrono::steady_clock::now();
     std::string body;
-    if (!ReadBody(reader, body)) {
-      SetText(res, 413, "Request body over 1 MiB");
+    const BodyRead read = ReadBody(req, reader, body);
+    if (read != BodyRead::kComplete) {
+      if (read == BodyRead::kTooLarge)
+        SetText(res, 413, "Request body over 1 MiB");
+      else
+        SetText(res, 400, "Request body incomplete");
       res.set_header("Connection", "close");
+      if (log_) {
+        log_(Format("%s POST %s %d", req.remote_addr.c_str(), req.path.c_str(), res.status));
+      }
       return;
     }
     const ServiceReply reply = service_.HandleForm(body);
@@ -63,10 +88,10 @@ TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, Log
     SetText(res, 405, "Method not allowed; use POST");
     res.set_header("Allow", "POST");
   };
-  auto refuseWithBody = [](const httplib::Request&, httplib::Response& res,
+  auto refuseWithBody = [](const httplib::Request& req, httplib::Response& res,
                            const httplib::ContentReader& reader) {
     std::string ignored;
-    ReadBody(reader, ignored);
+    ReadBody(req, reader, ignored);
     SetText(res, 405, "Method not allowed; use POST");
     res.set_header("Allow", "POST");
   };
@@ -86,7 +111,7 @@ TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, Log
   });
   server_->set_logger([this](const httplib::Request& req, const httplib::Response& res) {
     // Answers of the translate handler log themselves with more detail.
-    if (!log_ || (req.method == "POST" && req.path == "/translate" && res.status != 413)) return;
+    if (!log_ || (req.method == "POST" && req.path == "/translate")) return;
     log_(Format("%s %s %s %d", req.remote_addr.c_str(), req.method.c_str(), req.path.c_str(),
                 res.status));
   });
