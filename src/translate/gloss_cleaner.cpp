@@ -91,25 +91,23 @@ std::string CleanPiece(std::string_view piece) {
 
 }  // namespace
 
-std::vector<std::string> CleanSense(std::string_view raw) {
-  std::vector<std::string> out;
+std::vector<CleanGloss> CleanSense(std::string_view raw) {
+  std::vector<CleanGloss> out;
   size_t start = 0;
   while (start <= raw.size()) {
     size_t end = raw.find(';', start);
     if (end == std::string_view::npos) end = raw.size();
-    std::string gloss = CleanPiece(raw.substr(start, end - start));
+    const std::string_view piece = raw.substr(start, end - start);
+    std::string gloss = CleanPiece(piece);
     if (!gloss.empty()) {
       bool seen = false;
-      for (const auto& g : out) seen = seen || PhraseKey(g) == PhraseKey(gloss);
-      if (!seen) out.push_back(std::move(gloss));
+      for (const auto& g : out) seen = seen || PhraseKey(g.text) == PhraseKey(gloss);
+      const bool qualified = piece.find_first_of("([") != std::string_view::npos;
+      if (!seen) out.push_back({std::move(gloss), qualified});
     }
     start = end + 1;
   }
   return out;
-}
-
-bool IsQualifiedSense(std::string_view raw) {
-  return raw.find('(') != std::string_view::npos || raw.find('[') != std::string_view::npos;
 }
 
 std::string PhraseKey(std::string_view text) {

@@ -14,10 +14,12 @@ namespace lumora {
 // Longest usable gloss, in words.
 inline constexpr int kMaxGlossWords = 5;
 
-std::vector<std::string> CleanSense(std::string_view raw);
+struct CleanGloss {
+  std::string text;
+  bool qualified;  // its piece of the sense narrowed it in parentheses
+};
 
-// True when the raw sense narrows its meaning in parentheses or brackets.
-bool IsQualifiedSense(std::string_view raw);
+std::vector<CleanGloss> CleanSense(std::string_view raw);
 
 // ASCII lower case with runs of blanks reduced to one space: the key under
 // which a phrase is looked up.

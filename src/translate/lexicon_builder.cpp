@@ -89,7 +89,6 @@ void LexiconBuilder::AddEntry(std::string_view word, std::string_view pinyin,
   for (const auto& raw : senses) {
     if (!PointsElsewhere(raw)) entry.variantOnly = false;
     entry.senses.push_back(CleanSense(raw));
-    entry.qualified.push_back(IsQualifiedSense(raw));
   }
   it->second.entries.push_back(std::move(entry));
 }
@@ -140,24 +139,23 @@ std::string LexiconBuilder::Build() const {
       if (usable(e) == 0) continue;
       if (entryIndex > 255) break;
       int senseIndex = 0;
-      for (size_t s = 0; s < e->senses.size(); ++s) {
-        const auto& sense = e->senses[s];
+      for (const auto& sense : e->senses) {
         if (sense.empty()) continue;
         for (const auto& g : sense) {
           if (w.glossCount == UINT16_MAX) break;
           fmt::GlossRecord r{};
-          r.textOffset = pool.Add(g);
-          r.textLength = static_cast<uint16_t>(g.size());
+          r.textOffset = pool.Add(g.text);
+          r.textLength = static_cast<uint16_t>(g.text.size());
           r.entry = static_cast<uint8_t>(entryIndex);
           r.sense = static_cast<uint8_t>(std::min(senseIndex, 127) |
-                                         (e->qualified[s] ? fmt::kQualifiedSense : 0));
+                                         (g.qualified ? fmt::kQualifiedSense : 0));
           glosses.push_back(r);
           ++w.glossCount;
-          auto& list = carriers[PhraseKey(g)];
+          auto& list = carriers[PhraseKey(g.text)];
           if (list.empty() || list.back().word != id) {
             // A narrowed sense ("to raise (an issue)") claims its gloss less.
             list.push_back(
-                {id, entryIndex == 0, std::min(senseIndex, 127) + (e->qualified[s] ? 2 : 0)});
+                {id, entryIndex == 0, std::min(senseIndex, 127) + (g.qualified ? 2 : 0)});
           }
         }
         ++senseIndex;

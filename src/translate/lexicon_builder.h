@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "translate/gloss_cleaner.h"
+
 namespace lumora {
 
 class LexiconBuilder {
@@ -35,8 +37,7 @@ class LexiconBuilder {
     bool properName = false;
     bool variantOnly = false;
     int order = 0;
-    std::vector<std::vector<std::string>> senses;  // cleaned glosses per raw sense
-    std::vector<bool> qualified;
+    std::vector<std::vector<CleanGloss>> senses;  // cleaned glosses per raw sense
   };
   struct WordData {
     uint32_t frequency = 0;

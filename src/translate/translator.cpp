@@ -17,9 +17,7 @@ constexpr int kMaxCarriersForSingleSense = 4;
 // Senses past this position are seldom what the word means in prose.
 constexpr int kMaxSense = 3;
 // Senses up to this position are what a word mostly means.
-constexpr int kLeadingSense = 0;
-// ...and a leading sense shared by more words than this is still too vague.
-constexpr int kMaxCarriersForLeadingSense = 12;
+constexpr int kLeadingSense = 1;
 // Rounds of the check against the way back; each drops or protects something.
 constexpr int kMaxCheckRounds = 16;
 
@@ -42,6 +40,17 @@ bool AllHan(std::string_view s) {
     pos += len;
   }
   return !s.empty();
+}
+
+bool ShareChar(std::string_view a, std::string_view b) {
+  for (size_t i = 0; i < a.size();) {
+    char32_t ch;
+    size_t len;
+    if (!DecodeUtf8Char(a, i, ch, len)) return false;
+    if (b.find(a.substr(i, len)) != std::string_view::npos) return true;
+    i += len;
+  }
+  return false;
 }
 
 bool Compatible(WordClass a, WordClass b) {
@@ -92,13 +101,15 @@ std::optional<Gloss> Translator::Carries(int32_t word, std::string_view key) con
 
 int Translator::SharedSenses(int32_t word, int32_t other) const {
   const Lexicon& lex = *lexicon_;
-  int shared = 0;
+  std::vector<std::string> seen;
   for (int i = 0; i < lex.GlossCount(word); ++i) {
     const Gloss g = lex.GlossAt(word, i);
     if (g.entry != 0) break;
-    shared += Carries(other, PhraseKey(g.text)).has_value();
+    std::string key = PhraseKey(g.text);
+    if (std::find(seen.begin(), seen.end(), key) != seen.end()) continue;
+    if (Carries(other, key)) seen.push_back(std::move(key));
   }
-  return shared;
+  return static_cast<int>(seen.size());
 }
 
 Translator::Choice Translator::Choose(int32_t word) const {
@@ -128,14 +139,17 @@ Translator::Choice Translator::Choose(int32_t word) const {
     // Single characters carry too many senses to be exchanged either way.
     if (CharCount(targetText) < 2) continue;
     const int shared = SharedSenses(word, target);
-    // One shared sense is enough when neither word narrows it and the gloss
-    // is specific or a leading sense of both.
+    // One shared sense is enough when neither word narrows it and either the
+    // gloss is specific or the words share a character (到来/来到, 平稳/稳定),
+    // which in Chinese compounds is the mark of a near synonym.
     const std::optional<Gloss> back = Carries(target, key);
     const bool plain = !g.qualified && back && !back->qualified;
-    const bool specific = plain && lex.PhraseCarriers(key) <= kMaxCarriersForSingleSense;
-    const bool leading = plain && g.sense <= kLeadingSense && back->sense <= kLeadingSense &&
-                         lex.PhraseCarriers(key) <= kMaxCarriersForLeadingSense;
-    if (shared < 2 && !(shared == 1 && (specific || leading))) continue;
+    const bool specific = lex.PhraseCarriers(key) <= kMaxCarriersForSingleSense;
+    const bool leading = back && g.sense <= kLeadingSense && back->sense <= kLeadingSense;
+    if (shared < 2 &&
+        !(shared == 1 && plain && (specific || (leading && ShareChar(text, targetText))))) {
+      continue;
+    }
     if (shared > bestShared || (shared == bestShared && lex.Frequency(target) > bestFrequency)) {
       best = {g.text, target};
       bestShared = shared;

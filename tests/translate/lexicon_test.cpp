@@ -164,8 +164,17 @@ TEST(GlossCleaner, CleansOrRefusesEachSense) {
       {"bank; Bank", {"bank"}, "same gloss twice kept once"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(CleanSense(c.raw), c.expected) << c.covers << ": \"" << c.raw << "\"";
+    std::vector<std::string> texts;
+    for (const auto& g : CleanSense(c.raw)) texts.push_back(g.text);
+    EXPECT_EQ(texts, c.expected) << c.covers << ": \"" << c.raw << "\"";
   }
+}
+
+TEST(GlossCleaner, OnlyThePieceWithTheQualifierIsNarrowed) {
+  const auto glosses = CleanSense("to express (an opinion); to show");
+  ASSERT_EQ(glosses.size(), 2u);
+  EXPECT_TRUE(glosses[0].qualified);
+  EXPECT_FALSE(glosses[1].qualified);
 }
 
 TEST(GlossCleaner, PhraseKeyLowersAndCollapses) {
