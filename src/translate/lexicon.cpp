@@ -1,5 +1,6 @@
 #include "translate/lexicon.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 

@@ -1,6 +1,7 @@
 #include "translate/lexicon_builder.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <unordered_map>
 

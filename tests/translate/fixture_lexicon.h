@@ -73,6 +73,19 @@ inline void AddFixtureWords(LexiconBuilder& b) {
   b.AddEntry("协作", "xie2 zuo4", {"cooperation", "to cooperate"});
   b.AddEntry("加强合作", "jia1 qiang2 he2 zuo4", {"to strengthen cooperation"});
 
+  // "steady" is carried by five words: too vague alone, but enough between
+  // two words that share a character.
+  b.AddWord("稳定", 900, "a");
+  b.AddWord("平稳", 300, "a");
+  b.AddWord("沉着", 200, "a");
+  b.AddWord("牢靠", 40, "a");
+  b.AddWord("踏实", 30, "a");
+  b.AddEntry("稳定", "wen3 ding4", {"steady", "stable"});
+  b.AddEntry("平稳", "ping2 wen3", {"steady", "smooth"});
+  b.AddEntry("沉着", "chen2 zhuo2", {"steady", "calm"});
+  b.AddEntry("牢靠", "lao2 kao4", {"steady"});
+  b.AddEntry("踏实", "ta1 shi5", {"steady"});
+
   // A proper name reading ranks after the common one.
   b.AddWord("张", 400, "q");
   b.AddEntry("张", "Zhang1", {"surname Zhang"});

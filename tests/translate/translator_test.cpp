@@ -35,6 +35,12 @@ TEST_F(TranslatorTest, KeepsTheWordWhenNoSynonymIsSafe) {
   EXPECT_EQ(RoundTrip("河岸"), "河岸");
 }
 
+TEST_F(TranslatorTest, VagueGlossLeadsOnlyToASynonymSharingACharacter) {
+  EXPECT_EQ(RoundTrip("平稳"), "稳定");
+  EXPECT_EQ(Gloss("沉着"), "calm") << "\"steady\" would lead to an unrelated 稳定";
+  EXPECT_EQ(RoundTrip("沉着"), "沉着");
+}
+
 TEST_F(TranslatorTest, NeverExchangesOrIntroducesNegations) {
   EXPECT_EQ(Gloss("不断"), "") << "a word with a negation stays Chinese";
   EXPECT_EQ(Gloss("连续"), "in a row") << "\"continuously\" would bring in 不";
