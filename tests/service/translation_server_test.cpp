@@ -1,0 +1,205 @@
+#include "service/translation_server.h"
+
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <atomic>
+#include <filesystem>
+#include <mutex>
+#include <thread>
+
+#include "client_reading.h"
+#include "service/embedded_translation_service.h"
+#include "translate/fixture_lexicon.h"
+
+namespace lumora {
+namespace {
+
+using testing::ClientBody;
+using testing::ClientSegments;
+
+constexpr const char* kPath = "/translate?smartresult=dict&smartresult=rule&sessionFrom=null";
+
+class TranslationServerTest : public ::testing::Test {
+ protected:
+  void SetUp() override { service_ = EmbeddedTranslationService::Start(testing::FixtureLexicon()); }
+  httplib::Client Client() {
+    httplib::Client client("127.0.0.1", service_->Port());
+    client.set_read_timeout(10, 0);
+    return client;
+  }
+  httplib::Result Post(const std::string& body) {
+    return Client().Post(kPath, body, "application/x-www-form-urlencoded");
+  }
+
+  std::unique_ptr<EmbeddedTranslationService> service_;
+};
+
+TEST_F(TranslationServerTest, AnswersTheClientForm) {
+  auto res = Post(ClientBody("ZH_CN2EN", "改善手机\r\n北京"));
+  ASSERT_TRUE(res) << httplib::to_string(res.error());
+  EXPECT_EQ(res->status, 200);
+  EXPECT_EQ(res->get_header_value("Content-Type"), "text/xml; charset=UTF-8");
+  EXPECT_EQ(ClientSegments(res->body),
+            (std::vector<std::string>{"to improve cell phone\r\n", "北京"}));
+}
+
+TEST_F(TranslationServerTest, BaseUrlNamesTheLoopbackPort) {
+  EXPECT_EQ(service_->BaseUrl(), "http://127.0.0.1:" + std::to_string(service_->Port()));
+  EXPECT_GT(service_->Port(), 0);
+}
+
+TEST_F(TranslationServerTest, BodyLargerThanTheLibraryFormLimitIsServed) {
+  // The library refuses form bodies over 8 KiB unless the handler reads them.
+  std::string text;
+  while (text.size() < 60000) text += "改善手机。";
+  auto res = Post(ClientBody("ZH_CN2EN", text));
+  ASSERT_TRUE(res);
+  EXPECT_EQ(res->status, 200);
+  ASSERT_EQ(ClientSegments(res->body).size(), 1u);
+}
+
+TEST_F(TranslationServerTest, BodyOver1MiBIs413) {
+  auto res = Post(ClientBody("ZH_CN2EN", std::string(kMaxRequestBodyBytes, 'a')));
+  ASSERT_TRUE(res);
+  EXPECT_EQ(res->status, 413);
+}
+
+TEST_F(TranslationServerTest, ChunkedBodyOver1MiBIs413) {
+  auto client = Client();
+  size_t sent = 0;
+  auto res = client.Post(
+      kPath,
+      [&](size_t, httplib::DataSink& sink) {
+        const std::string chunk(64 * 1024, 'a');
+        if (sent > 2 * kMaxRequestBodyBytes) {
+          sink.done();
+          return true;
+        }
+        sent += chunk.size();
+        return sink.write(chunk.data(), chunk.size());
+      },
+      "application/x-www-form-urlencoded");
+  if (res) {
+    EXPECT_EQ(res->status, 413);
+  }
+  // Stopping the upload is also acceptable; the server must live on.
+  auto after = Post(ClientBody("EN2ZH_CN", "bank"));
+  ASSERT_TRUE(after);
+  EXPECT_EQ(ClientSegments(after->body), std::vector<std::string>{"银行"});
+}
+
+TEST_F(TranslationServerTest, BadRequestsGetShortTexts) {
+  struct Case {
+    std::string body;
+    int status;
+    std::string text;
+  } cases[] = {
+      {"&type=DE2EN&i=x", 400, "Unknown type \"DE2EN\"\n"},
+      {"&type=ZH_CN2EN&i=%ZZ", 400, "Bad percent-encoding in field i at offset 0\n"},
+      {"&type=ZH_CN2EN&i=%C3", 400, "Field i is not UTF-8 text\n"},
+  };
+  for (const auto& c : cases) {
+    auto res = Post(c.body);
+    ASSERT_TRUE(res) << c.body;
+    EXPECT_EQ(res->status, c.status) << c.body;
+    EXPECT_EQ(res->body, c.text) << c.body;
+  }
+}
+
+TEST_F(TranslationServerTest, WrongMethodIs405AndWrongPathIs404) {
+  auto client = Client();
+  auto get = client.Get(kPath);
+  ASSERT_TRUE(get);
+  EXPECT_EQ(get->status, 405);
+  EXPECT_EQ(get->get_header_value("Allow"), "POST");
+  auto put = client.Put(kPath, "x", "text/plain");
+  ASSERT_TRUE(put);
+  EXPECT_EQ(put->status, 405);
+  auto other =
+      client.Post("/translator", ClientBody("ZH_CN2EN", "x"), "application/x-www-form-urlencoded");
+  ASSERT_TRUE(other);
+  EXPECT_EQ(other->status, 404);
+  EXPECT_FALSE(other->body.empty());
+}
+
+TEST_F(TranslationServerTest, ConcurrentClientsEachGetTheirOwnAnswer) {
+  std::atomic<int> good{0};
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 8; ++t) {
+    threads.emplace_back([&, t] {
+      httplib::Client client("127.0.0.1", service_->Port());
+      for (int i = 0; i < 10; ++i) {
+        const std::string text = std::to_string(t * 100 + i) + " bank";
+        auto res =
+            client.Post(kPath, ClientBody("EN2ZH_CN", text), "application/x-www-form-urlencoded");
+        if (res && res->status == 200 &&
+            ClientSegments(res->body) ==
+                std::vector<std::string>{std::to_string(t * 100 + i) + "银行"}) {
+          ++good;
+        }
+      }
+    });
+  }
+  for (auto& th : threads) th.join();
+  EXPECT_EQ(good.load(), 80);
+}
+
+TEST(EmbeddedTranslationService, StopsCleanlyAndFreesThePort) {
+  auto service = EmbeddedTranslationService::Start(testing::FixtureLexicon());
+  const int port = service->Port();
+  service.reset();
+  httplib::Client client("127.0.0.1", port);
+  client.set_connection_timeout(1, 0);
+  EXPECT_FALSE(client.Get("/translate")) << "nothing listens after the service is gone";
+}
+
+TEST(EmbeddedTranslationService, MissingLexiconIsAClearError) {
+  try {
+    EmbeddedTranslationService::Start(std::string("/nonexistent/lumora.lex"));
+    FAIL() << "started without a lexicon";
+  } catch (const ELexiconError& e) {
+    EXPECT_NE(e.Message().find("/nonexistent/lumora.lex"), std::string::npos) << e.Message();
+  }
+  EXPECT_THROW(EmbeddedTranslationService::Start(std::string()), ELexiconError);
+}
+
+TEST(EmbeddedTranslationService, DefaultLexiconIsFoundBesideTheProgram) {
+  // The test program sits in bin/ beside the lexicon the build made.
+  const auto beside = std::filesystem::read_symlink("/proc/self/exe").parent_path() / "lumora.lex";
+  if (!std::filesystem::exists(beside)) {
+    GTEST_SKIP() << "lumora.lex was not built (lexicon sources missing)";
+  }
+  EXPECT_EQ(std::filesystem::canonical(FindDefaultLexicon()), std::filesystem::canonical(beside));
+}
+
+TEST(TranslationServer, BindingATakenPortIsAnError) {
+  TranslationServer first(testing::FixtureLexicon());
+  const int port = first.Bind("127.0.0.1", 0);
+  TranslationServer second(testing::FixtureLexicon());
+  EXPECT_THROW(second.Bind("127.0.0.1", port), EServiceError);
+}
+
+TEST(TranslationServer, LogsOneLinePerRequest) {
+  std::mutex mutex;
+  std::vector<std::string> lines;
+  TranslationServer server(testing::FixtureLexicon(), [&](const std::string& line) {
+    std::lock_guard lock(mutex);
+    lines.push_back(line);
+  });
+  const int port = server.Bind("127.0.0.1", 0);
+  std::thread serving([&] { server.Run(); });
+  while (!server.IsRunning()) std::this_thread::yield();
+  httplib::Client client("127.0.0.1", port);
+  client.Post(kPath, ClientBody("EN2ZH_CN", "bank"), "application/x-www-form-urlencoded");
+  client.Get("/nothing");
+  server.Stop();
+  serving.join();
+  std::lock_guard lock(mutex);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_NE(lines[0].find("POST /translate 200 EN2ZH_CN"), std::string::npos) << lines[0];
+  EXPECT_NE(lines[1].find("GET /nothing 404"), std::string::npos) << lines[1];
+}
+
+}  // namespace
+}  // namespace lumora
