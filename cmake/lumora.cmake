@@ -10,11 +10,14 @@ function(lumora_module name)
 endfunction()
 
 # lumora_test(NAME SOURCES ... DEPS ... [QT]): one GoogleTest binary; every
-# test case is registered with ctest. QT gives it a main() that creates a
-# QApplication and runs it on the offscreen platform.
+# test case is registered with ctest, on the offscreen Qt platform; the
+# environment variables LUMORA_SOURCE_DIR and LUMORA_BINARY_DIR name the trees.
+# QT gives it a main() that creates a QApplication.
 function(lumora_test name)
   cmake_parse_arguments(ARG "QT" "" "SOURCES;DEPS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
+  add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/test_env.cpp)
+  target_compile_definitions(${name} PRIVATE
+    LUMORA_TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}" LUMORA_TEST_BINARY_DIR="${PROJECT_BINARY_DIR}")
   if(ARG_QT)
     set(main lumora_qt_test_main)
   else()
@@ -22,11 +25,7 @@ function(lumora_test name)
   endif()
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock ${main})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
-  set(env "LUMORA_SOURCE_DIR=${PROJECT_SOURCE_DIR};LUMORA_BINARY_DIR=${PROJECT_BINARY_DIR}")
-  if(ARG_QT)
-    list(APPEND env "QT_QPA_PLATFORM=offscreen")
-  endif()
   include(GoogleTest)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120
-                       PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
 endfunction()
