@@ -1,0 +1,120 @@
+#include "service/translation_server.h"
+
+#include <httplib.h>
+
+#include <chrono>
+
+#include "base/text.h"
+
+namespace lumora {
+
+namespace {
+
+void SetText(httplib::Response& res, int status, const std::string& text) {
+  res.status = status;
+  res.set_content(text + "\n", "text/plain; charset=UTF-8");
+}
+
+// Reads the body through the content reader, which the library applies no
+// form-size limit to; stops at kMaxRequestBodyBytes.
+bool ReadBody(const httplib::ContentReader& reader, std::string& body) {
+  bool tooLarge = false;
+  reader([&](const char* data, size_t length) {
+    if (body.size() + length > kMaxRequestBodyBytes) {
+      tooLarge = true;
+      return false;
+    }
+    body.append(data, length);
+    return true;
+  });
+  return !tooLarge;
+}
+
+}  // namespace
+
+TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log)
+    : service_(std::move(lexicon)), log_(std::move(log)), server_(new httplib::Server) {
+  server_->set_payload_max_length(kMaxRequestBodyBytes);
+  server_->set_read_timeout(10, 0);
+  server_->set_write_timeout(10, 0);
+
+  server_->Post("/translate", [this](const httplib::Request& req, httplib::Response& res,
+                                     const httplib::ContentReader& reader) {
+    const auto start = std::chrono::steady_clock::now();
+    std::string body;
+    if (!ReadBody(reader, body)) {
+      SetText(res, 413, "Request body over 1 MiB");
+      res.set_header("Connection", "close");
+      return;
+    }
+    const ServiceReply reply = service_.HandleForm(body);
+    res.status = reply.status;
+    res.set_content(reply.body, reply.contentType.c_str());
+    if (log_) {
+      const double ms =
+          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+              .count();
+      log_(Format("%s POST %s %d %s in=%zu out=%zu %.1fms", req.remote_addr.c_str(),
+                  req.path.c_str(), reply.status, reply.type.empty() ? "-" : reply.type.c_str(),
+                  body.size(), reply.body.size(), ms));
+    }
+  });
+  auto refuse = [](const httplib::Request&, httplib::Response& res) {
+    SetText(res, 405, "Method not allowed; use POST");
+    res.set_header("Allow", "POST");
+  };
+  auto refuseWithBody = [](const httplib::Request&, httplib::Response& res,
+                           const httplib::ContentReader& reader) {
+    std::string ignored;
+    ReadBody(reader, ignored);
+    SetText(res, 405, "Method not allowed; use POST");
+    res.set_header("Allow", "POST");
+  };
+  server_->Get("/translate", refuse);
+  server_->Options("/translate", refuse);
+  server_->Put("/translate", refuseWithBody);
+  server_->Patch("/translate", refuseWithBody);
+  server_->Delete("/translate", refuseWithBody);
+  server_->set_error_handler([](const httplib::Request&, httplib::Response& res) {
+    if (!res.body.empty()) return;
+    if (res.status == 404)
+      SetText(res, 404, "Not found; the endpoint is POST /translate");
+    else if (res.status == 413)
+      SetText(res, 413, "Request body over 1 MiB");
+    else
+      SetText(res, res.status, "Bad request");
+  });
+  server_->set_logger([this](const httplib::Request& req, const httplib::Response& res) {
+    // Answers of the translate handler log themselves with more detail.
+    if (!log_ || (req.method == "POST" && req.path == "/translate" && res.status != 413)) return;
+    log_(Format("%s %s %s %d", req.remote_addr.c_str(), req.method.c_str(), req.path.c_str(),
+                res.status));
+  });
+}
+
+TranslationServer::~TranslationServer() {
+  Stop();
+}
+
+int TranslationServer::Bind(const std::string& host, int port) {
+  const int bound =
+      port == 0 ? server_->bind_to_any_port(host) : (server_->bind_to_port(host, port) ? port : -1);
+  if (bound <= 0) {
+    throw EServiceError(Format("Cannot listen on %s:%d", host.c_str(), port));
+  }
+  return bound;
+}
+
+bool TranslationServer::Run() {
+  return server_->listen_after_bind();
+}
+
+void TranslationServer::Stop() {
+  server_->stop();
+}
+
+bool TranslationServer::IsRunning() const {
+  return server_->is_running();
+}
+
+}  // namespace lumora

@@ -1,0 +1,50 @@
+#pragma once
+// The HTTP server of the translation endpoint (cpp-httplib): POST /translate
+// with any query string answers through TranslationService; another method on
+// that path gets 405, another path 404, a body over 1 MiB 413. Requests are
+// served by a pool of threads, so concurrent clients are fine.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "service/translation_service.h"
+
+namespace httplib {
+class Server;
+}
+
+namespace lumora {
+
+// The server cannot listen where asked.
+class EServiceError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+class TranslationServer {
+ public:
+  // Receives one line per request, without a line end; called from server threads.
+  using LogFunction = std::function<void(const std::string&)>;
+
+  explicit TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log = {});
+  ~TranslationServer();
+  TranslationServer(const TranslationServer&) = delete;
+  TranslationServer& operator=(const TranslationServer&) = delete;
+
+  // Binds host:port; port 0 picks a free one. Returns the bound port; raises
+  // EServiceError.
+  int Bind(const std::string& host, int port);
+  // Serves until Stop; returns false when the server failed to run.
+  bool Run();
+  // Safe from any thread, also before Run has started.
+  void Stop();
+  bool IsRunning() const;
+
+ private:
+  TranslationService service_;
+  LogFunction log_;
+  std::unique_ptr<httplib::Server> server_;
+};
+
+}  // namespace lumora

@@ -1,0 +1,104 @@
+#pragma once
+// The loaded lexicon: Chinese words with frequency, word class and cleaned
+// English glosses, plus the inverted index from a lower-case gloss phrase to
+// the Chinese word it translates back to. Immutable after loading, so one
+// instance is shared by any number of threads.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/exception.h"
+#include "translate/lexicon_format.h"
+
+namespace lumora {
+
+// A lexicon file that cannot be read or is malformed.
+class ELexiconError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+enum class WordClass : uint8_t {
+  kUnknown,
+  kNoun,
+  kVerb,
+  kVerbalNoun,  // a verb used as a noun (发展)
+  kAdjective,
+  kAdverb,
+  kIdiom,
+  kName,  // people, places, organisations, brands
+  kPronoun,
+  kNumeral,
+  kMeasure,
+  kPreposition,
+  kConjunction,
+  kParticle,
+  kTime,
+  kLocality,
+  kOther,
+};
+
+// Maps a part-of-speech tag of the frequency dictionary ("n", "vn", "nr", ...).
+WordClass WordClassFromTag(std::string_view tag);
+// Nouns, verbs, adjectives, adverbs and idioms: the words the translator glosses.
+bool IsContentClass(WordClass c);
+
+struct Gloss {
+  std::string_view text;
+  uint8_t entry;   // 0: the word's primary dictionary entry
+  uint8_t sense;   // position within that entry, 0 first
+  bool qualified;  // the raw sense narrowed it in parentheses
+};
+
+class Lexicon {
+ public:
+  // Raises ELexiconError with the path and the reason.
+  static std::shared_ptr<const Lexicon> Load(const std::string& path);
+  // Takes the bytes of a lexicon file; raises ELexiconError when malformed.
+  static std::shared_ptr<const Lexicon> FromBytes(std::string bytes);
+
+  static constexpr int32_t kNone = -1;
+
+  int32_t WordCount() const { return static_cast<int32_t>(words_.size()); }
+  // The id of word, or kNone.
+  int32_t Find(std::string_view word) const;
+  std::string_view Word(int32_t id) const;
+  uint32_t Frequency(int32_t id) const { return words_[id].frequency; }
+  WordClass Class(int32_t id) const { return static_cast<WordClass>(words_[id].wordClass); }
+  int GlossCount(int32_t id) const { return words_[id].glossCount; }
+  Gloss GlossAt(int32_t id, int index) const;
+  uint64_t TotalFrequency() const { return totalFrequency_; }
+  // Longest word in characters, for the segmenter's look-ahead.
+  int MaxWordChars() const { return maxWordChars_; }
+
+  // The word a lower-case phrase (single spaces) translates to, or kNone.
+  int32_t PhraseTarget(std::string_view lowerPhrase) const;
+  int MaxPhraseWords() const { return maxPhraseWords_; }
+  // How many words carry the phrase among their primary senses; a gloss
+  // carried by many words is ambiguous.
+  int PhraseCarriers(std::string_view lowerPhrase) const;
+
+ private:
+  Lexicon() = default;
+  void Parse();
+  std::string_view Str(uint32_t offset, uint32_t length) const;
+  static std::vector<uint32_t> BuildTable(size_t count);
+
+  std::string bytes_;
+  const char* strings_ = nullptr;
+  uint64_t stringBytes_ = 0;
+  uint64_t totalFrequency_ = 0;
+  std::vector<lexicon_format::WordRecord> words_;
+  std::vector<lexicon_format::GlossRecord> glosses_;
+  std::vector<lexicon_format::PhraseRecord> phrases_;
+  // Open-addressing tables of index + 1 (0 empty), sized to a power of two.
+  std::vector<uint32_t> wordTable_;
+  std::vector<uint32_t> phraseTable_;
+  int maxWordChars_ = 1;
+  int maxPhraseWords_ = 1;
+};
+
+}  // namespace lumora

@@ -1,0 +1,268 @@
+#include "translate/lexicon_builder.h"
+
+#include <algorithm>
+#include <cstring>
+#include <unordered_map>
+
+#include "base/stream.h"
+#include "base/text.h"
+#include "translate/gloss_cleaner.h"
+#include "translate/lexicon.h"
+#include "translate/utf8.h"
+
+namespace lumora {
+
+namespace fmt = lexicon_format;
+
+namespace {
+
+bool AllHan(std::string_view s) {
+  size_t pos = 0;
+  while (pos < s.size()) {
+    char32_t ch;
+    size_t len;
+    if (!DecodeUtf8Char(s, pos, ch, len) || !IsHanChar(ch)) return false;
+    pos += len;
+  }
+  return !s.empty();
+}
+
+size_t CharCount(std::string_view s) {
+  size_t n = 0;
+  for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+  return n;
+}
+
+bool PointsElsewhere(std::string_view raw) {
+  const std::string lower = LowerCase(Trim(raw));
+  for (std::string_view p : {"variant of", "old variant", "archaic variant", "erhua variant",
+                             "see ", "japanese variant", "used in"}) {
+    if (lower.starts_with(p)) return true;
+  }
+  return false;
+}
+
+class StringPool {
+ public:
+  uint32_t Add(std::string_view s) {
+    auto it = offsets_.find(std::string(s));
+    if (it != offsets_.end()) return it->second;
+    const auto offset = static_cast<uint32_t>(bytes_.size());
+    bytes_.append(s);
+    offsets_.emplace(std::string(s), offset);
+    return offset;
+  }
+  const std::string& Bytes() const { return bytes_; }
+
+ private:
+  std::string bytes_;
+  std::unordered_map<std::string, uint32_t> offsets_;
+};
+
+template <typename Record>
+void AppendRecords(std::string& out, const std::vector<Record>& records) {
+  const size_t at = out.size();
+  out.resize(at + records.size() * sizeof(Record));
+  if (!records.empty())
+    std::memcpy(out.data() + at, records.data(), records.size() * sizeof(Record));
+}
+
+}  // namespace
+
+void LexiconBuilder::AddWord(std::string_view word, uint32_t frequency, std::string_view tag) {
+  auto it = words_.find(word);
+  if (it == words_.end()) it = words_.emplace(std::string(word), WordData{}).first;
+  if (frequency >= it->second.frequency) {
+    it->second.frequency = frequency;
+    it->second.tag = std::string(tag);
+  }
+}
+
+void LexiconBuilder::AddEntry(std::string_view word, std::string_view pinyin,
+                              const std::vector<std::string>& senses) {
+  auto it = words_.find(word);
+  if (it == words_.end()) it = words_.emplace(std::string(word), WordData{}).first;
+  Entry entry;
+  entry.properName = !pinyin.empty() && pinyin[0] >= 'A' && pinyin[0] <= 'Z';
+  entry.variantOnly = true;
+  entry.order = entryOrder_++;
+  for (const auto& raw : senses) {
+    if (!PointsElsewhere(raw)) entry.variantOnly = false;
+    entry.senses.push_back(CleanSense(raw));
+    entry.qualified.push_back(IsQualifiedSense(raw));
+  }
+  it->second.entries.push_back(std::move(entry));
+}
+
+std::string LexiconBuilder::Build() const {
+  StringPool pool;
+  std::vector<fmt::WordRecord> words;
+  std::vector<fmt::GlossRecord> glosses;
+  std::vector<std::string_view> names;
+  uint64_t total = 0;
+
+  struct Carrier {
+    uint32_t word;
+    bool primary;
+    int sense;
+  };
+  std::unordered_map<std::string, std::vector<Carrier>> carriers;
+
+  for (const auto& [text, data] : words_) {
+    if (text.empty() || text.size() > 255 || !IsValidUtf8(text)) continue;
+    const auto id = static_cast<uint32_t>(words.size());
+    fmt::WordRecord w{};
+    w.textOffset = pool.Add(text);
+    w.textLength = static_cast<uint8_t>(text.size());
+    w.frequency = data.frequency;
+    w.wordClass = static_cast<uint8_t>(WordClassFromTag(data.tag));
+    w.glossBegin = static_cast<uint32_t>(glosses.size());
+    total += data.frequency;
+
+    // The common reading first: lower-case pinyin over names, real senses
+    // over pointers to other words, then the richer entry.
+    std::vector<const Entry*> ranked;
+    for (const auto& e : data.entries) ranked.push_back(&e);
+    auto usable = [](const Entry* e) {
+      size_t n = 0;
+      for (const auto& s : e->senses) n += !s.empty();
+      return n;
+    };
+    std::stable_sort(ranked.begin(), ranked.end(), [&](const Entry* a, const Entry* b) {
+      if (a->properName != b->properName) return !a->properName;
+      if (a->variantOnly != b->variantOnly) return !a->variantOnly;
+      if ((usable(a) == 0) != (usable(b) == 0)) return usable(a) != 0;
+      if (usable(a) != usable(b)) return usable(a) > usable(b);
+      return a->order < b->order;
+    });
+    int entryIndex = 0;
+    for (const Entry* e : ranked) {
+      if (usable(e) == 0) continue;
+      if (entryIndex > 255) break;
+      int senseIndex = 0;
+      for (size_t s = 0; s < e->senses.size(); ++s) {
+        const auto& sense = e->senses[s];
+        if (sense.empty()) continue;
+        for (const auto& g : sense) {
+          if (w.glossCount == UINT16_MAX) break;
+          fmt::GlossRecord r{};
+          r.textOffset = pool.Add(g);
+          r.textLength = static_cast<uint16_t>(g.size());
+          r.entry = static_cast<uint8_t>(entryIndex);
+          r.sense = static_cast<uint8_t>(std::min(senseIndex, 127) |
+                                         (e->qualified[s] ? fmt::kQualifiedSense : 0));
+          glosses.push_back(r);
+          ++w.glossCount;
+          auto& list = carriers[PhraseKey(g)];
+          if (list.empty() || list.back().word != id) {
+            // A narrowed sense ("to raise (an issue)") claims its gloss less.
+            list.push_back(
+                {id, entryIndex == 0, std::min(senseIndex, 127) + (e->qualified[s] ? 2 : 0)});
+          }
+        }
+        ++senseIndex;
+      }
+      ++entryIndex;
+    }
+    words.push_back(w);
+    names.push_back(text);
+  }
+
+  // Each phrase goes back to the most frequent all-Han word carrying it in its
+  // primary entry; other entries only fill phrases no primary entry carries.
+  // "to develop" is also reachable as "develop" where nothing else claims it.
+  struct Choice {
+    uint32_t word;
+    uint8_t carriers;
+    uint8_t wordCount;
+  };
+  std::unordered_map<std::string, Choice> chosen;
+  // Content words before function words (whose English senses mostly belong
+  // to a rarer reading), compounds before single characters, then frequency
+  // weighted by how early the sense comes.
+  auto tier = [&](uint32_t w) {
+    const auto c = static_cast<WordClass>(words[w].wordClass);
+    if (IsContentClass(c)) return CharCount(names[w]) >= 2 ? 0 : 1;
+    if (c == WordClass::kName || c == WordClass::kUnknown || c == WordClass::kTime ||
+        c == WordClass::kOther) {
+      return 2;
+    }
+    return 3;
+  };
+  auto better = [&](const Carrier& a, const Carrier& b) {
+    if (tier(a.word) != tier(b.word)) return tier(a.word) < tier(b.word);
+    const double wa = words[a.word].frequency / (1.0 + a.sense);
+    const double wb = words[b.word].frequency / (1.0 + b.sense);
+    if (wa != wb) return wa > wb;
+    return names[a.word] < names[b.word];
+  };
+  auto choose = [&](const std::string& key, const std::vector<Carrier>& list, bool primaryOnly) {
+    int count = 0;
+    const Carrier* best = nullptr;
+    for (const auto& c : list) {
+      if (primaryOnly && !c.primary) continue;
+      if (!AllHan(names[c.word])) continue;
+      ++count;
+      if (!best || better(c, *best)) best = &c;
+    }
+    if (!best) return;
+    uint8_t wordCount = 1;
+    for (char ch : key) wordCount += ch == ' ';
+    chosen.emplace(key, Choice{best->word, static_cast<uint8_t>(std::min(count, 255)), wordCount});
+  };
+  for (const auto& [key, list] : carriers) choose(key, list, true);
+  for (const auto& [key, list] : carriers) {
+    if (key.starts_with("to ") && !chosen.contains(key.substr(3)) && chosen.contains(key)) {
+      auto choice = chosen.at(key);
+      choice.wordCount = static_cast<uint8_t>(choice.wordCount - 1);
+      chosen.emplace(key.substr(3), choice);
+    }
+  }
+  for (const auto& [key, list] : carriers) {
+    if (!chosen.contains(key)) choose(key, list, false);
+  }
+
+  std::vector<std::pair<std::string, Choice>> sorted(chosen.begin(), chosen.end());
+  std::sort(sorted.begin(), sorted.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<fmt::PhraseRecord> phrases;
+  for (const auto& [key, choice] : sorted) {
+    if (key.empty() || key.size() > UINT16_MAX) continue;
+    fmt::PhraseRecord p{};
+    p.textOffset = pool.Add(key);
+    p.textLength = static_cast<uint16_t>(key.size());
+    p.wordCount = choice.wordCount;
+    p.carriers = choice.carriers;
+    p.word = choice.word;
+    phrases.push_back(p);
+  }
+
+  fmt::Header header{};
+  std::memcpy(header.magic, fmt::kMagic, sizeof header.magic);
+  header.version = fmt::kVersion;
+  header.wordCount = static_cast<uint32_t>(words.size());
+  header.glossCount = static_cast<uint32_t>(glosses.size());
+  header.phraseCount = static_cast<uint32_t>(phrases.size());
+  header.stringBytes = pool.Bytes().size();
+  header.totalFrequency = total;
+
+  std::string out(reinterpret_cast<const char*>(&header), sizeof header);
+  AppendRecords(out, words);
+  AppendRecords(out, glosses);
+  AppendRecords(out, phrases);
+  out += pool.Bytes();
+  return out;
+}
+
+void LexiconBuilder::WriteFile(const std::string& path) const {
+  // Written beside the target and renamed, so a failed build leaves no
+  // half-written lexicon behind.
+  const std::string temp = path + ".tmp";
+  WriteFileBytes(temp, Build());
+  if (std::rename(temp.c_str(), path.c_str()) != 0) {
+    std::remove(temp.c_str());
+    throw EStreamError("Cannot rename \"" + temp + "\" to \"" + path + "\"");
+  }
+}
+
+}  // namespace lumora

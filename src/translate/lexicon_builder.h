@@ -1,0 +1,50 @@
+#pragma once
+// Collects words of the frequency dictionary and entries of the
+// Chinese-English dictionary and writes them as one lexicon file: words
+// sorted, senses cleaned and ranked, and the gloss phrases inverted to the
+// most frequent Chinese word carrying each. Used by the build-time converter
+// and by tests that need a small lexicon.
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumora {
+
+class LexiconBuilder {
+ public:
+  // A word with its corpus frequency and part-of-speech tag ("n", "v", ...).
+  // A word given twice keeps the higher frequency and its tag.
+  void AddWord(std::string_view word, uint32_t frequency, std::string_view tag);
+  // One dictionary entry of a simplified word. A capital in the pinyin marks
+  // a proper name; senses are raw and get cleaned here. Entries without a
+  // usable sense still make the word known.
+  void AddEntry(std::string_view word, std::string_view pinyin,
+                const std::vector<std::string>& senses);
+
+  // The bytes of the lexicon file. Words that are empty, longer than 255
+  // bytes or not valid UTF-8 are left out.
+  std::string Build() const;
+  // Raises EFOpenError / EStreamError.
+  void WriteFile(const std::string& path) const;
+
+ private:
+  struct Entry {
+    bool properName = false;
+    bool variantOnly = false;
+    int order = 0;
+    std::vector<std::vector<std::string>> senses;  // cleaned glosses per raw sense
+    std::vector<bool> qualified;
+  };
+  struct WordData {
+    uint32_t frequency = 0;
+    std::string tag;
+    std::vector<Entry> entries;
+  };
+  std::map<std::string, WordData, std::less<>> words_;
+  int entryOrder_ = 0;
+};
+
+}  // namespace lumora

@@ -1,0 +1,36 @@
+#pragma once
+// Finds the gloss phrases of an English text: at each word, the longest run
+// of words (blanks between them, no punctuation) whose lower-case form is a
+// phrase of the lexicon. A word is letters, digits and inner "'" or "-"; a
+// word right after U+2060 WORD JOINER is protected and never matched, which
+// is how the translator keeps Latin words of a Chinese text as they are.
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "translate/lexicon.h"
+
+namespace lumora {
+
+// The UTF-8 bytes of U+2060, the mark of a protected word.
+inline constexpr std::string_view kWordJoiner = "\xE2\x81\xA0";
+
+struct PhraseMatch {
+  size_t begin;  // byte range in the text
+  size_t end;
+  int32_t word;  // the Chinese word of the phrase
+};
+
+class PhraseMatcher {
+ public:
+  explicit PhraseMatcher(const Lexicon& lexicon) : lexicon_(lexicon) {}
+
+  // Matches in text order, never overlapping.
+  std::vector<PhraseMatch> Match(std::string_view text) const;
+
+ private:
+  const Lexicon& lexicon_;
+};
+
+}  // namespace lumora

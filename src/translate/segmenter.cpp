@@ -1,0 +1,117 @@
+#include "translate/segmenter.h"
+
+#include <cmath>
+
+#include "translate/utf8.h"
+
+namespace lumora {
+
+namespace {
+
+struct CharAt {
+  char32_t ch;
+  size_t len;  // 0 for a malformed byte
+};
+
+CharAt Decode(std::string_view s, size_t pos) {
+  char32_t ch;
+  size_t len;
+  if (DecodeUtf8Char(s, pos, ch, len)) return {ch, len};
+  return {0, 0};
+}
+
+bool IsWordChar(char32_t ch) {
+  return IsLatinLetter(ch) || IsDigitChar(ch);
+}
+
+}  // namespace
+
+std::vector<Token> Segmenter::Segment(std::string_view text) const {
+  std::vector<Token> out;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const CharAt c = Decode(text, pos);
+    if (c.len == 0) {
+      out.push_back({text.substr(pos, 1), TokenKind::kOther});
+      ++pos;
+      continue;
+    }
+    size_t end = pos + c.len;
+    if (IsHanChar(c.ch)) {
+      for (CharAt n; end < text.size() && (n = Decode(text, end)).len && IsHanChar(n.ch);) {
+        end += n.len;
+      }
+      SegmentHan(text.substr(pos, end - pos), out);
+    } else if (IsWordChar(c.ch)) {
+      // Letters and digits with inner "." "," "'" "-" stay one token, so that
+      // "3.14", "1,000", "don't" and "mp3" come through whole.
+      bool letters = IsLatinLetter(c.ch);
+      while (end < text.size()) {
+        CharAt n = Decode(text, end);
+        if (n.len && IsWordChar(n.ch)) {
+          letters = letters || IsLatinLetter(n.ch);
+          end += n.len;
+          continue;
+        }
+        if (n.len && (n.ch == '.' || n.ch == ',' || n.ch == '\'' || n.ch == '-')) {
+          const CharAt after = Decode(text, end + 1);
+          if (after.len && IsWordChar(after.ch)) {
+            end += 1;
+            continue;
+          }
+        }
+        break;
+      }
+      out.push_back(
+          {text.substr(pos, end - pos), letters ? TokenKind::kLatin : TokenKind::kNumber});
+    } else if (IsSpaceChar(c.ch)) {
+      for (CharAt n; end < text.size() && (n = Decode(text, end)).len && IsSpaceChar(n.ch);) {
+        end += n.len;
+      }
+      out.push_back({text.substr(pos, end - pos), TokenKind::kSpace});
+    } else {
+      out.push_back({text.substr(pos, c.len), TokenKind::kOther});
+    }
+    pos = end;
+  }
+  return out;
+}
+
+void Segmenter::SegmentHan(std::string_view run, std::vector<Token>& out) const {
+  std::vector<size_t> starts;  // byte offset of each character, plus the end
+  for (size_t pos = 0; pos < run.size();) {
+    starts.push_back(pos);
+    pos += Decode(run, pos).len;
+  }
+  const size_t n = starts.size();
+  starts.push_back(run.size());
+
+  const double logTotal =
+      std::log(static_cast<double>(std::max<uint64_t>(lexicon_.TotalFrequency(), 1)));
+  // best[i]: log probability of the best cut of characters i..n; next[i]: end of
+  // the first word on that cut.
+  std::vector<double> best(n + 1, 0.0);
+  std::vector<size_t> next(n + 1, n);
+  std::vector<int32_t> wordOf(n + 1, Lexicon::kNone);
+  const size_t maxChars = static_cast<size_t>(std::max(lexicon_.MaxWordChars(), 1));
+  for (size_t i = n; i-- > 0;) {
+    best[i] = -INFINITY;
+    for (size_t len = 1; len <= maxChars && i + len <= n; ++len) {
+      const std::string_view piece = run.substr(starts[i], starts[i + len] - starts[i]);
+      const int32_t id = lexicon_.Find(piece);
+      const uint32_t freq = id == Lexicon::kNone ? 0 : lexicon_.Frequency(id);
+      if (freq == 0 && len > 1) continue;
+      const double score = std::log(std::max<double>(freq, 1.0)) - logTotal + best[i + len];
+      if (score > best[i]) {
+        best[i] = score;
+        next[i] = i + len;
+        wordOf[i] = id;
+      }
+    }
+  }
+  for (size_t i = 0; i < n; i = next[i]) {
+    out.push_back({run.substr(starts[i], starts[next[i]] - starts[i]), TokenKind::kHan, wordOf[i]});
+  }
+}
+
+}  // namespace lumora

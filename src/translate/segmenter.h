@@ -1,0 +1,38 @@
+#pragma once
+// Splits a paragraph of Chinese text into tokens: runs of Han characters are
+// cut into words along the most probable path through the lexicon's word
+// graph (word probability = frequency / total, unknown characters stand
+// alone); Latin words, numbers, blanks and other characters become tokens of
+// their own. The tokens cover the input exactly, in order.
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "translate/lexicon.h"
+
+namespace lumora {
+
+enum class TokenKind { kHan, kLatin, kNumber, kSpace, kOther };
+
+struct Token {
+  std::string_view text;  // a view into the segmented paragraph
+  TokenKind kind;
+  int32_t word = Lexicon::kNone;  // the lexicon word of a kHan token, if known
+};
+
+class Segmenter {
+ public:
+  // The lexicon must outlive the segmenter.
+  explicit Segmenter(const Lexicon& lexicon) : lexicon_(lexicon) {}
+
+  // Invalid UTF-8 bytes become kOther tokens of one byte each.
+  std::vector<Token> Segment(std::string_view text) const;
+
+ private:
+  void SegmentHan(std::string_view run, std::vector<Token>& out) const;
+
+  const Lexicon& lexicon_;
+};
+
+}  // namespace lumora

@@ -1,0 +1,63 @@
+#pragma once
+// The offline dictionary translator, one paragraph (no line breaks) at a time.
+//
+// Chinese to English: the paragraph is segmented; each content word (noun,
+// verb, adjective, adverb, idiom) becomes an English gloss, chosen among the
+// senses of its primary dictionary entry so that the gloss leads back to a
+// common synonym (or, failing that, to the word itself); function words,
+// names, numbers, Latin words, punctuation and words carrying a negation or a
+// numeral character stay as they are. The English is checked against the way
+// back, so that every gloss returns as exactly one Chinese word and no Latin
+// word of the input is taken for a gloss (such a word gets a U+2060 mark).
+//
+// English to Chinese: the longest gloss phrases, ignoring case, become the
+// most frequent Chinese word carrying them; blanks next to them are dropped,
+// U+2060 marks removed; everything else stays.
+//
+// Thread-safe: a translator holds only the shared immutable lexicon.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "translate/lexicon.h"
+#include "translate/phrase_matcher.h"
+#include "translate/segmenter.h"
+
+namespace lumora {
+
+// Characters whose words are never exchanged and never introduced: the
+// negations 不 没 未 无 非 and the numerals, so that a round trip keeps
+// meaning and numbers.
+bool HasProtectedChar(std::string_view word);
+
+class Translator {
+ public:
+  explicit Translator(std::shared_ptr<const Lexicon> lexicon);
+
+  // text is UTF-8 without line breaks; invalid bytes pass through unchanged.
+  std::string ToEnglish(std::string_view text) const;
+  std::string ToChinese(std::string_view text) const;
+
+  // The English gloss chosen for a word, or empty when it stays Chinese.
+  std::string GlossFor(int32_t word) const;
+
+  const Lexicon& lexicon() const { return *lexicon_; }
+
+ private:
+  struct Choice {
+    std::string_view gloss;
+    int32_t target = Lexicon::kNone;
+  };
+  Choice Choose(int32_t word) const;
+  // The first primary gloss of word with this key, if any.
+  std::optional<Gloss> Carries(int32_t word, std::string_view key) const;
+  int SharedSenses(int32_t word, int32_t other) const;
+
+  std::shared_ptr<const Lexicon> lexicon_;
+  Segmenter segmenter_;
+  PhraseMatcher matcher_;
+};
+
+}  // namespace lumora

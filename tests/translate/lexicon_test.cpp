@@ -1,0 +1,177 @@
+#include "translate/lexicon.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "base/stream.h"
+#include "translate/fixture_lexicon.h"
+#include "translate/gloss_cleaner.h"
+#include "translate/lexicon_builder.h"
+
+namespace lumora {
+namespace {
+
+using testing::FixtureLexicon;
+
+std::vector<std::string> GlossTexts(const Lexicon& lex, std::string_view word, int entry = 0) {
+  std::vector<std::string> out;
+  const int32_t id = lex.Find(word);
+  for (int i = 0; id != Lexicon::kNone && i < lex.GlossCount(id); ++i) {
+    if (lex.GlossAt(id, i).entry == entry) out.emplace_back(lex.GlossAt(id, i).text);
+  }
+  return out;
+}
+
+TEST(Lexicon, KeepsWordsFrequenciesAndClasses) {
+  auto lex = FixtureLexicon();
+  const int32_t id = lex->Find("研究");
+  ASSERT_NE(id, Lexicon::kNone);
+  EXPECT_EQ(lex->Word(id), "研究");
+  EXPECT_EQ(lex->Frequency(id), 1000u);
+  EXPECT_EQ(lex->Class(id), WordClass::kVerbalNoun);
+  EXPECT_EQ(lex->Class(lex->Find("北京")), WordClass::kName);
+  EXPECT_EQ(lex->Find("研"), Lexicon::kNone);
+  EXPECT_EQ(lex->MaxWordChars(), 4);
+}
+
+TEST(Lexicon, GlossesAreCleanedAndRefusedSensesDropped) {
+  auto lex = FixtureLexicon();
+  // "CL:..." is dropped; "a study" loses its article; "to" stays on the verb.
+  EXPECT_EQ(GlossTexts(*lex, "研究"),
+            (std::vector<std::string>{"research", "study", "to research"}));
+  EXPECT_EQ(GlossTexts(*lex, "生命"),
+            (std::vector<std::string>{"life", "living being", "creature"}));
+  const int32_t life = lex->Find("生命");
+  EXPECT_TRUE(lex->GlossAt(life, 0).qualified);
+  EXPECT_FALSE(lex->GlossAt(life, 1).qualified);
+}
+
+TEST(Lexicon, CommonReadingRanksBeforeProperName) {
+  auto lex = FixtureLexicon();
+  EXPECT_EQ(GlossTexts(*lex, "张", 0), (std::vector<std::string>{"sheet", "to open up"}));
+  EXPECT_TRUE(GlossTexts(*lex, "张", 1).empty()) << "a surname gives no gloss";
+}
+
+TEST(Lexicon, PhraseGoesBackToMostFrequentCarrier) {
+  auto lex = FixtureLexicon();
+  EXPECT_EQ(lex->Word(lex->PhraseTarget("to improve")), "提高");
+  EXPECT_EQ(lex->Word(lex->PhraseTarget("to increase")), "增加");
+  // 提出 is more frequent but only narrows "to raise" in parentheses.
+  EXPECT_EQ(lex->Word(lex->PhraseTarget("to raise")), "提高");
+  EXPECT_EQ(lex->Word(lex->PhraseTarget("bank")), "银行");
+  EXPECT_EQ(lex->PhraseCarriers("to improve"), 2);
+  EXPECT_EQ(lex->PhraseTarget("To Improve"), Lexicon::kNone) << "keys are lower case";
+  EXPECT_EQ(lex->PhraseTarget("to fly"), Lexicon::kNone);
+}
+
+TEST(Lexicon, VerbIsAlsoFoundWithoutTo) {
+  auto lex = FixtureLexicon();
+  EXPECT_EQ(lex->Word(lex->PhraseTarget("improve")), "提高");
+  EXPECT_EQ(lex->Word(lex->PhraseTarget("to strengthen cooperation")), "加强合作");
+  EXPECT_EQ(lex->MaxPhraseWords(), 3);
+}
+
+TEST(Lexicon, RepeatedWordKeepsHigherFrequency) {
+  LexiconBuilder b;
+  b.AddWord("市场", 10, "n");
+  b.AddWord("市场", 30, "vn");
+  b.AddWord("市场", 20, "v");
+  auto lex = Lexicon::FromBytes(b.Build());
+  EXPECT_EQ(lex->Frequency(lex->Find("市场")), 30u);
+  EXPECT_EQ(lex->Class(lex->Find("市场")), WordClass::kVerbalNoun);
+}
+
+TEST(Lexicon, RefusesWrongMagicVersionAndTruncation) {
+  LexiconBuilder b;
+  testing::AddFixtureWords(b);
+  const std::string good = b.Build();
+  EXPECT_THROW(Lexicon::FromBytes(""), ELexiconError);
+  EXPECT_THROW(Lexicon::FromBytes("not a lexicon at all, just some text here"), ELexiconError);
+  std::string version = good;
+  version[8] = 9;
+  EXPECT_THROW(Lexicon::FromBytes(version), ELexiconError);
+  for (size_t cut : {size_t{39}, size_t{41}, good.size() / 2, good.size() - 1}) {
+    EXPECT_THROW(Lexicon::FromBytes(good.substr(0, cut)), ELexiconError) << "cut at " << cut;
+  }
+}
+
+TEST(Lexicon, RefusesRecordsPointingOutsideTheFile) {
+  LexiconBuilder b;
+  testing::AddFixtureWords(b);
+  std::string bytes = b.Build();
+  // The first word record's text offset sits right after the 40-byte header.
+  const uint32_t far = 0x7FFFFFFF;
+  std::memcpy(bytes.data() + 40, &far, sizeof far);
+  try {
+    Lexicon::FromBytes(bytes);
+    FAIL() << "no error";
+  } catch (const ELexiconError& e) {
+    EXPECT_NE(e.Message().find("out of range"), std::string::npos) << e.Message();
+  }
+}
+
+TEST(Lexicon, LoadNamesTheFileThatFailed) {
+  const std::string path = ::testing::TempDir() + "/missing.lex";
+  std::filesystem::remove(path);
+  try {
+    Lexicon::Load(path);
+    FAIL() << "no error";
+  } catch (const ELexiconError& e) {
+    EXPECT_NE(e.Message().find(path), std::string::npos) << e.Message();
+  }
+}
+
+TEST(Lexicon, WrittenFileLoadsBack) {
+  LexiconBuilder b;
+  testing::AddFixtureWords(b);
+  const std::string path = ::testing::TempDir() + "/fixture.lex";
+  b.WriteFile(path);
+  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+  auto lex = Lexicon::Load(path);
+  EXPECT_EQ(lex->Word(lex->PhraseTarget("riverbank")), "河岸");
+  std::filesystem::remove(path);
+}
+
+struct CleanCase {
+  const char* raw;
+  std::vector<std::string> expected;
+  const char* covers;
+};
+
+TEST(GlossCleaner, CleansOrRefusesEachSense) {
+  const CleanCase cases[] = {
+      {"to raise (an issue)", {"to raise"}, "qualifier dropped, to kept"},
+      {"CL:個|个[ge4]", {}, "classifier refused"},
+      {"variant of 着[zhao2]", {}, "pointer to another word refused"},
+      {"see 研究[yan2 jiu1]", {}, "cross-reference refused"},
+      {"surname Zhang", {}, "surname refused"},
+      {"abbr. for 北京大学", {}, "abbreviation refused"},
+      {"lit. to eat vinegar", {}, "literal reading refused"},
+      {"fig. jealousy", {"jealousy"}, "figurative prefix dropped"},
+      {"a study; the research", {"study", "research"}, "split at ; and articles dropped"},
+      {"to help sb", {}, "placeholder sb refused"},
+      {"the emergency number 110", {}, "digits refused"},
+      {"Chinese opera", {"Chinese opera"}, "capitals kept"},
+      {"to  go   out", {"to go out"}, "blanks collapsed"},
+      {"well-known", {"well-known"}, "hyphen kept"},
+      {"to make a very long and winding gloss", {}, "more than five words refused"},
+      {"(unbalanced", {}, "unbalanced parenthesis refused"},
+      {"to be", {}, "bare copula refused"},
+      {"success.", {"success"}, "final full stop dropped"},
+      {"yes, indeed", {}, "inner comma refused"},
+      {"bank; Bank", {"bank"}, "same gloss twice kept once"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CleanSense(c.raw), c.expected) << c.covers << ": \"" << c.raw << "\"";
+  }
+}
+
+TEST(GlossCleaner, PhraseKeyLowersAndCollapses) {
+  EXPECT_EQ(PhraseKey("  To   Improve "), "to improve");
+  EXPECT_EQ(PhraseKey("Chinese\topera"), "chinese opera");
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,0 +1,69 @@
+#include "translate/segmenter.h"
+
+#include <gtest/gtest.h>
+
+#include "translate/fixture_lexicon.h"
+
+namespace lumora {
+namespace {
+
+std::vector<std::string> Words(const Segmenter& s, std::string_view text) {
+  std::vector<std::string> out;
+  for (const Token& t : s.Segment(text)) out.emplace_back(t.text);
+  return out;
+}
+
+class SegmenterTest : public ::testing::Test {
+ protected:
+  std::shared_ptr<const Lexicon> lexicon_ = testing::FixtureLexicon();
+  Segmenter segmenter_{*lexicon_};
+};
+
+TEST_F(SegmenterTest, PicksTheMostProbableCut) {
+  EXPECT_EQ(Words(segmenter_, "研究生命"), (std::vector<std::string>{"研究", "生命"}));
+  EXPECT_EQ(Words(segmenter_, "结婚的和尚未结婚的"),
+            (std::vector<std::string>{"结婚", "的", "和", "尚未", "结婚", "的"}));
+  EXPECT_EQ(Words(segmenter_, "研究生"), (std::vector<std::string>{"研究生"}));
+}
+
+TEST_F(SegmenterTest, LongRareWordLosesToCommonParts) {
+  EXPECT_EQ(Words(segmenter_, "加强合作"), (std::vector<std::string>{"加强", "合作"}));
+}
+
+TEST_F(SegmenterTest, UnknownCharactersStandAlone) {
+  const auto tokens = segmenter_.Segment("研究猫狗");
+  ASSERT_EQ(tokens.size(), 3u);
+  EXPECT_EQ(tokens[1].text, "猫");
+  EXPECT_EQ(tokens[1].word, Lexicon::kNone);
+  EXPECT_EQ(tokens[2].text, "狗");
+}
+
+TEST_F(SegmenterTest, LatinNumbersAndPunctuationAreTokensOfTheirOwn) {
+  const auto tokens = segmenter_.Segment("增长5.2%，iPhone 15和mp3、1,000元");
+  std::vector<std::pair<std::string, TokenKind>> got;
+  for (const Token& t : tokens) got.emplace_back(std::string(t.text), t.kind);
+  const std::vector<std::pair<std::string, TokenKind>> expected = {
+      {"增长", TokenKind::kHan},  {"5.2", TokenKind::kNumber},   {"%", TokenKind::kOther},
+      {"，", TokenKind::kOther},  {"iPhone", TokenKind::kLatin}, {" ", TokenKind::kSpace},
+      {"15", TokenKind::kNumber}, {"和", TokenKind::kHan},       {"mp3", TokenKind::kLatin},
+      {"、", TokenKind::kOther},  {"1,000", TokenKind::kNumber}, {"元", TokenKind::kHan},
+  };
+  EXPECT_EQ(got, expected);
+}
+
+TEST_F(SegmenterTest, TokensCoverTheInputExactly) {
+  const std::string text = "我们在北京研究生命。 Don't stop! \xFF 2026年";
+  std::string joined;
+  for (const Token& t : segmenter_.Segment(text)) joined += t.text;
+  EXPECT_EQ(joined, text);
+}
+
+TEST_F(SegmenterTest, MalformedBytesBecomeSingleByteTokens) {
+  const auto tokens = segmenter_.Segment("研\xE7\xA9");
+  ASSERT_EQ(tokens.size(), 3u);
+  EXPECT_EQ(tokens[1].kind, TokenKind::kOther);
+  EXPECT_EQ(tokens[1].text.size(), 1u);
+}
+
+}  // namespace
+}  // namespace lumora
