@@ -22,6 +22,10 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args
       line.batch = true;
       continue;
     }
+    if (a == "--quit-after-first-paint") {
+      line.quit_after_first_paint = true;
+      continue;
+    }
     if (a == "--help" || a == "-h") {
       line.help = true;
       continue;

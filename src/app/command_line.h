@@ -13,6 +13,7 @@ namespace lumora {
 struct CommandLine {
   bool batch = false;
   bool help = false;
+  bool quit_after_first_paint = false;  // start-up timing
   BatchOptions batch_options;
   std::optional<std::string> service_url;  // none: the embedded service
 };

@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
     ShowErrorBox(e.what());
     return 1;
   }
-  TForm1 form(endpoint->Url());
+  TForm1 form([&endpoint] { return endpoint->Url(); });
+  form.SetQuitAfterFirstPaint(line.quit_after_first_paint);
   form.show();
   return app.exec();
 }

@@ -14,7 +14,9 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
+#include <cstdio>
 
 #include "app/error_box.h"
 #include "app/text_boundary.h"
@@ -72,7 +74,10 @@ QFont EditorFont() {
 }  // namespace
 
 TForm1::TForm1(const std::string& endpoint_url, QWidget* parent)
-    : QWidget(parent), rewriter_(net_http_, endpoint_url) {
+    : TForm1([endpoint_url] { return endpoint_url; }, parent) {}
+
+TForm1::TForm1(std::function<std::string()> endpoint, QWidget* parent)
+    : QWidget(parent), rewriter_(net_http_, std::move(endpoint)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Lumora 伪原创 V1.0"));
   setFixedSize(kClientWidth, kClientHeight);
@@ -85,6 +90,17 @@ TForm1::TForm1(const std::string& endpoint_url, QWidget* parent)
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (quit_after_first_paint_) {
+    quit_after_first_paint_ = false;
+    // The timing harness reads this line from our standard output.
+    std::fputs("painted\n", stdout);
+    std::fflush(stdout);
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+  }
+}
 
 void TForm1::CreateControls() {
   skSkinPanel1 = Place(new QFrame(this), "skSkinPanel1", 0, 0, 707, 577);
@@ -193,6 +209,11 @@ void TForm1::SetStatus(const char* text) {
 QString TForm1::StatusText() const { return skSkinStdLabel15->text(); }
 
 void TForm1::skSkinButton1Click() {
+  // The rewrite blocks the window; the cursor says so.
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  struct RestoreCursor {
+    ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
+  } restore;
   const std::string prefix = FromWidgetText(skSkinEdit4->text());
   const std::string source = FromWidgetText(skSkinRichEdit1->toPlainText());
   const std::string english = rewriter_.TranslateToEnglish(source);

@@ -4,6 +4,7 @@
 // two buttons and the status line, with the command handlers.
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -28,8 +29,12 @@ class TForm1 : public QWidget {
   static constexpr int kClientWidth = 707;
   static constexpr int kClientHeight = 640;
 
-  // endpoint_url: where the translation legs are posted.
+  // endpoint: where the translation legs are posted, asked for at each leg.
+  explicit TForm1(std::function<std::string()> endpoint, QWidget* parent = nullptr);
   explicit TForm1(const std::string& endpoint_url, QWidget* parent = nullptr);
+
+  // Quits the application once the window has painted (start-up timing).
+  void SetQuitAfterFirstPaint(bool on) { quit_after_first_paint_ = on; }
   ~TForm1() override;
 
   // Command handlers; each acts first, then sets the status line.
@@ -45,6 +50,9 @@ class TForm1 : public QWidget {
   TNetHTTP& NetHTTP1() { return net_http_; }
   QString StatusText() const;
 
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
  private:
   void CreateControls();
   void CreateMenus();
@@ -52,6 +60,7 @@ class TForm1 : public QWidget {
 
   TNetHTTP net_http_;
   TRoundTripRewriter rewriter_;
+  bool quit_after_first_paint_ = false;
 
   QFrame* skSkinPanel1 = nullptr;
   QGroupBox* skSkinGroupBox1 = nullptr;

@@ -32,7 +32,10 @@ std::string TranslationEndpointUrl(const std::string& service_url) {
 }
 
 TRoundTripRewriter::TRoundTripRewriter(TNetHTTP& http, std::string endpoint_url)
-    : http_(http), endpoint_url_(std::move(endpoint_url)) {
+    : TRoundTripRewriter(http, [url = std::move(endpoint_url)] { return url; }) {}
+
+TRoundTripRewriter::TRoundTripRewriter(TNetHTTP& http, std::function<std::string()> endpoint)
+    : http_(http), endpoint_(std::move(endpoint)) {
   http_.SetReadTimeout(kReadTimeoutMs);
   http_.ConnectTimeout = kConnectTimeoutMs;
 }
@@ -60,9 +63,10 @@ std::string TRoundTripRewriter::Leg(TranslationDirection direction, const std::s
   request.AcceptLanguage = "zh-cn";
   request.AcceptCharSet = "UTF-8";
 
+  const std::string url = endpoint_();
   TStringStream body(BuildTranslationBody(direction, utf8_text));
   request.SetContentLength(body.Size());
-  std::string answer = http_.PostToString(endpoint_url_, &body);
+  std::string answer = http_.PostToString(url, &body);
   return ExtractSegments(DecodeTranslationAnswer(answer), line_breaks);
 }
 

@@ -2,6 +2,7 @@
 // The two translation legs of a rewrite, Chinese to English and back, posted
 // through one shared TNetHTTP whose settings and cookies persist between legs.
 
+#include <functional>
 #include <string>
 
 #include "http/http_client.h"
@@ -20,18 +21,18 @@ class TRoundTripRewriter {
   static constexpr int kReadTimeoutMs = 30000;
 
   TRoundTripRewriter(TNetHTTP& http, std::string endpoint_url);
+  // The endpoint is asked for at each leg, so it may become known late.
+  TRoundTripRewriter(TNetHTTP& http, std::function<std::string()> endpoint);
 
   // Each raises whatever the exchange raises.
   std::string TranslateToEnglish(const std::string& utf8_text);
   std::string TranslateToChinese(const std::string& utf8_text, bool line_breaks);
 
-  const std::string& EndpointUrl() const { return endpoint_url_; }
-
  private:
   std::string Leg(TranslationDirection direction, const std::string& utf8_text, bool line_breaks);
 
   TNetHTTP& http_;
-  std::string endpoint_url_;
+  std::function<std::string()> endpoint_;
 };
 
 }  // namespace lumora
