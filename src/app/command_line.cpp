@@ -1,0 +1,59 @@
+#include "app/command_line.h"
+
+namespace lumora {
+
+const char* const kUsage =
+    "usage: lumora [--service URL]\n"
+    "       lumora --rewrite FILE|- [FILE...] [--out DIR] [--prefix TEXT] [--suffix TEXT]\n"
+    "              [--no-line-breaks] [--service URL]\n"
+    "Without --rewrite the window opens. --service names a translation service\n"
+    "(http://host[:port]); without it the built-in one is used.\n";
+
+std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args,
+                                            CommandLine& line) {
+  BatchOptions& b = line.batch_options;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&]() -> std::optional<std::string> {
+      if (i + 1 >= args.size()) return std::nullopt;
+      return args[++i];
+    };
+    if (a == "--rewrite") {
+      line.batch = true;
+      continue;
+    }
+    if (a == "--quit-after-first-paint") {
+      line.quit_after_first_paint = true;
+      continue;
+    }
+    if (a == "--help" || a == "-h") {
+      line.help = true;
+      continue;
+    }
+    if (a == "--no-line-breaks") {
+      b.line_breaks = false;
+      continue;
+    }
+    if (a == "--out" || a == "--prefix" || a == "--suffix" || a == "--service") {
+      auto v = value();
+      if (!v) return "option " + a + " needs a value";
+      if (a == "--out") b.out_dir = *v;
+      if (a == "--prefix") b.prefix = *v;
+      if (a == "--suffix") b.suffix = *v;
+      if (a == "--service") line.service_url = *v;
+      continue;
+    }
+    if (a.size() > 1 && a[0] == '-') return "unknown option " + a;
+    if (!line.batch) return "a file is only taken after --rewrite: " + a;
+    b.files.push_back(a);
+  }
+  if (line.help) return std::nullopt;
+  if (line.batch && b.files.empty()) return "--rewrite needs a file, or - for standard input";
+  if (b.files.size() > 1 && !b.out_dir) return "several files need --out DIR";
+  if (!line.batch && (b.out_dir || b.prefix != BatchOptions().prefix ||
+                      b.suffix != BatchOptions().suffix || !b.line_breaks))
+    return "--out, --prefix, --suffix and --no-line-breaks belong to --rewrite";
+  return std::nullopt;
+}
+
+}  // namespace lumora

@@ -1,0 +1,46 @@
+// lumora: the window, or batch mode with --rewrite.
+#include <iostream>
+#include <vector>
+
+#include "app/batch.h"
+#include "app/command_line.h"
+#include "app/error_box.h"
+#include "app/lumora_application.h"
+#include "app/main_window.h"
+#include "app/translation_endpoint.h"
+
+int main(int argc, char** argv) {
+  using namespace lumora;
+  CommandLine line;
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (auto error = ParseCommandLine(args, line)) {
+    std::cerr << "lumora: " << *error << "\n" << kUsage;
+    return 2;
+  }
+  if (line.help) {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (line.batch) {
+    try {
+      TranslationEndpoint endpoint(line.service_url);
+      return RunBatch(line.batch_options, endpoint.Url(), std::cout, std::cerr);
+    } catch (const std::exception& e) {
+      std::cerr << ErrorBoxText(e.what()) << "\n";
+      return 1;
+    }
+  }
+
+  TLumoraApplication app(argc, argv);
+  std::unique_ptr<TranslationEndpoint> endpoint;
+  try {
+    endpoint = std::make_unique<TranslationEndpoint>(line.service_url);
+  } catch (const std::exception& e) {
+    ShowErrorBox(e.what());
+    return 1;
+  }
+  TForm1 form([&endpoint] { return endpoint->Url(); });
+  form.SetQuitAfterFirstPaint(line.quit_after_first_paint);
+  form.show();
+  return app.exec();
+}

@@ -1,0 +1,86 @@
+#pragma once
+// TForm1, the main window: the source and rewritten boxes with their menus
+// and scroll bars, the prefix and suffix fields, the line-break option, the
+// two buttons and the status line, with the command handlers.
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "http/http_client.h"
+#include "rewrite/round_trip.h"
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
+class QStatusBar;
+
+namespace lumora {
+
+class TForm1 : public QWidget {
+ public:
+  static constexpr int kClientWidth = 707;
+  static constexpr int kClientHeight = 640;
+
+  // endpoint: where the translation legs are posted, asked for at each leg.
+  explicit TForm1(std::function<std::string()> endpoint, QWidget* parent = nullptr);
+  explicit TForm1(const std::string& endpoint_url, QWidget* parent = nullptr);
+
+  // Quits the application once the window has painted (start-up timing).
+  void SetQuitAfterFirstPaint(bool on) { quit_after_first_paint_ = on; }
+  ~TForm1() override;
+
+  // Command handlers; each acts first, then sets the status line.
+  void skSkinButton1Click();
+  void skSkinButton2Click();
+  void N5Click();
+  void N1Click();
+  void N2Click();
+  void N6Click();
+  void N3Click();
+  void N4Click();
+
+  TNetHTTP& NetHTTP1() { return net_http_; }
+  QString StatusText() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void CreateControls();
+  void CreateMenus();
+  void SetStatus(const char* text);
+
+  TNetHTTP net_http_;
+  TRoundTripRewriter rewriter_;
+  bool quit_after_first_paint_ = false;
+
+  QFrame* skSkinPanel1 = nullptr;
+  QGroupBox* skSkinGroupBox1 = nullptr;
+  QGroupBox* skSkinGroupBox2 = nullptr;
+  QPlainTextEdit* skSkinRichEdit1 = nullptr;
+  QPlainTextEdit* skSkinRichEdit2 = nullptr;
+  QScrollBar* skSkinScrollBar1 = nullptr;
+  QScrollBar* skSkinScrollBar2 = nullptr;
+  QLabel* skSkinStdLabel1 = nullptr;
+  QLabel* skSkinStdLabel2 = nullptr;
+  QLineEdit* skSkinEdit4 = nullptr;
+  QLineEdit* skSkinEdit5 = nullptr;
+  QCheckBox* skSkinCheckRadioBox1 = nullptr;
+  QPushButton* skSkinButton1 = nullptr;
+  QPushButton* skSkinButton2 = nullptr;
+  QStatusBar* skSkinStatusBar1 = nullptr;
+  QLabel* skSkinStdLabel15 = nullptr;
+  QLabel* skSkinLinkLabel1 = nullptr;
+  QMenu* skSkinPopupMenu1 = nullptr;
+  QMenu* skSkinPopupMenu2 = nullptr;
+};
+
+}  // namespace lumora

@@ -1,0 +1,35 @@
+#pragma once
+// The text side of a translation leg: the form value encoder, the splitter,
+// the request body, the answer decoding and the segment extraction.
+
+#include <string>
+#include <string_view>
+
+#include "base/string_list.h"
+
+namespace lumora {
+
+enum class TranslationDirection { ToEnglish, ToChinese };
+
+// Escapes bytes below 0x20, from 0x80, and space # % * + < > as %XX (upper
+// case); every other byte is copied, "&" and "=" included.
+std::string PercentEncode(std::string_view bytes);
+
+// k occurrences of delimiter give k + 1 pieces; each piece after the first
+// starts with the delimiter minus its first character. Empty text: no pieces.
+TStringList SplitByDelimiter(std::string_view text, std::string_view delimiter);
+
+// The form body of one leg for UTF-8 text; it starts with "&".
+std::string BuildTranslationBody(TranslationDirection direction, std::string_view utf8_text);
+
+// Decodes the service's UTF-8 answer into our UTF-8 text. Any byte that
+// breaks the sequence rules, or an answer ending inside a sequence, gives an
+// empty text as a whole. Characters outside Unicode's scalar values become "?".
+std::string DecodeTranslationAnswer(std::string_view bytes);
+
+// The translated segments of a decoded answer: each follows "<tgt><![CDATA["
+// and ends before the next "]]"; with line_breaks each is followed by
+// "<br />" CR LF, otherwise they are joined with nothing between.
+std::string ExtractSegments(std::string_view decoded, bool line_breaks);
+
+}  // namespace lumora

@@ -1,0 +1,153 @@
+#include "app/batch.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "app/command_line.h"
+#include "app/error_text.h"
+#include "base/stream.h"
+#include "small_service.h"
+#include "support/scripted_peer.h"
+
+namespace lumora {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Batch : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("lumora_batch_" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_ / "in");
+    service_ = testing::StartSmallService();
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Input(const std::string& name, const std::string& text) {
+    std::string path = (dir_ / "in" / name).string();
+    WriteFileBytes(path, text);
+    return path;
+  }
+  fs::path dir_;
+  std::unique_ptr<EmbeddedTranslationService> service_;
+};
+
+TEST_F(Batch, RewritesOneFileToStandardOutput) {
+  BatchOptions options;
+  options.files = {Input("a.txt", "改善生活质量")};
+  std::ostringstream out, err;
+  EXPECT_EQ(RunBatch(options, testing::SmallServiceEndpoint(*service_), out, err), 0);
+  const std::string text = out.str();
+  EXPECT_EQ(text.rfind("本站讯：", 0), 0u);
+  EXPECT_EQ(text.substr(text.size() - std::string("本站记者：XXX").size()), "本站记者：XXX");
+  EXPECT_NE(text.find("<br />\r\n"), std::string::npos);
+  EXPECT_NE(text.find("提高"), std::string::npos) << text;
+  EXPECT_EQ(err.str(), "");
+}
+
+TEST_F(Batch, OptionsChangeTheFrameAndTheLineBreaks) {
+  BatchOptions options;
+  options.files = {Input("a.txt", "生活")};
+  options.prefix = "[";
+  options.suffix = "]";
+  options.line_breaks = false;
+  std::ostringstream out, err;
+  EXPECT_EQ(RunBatch(options, testing::SmallServiceEndpoint(*service_), out, err), 0);
+  EXPECT_EQ(out.str().front(), '[');
+  EXPECT_EQ(out.str().back(), ']');
+  EXPECT_EQ(out.str().find("<br />"), std::string::npos);
+}
+
+TEST_F(Batch, SeveralFilesGoToTheOutputFolderWithProgress) {
+  BatchOptions options;
+  options.files = {Input("one.txt", "生活"), Input("two.txt", "质量")};
+  options.out_dir = (dir_ / "out").string();
+  std::ostringstream out, err;
+  EXPECT_EQ(RunBatch(options, testing::SmallServiceEndpoint(*service_), out, err), 0);
+  EXPECT_EQ(out.str(), "");
+  EXPECT_TRUE(fs::exists(dir_ / "out" / "one.txt"));
+  EXPECT_TRUE(fs::exists(dir_ / "out" / "two.txt"));
+  EXPECT_NE(err.str().find("[1/2] "), std::string::npos);
+  EXPECT_NE(err.str().find("[2/2] "), std::string::npos);
+}
+
+TEST_F(Batch, AMissingFileFailsAloneAndTheOthersAreDone) {
+  BatchOptions options;
+  options.files = {(dir_ / "in" / "missing.txt").string(), Input("ok.txt", "生活")};
+  options.out_dir = (dir_ / "out").string();
+  std::ostringstream out, err;
+  EXPECT_EQ(RunBatch(options, testing::SmallServiceEndpoint(*service_), out, err), 1);
+  EXPECT_TRUE(fs::exists(dir_ / "out" / "ok.txt"));
+  EXPECT_NE(err.str().find("Cannot open file"), std::string::npos);
+}
+
+TEST_F(Batch, RefusedServiceGivesTheSocketErrorText) {
+  RefusedPort refused;
+  BatchOptions options;
+  options.files = {Input("a.txt", "生活")};
+  std::ostringstream out, err;
+  std::string endpoint = TranslationEndpointUrl("http://127.0.0.1:" + std::to_string(refused.Port()));
+  EXPECT_EQ(RunBatch(options, endpoint, out, err), 1);
+  EXPECT_EQ(err.str(), "Socket Error # 10061\r\nConnection refused.\n");
+  EXPECT_EQ(out.str(), "");
+}
+
+TEST(NormalizeArticle, GivesValidUtf8WithCrLf) {
+  EXPECT_EQ(NormalizeArticle("a\nb\r\nc\rd"), "a\r\nb\r\nc\r\nd");
+  EXPECT_EQ(NormalizeArticle("x\xFFy"), "x\xEF\xBF\xBDy");
+  EXPECT_EQ(NormalizeArticle("\xF0\x9F\x98\x80"), "\xF0\x9F\x98\x80");    // emoji kept whole
+  EXPECT_EQ(NormalizeArticle("\xED\xA0\x80"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");  // surrogate
+  EXPECT_EQ(NormalizeArticle("\xC0\xAF"), "\xEF\xBF\xBD\xEF\xBF\xBD");   // overlong
+}
+
+TEST(ErrorText, AppendsADotAfterCharactersAboveIt) {
+  struct Row {
+    const char* message;
+    const char* shown;
+  } rows[] = {
+      {"", ""},                                              // empty stays empty
+      {"Read Timeout", "Read Timeout."},                      // a letter
+      {"Not Connected", "Not Connected."},
+      {"Connection refused.", "Connection refused."},         // already a dot
+      {"Stop!", "Stop!"},                                     // "!" sorts below "."
+      {"code 404", "code 404."},                              // a digit
+      {"完成！", "完成！."},                                  // a double-byte character
+      {"a-", "a-"},                                           // "-" sorts below "."
+      {"path/", "path/."},                                    // "/" sorts above "."
+  };
+  for (const auto& r : rows) EXPECT_EQ(ErrorBoxText(r.message), r.shown) << r.message;
+}
+
+TEST(CommandLineParse, ModesAndErrors) {
+  {
+    CommandLine line;
+    EXPECT_FALSE(ParseCommandLine({}, line));
+    EXPECT_FALSE(line.batch);
+  }
+  {
+    CommandLine line;
+    EXPECT_FALSE(ParseCommandLine({"--rewrite", "a.txt", "--prefix", "P", "--no-line-breaks",
+                                   "--service", "http://h:1"},
+                                  line));
+    EXPECT_TRUE(line.batch);
+    EXPECT_EQ(line.batch_options.files, std::vector<std::string>{"a.txt"});
+    EXPECT_EQ(line.batch_options.prefix, "P");
+    EXPECT_FALSE(line.batch_options.line_breaks);
+    EXPECT_EQ(line.service_url, "http://h:1");
+  }
+  for (std::vector<std::string> bad : std::vector<std::vector<std::string>>{
+           {"--rewrite"},                        // no file
+           {"--rewrite", "a", "b"},              // several files without --out
+           {"--bogus"},                          // unknown option
+           {"file.txt"},                         // a file without --rewrite
+           {"--prefix", "x"},                    // batch option in window mode
+           {"--rewrite", "a", "--out"}}) {       // option without value
+    CommandLine line;
+    EXPECT_TRUE(ParseCommandLine(bad, line)) << bad.front();
+  }
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,0 +1,167 @@
+// The main window's commands, on the offscreen platform.
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include "small_service.h"
+#include "support/scripted_peer.h"
+
+namespace lumora {
+namespace {
+
+class MainWindow : public ::testing::Test {
+ protected:
+  void Open(const std::string& endpoint) {
+    form_ = std::make_unique<TForm1>(endpoint);
+    form_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+  }
+  template <typename W>
+  W* Find(const char* name) {
+    W* w = form_->findChild<W*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  QAction* Action(const char* name) { return Find<QAction>(name); }
+  QString Status() { return form_->StatusText(); }
+
+  std::unique_ptr<TForm1> form_;
+};
+
+TEST_F(MainWindow, OpensWithItsControlsAndSize) {
+  Open("http://127.0.0.1:1/");
+  EXPECT_EQ(form_->size(), QSize(707, 640));
+  EXPECT_EQ(form_->windowTitle(), QStringLiteral("Lumora 伪原创 V1.0"));
+  QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  // A window-manager frame may shift the client area by its margins.
+  EXPECT_LE((form_->geometry().center() - area.center()).manhattanLength(), 8);
+  EXPECT_EQ(Find<QLineEdit>("skSkinEdit4")->text(), QStringLiteral("本站讯："));
+  EXPECT_EQ(Find<QLineEdit>("skSkinEdit5")->text(), QStringLiteral("本站记者：XXX"));
+  EXPECT_TRUE(Find<QCheckBox>("skSkinCheckRadioBox1")->isChecked());
+  EXPECT_EQ(Find<QPushButton>("skSkinButton1")->text(), QStringLiteral("伪原创"));
+  EXPECT_FALSE(Find<QScrollBar>("skSkinScrollBar1")->isEnabled());
+  EXPECT_FALSE(Find<QScrollBar>("skSkinScrollBar2")->isEnabled());
+  EXPECT_FALSE(Status().isEmpty());
+  QMenu* menu = Find<QMenu>("skSkinPopupMenu1");
+  QStringList captions;
+  for (QAction* a : menu->actions()) captions << a->text();
+  EXPECT_EQ(captions, (QStringList{"全选", "复制", "粘贴"}));
+}
+
+TEST_F(MainWindow, ScrollBarBecomesUsableWhenTextOverflows) {
+  Open("http://127.0.0.1:1/");
+  QString lines;
+  for (int i = 0; i < 200; ++i) lines += QStringLiteral("第%1行\n").arg(i);
+  Find<QPlainTextEdit>("skSkinRichEdit1")->setPlainText(lines);
+  QScrollBar* bar = Find<QScrollBar>("skSkinScrollBar1");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return bar->isEnabled(); }));
+  bar->setValue(bar->maximum());
+  EXPECT_EQ(Find<QPlainTextEdit>("skSkinRichEdit1")->verticalScrollBar()->value(), bar->maximum());
+}
+
+TEST_F(MainWindow, ClearEmptiesBothBoxesOnly) {
+  Open("http://127.0.0.1:1/");
+  Find<QPlainTextEdit>("skSkinRichEdit1")->setPlainText("in");
+  Find<QPlainTextEdit>("skSkinRichEdit2")->setPlainText("out");
+  Find<QLineEdit>("skSkinEdit4")->setText("P");
+  QTest::mouseClick(Find<QPushButton>("skSkinButton2"), Qt::LeftButton);
+  EXPECT_EQ(Find<QPlainTextEdit>("skSkinRichEdit1")->toPlainText(), "");
+  EXPECT_EQ(Find<QPlainTextEdit>("skSkinRichEdit2")->toPlainText(), "");
+  EXPECT_EQ(Find<QLineEdit>("skSkinEdit4")->text(), "P");
+  EXPECT_EQ(Status(), QStringLiteral("清空完成！"));
+}
+
+TEST_F(MainWindow, MenuCommandsActOnTheirBoxAndReportTheirTexts) {
+  Open("http://127.0.0.1:1/");
+  QPlainTextEdit* in = Find<QPlainTextEdit>("skSkinRichEdit1");
+  QPlainTextEdit* out = Find<QPlainTextEdit>("skSkinRichEdit2");
+  in->setPlainText("源文本");
+  out->setPlainText("");
+  struct Step {
+    const char* action;
+    const char* status;
+  } steps[] = {{"N5", "全选完成！"}, {"N1", "复制完成！"}, {"N4", "粘贴成功！"},
+               {"N6", "全选完成！"}, {"N3", "复制成功！"}, {"N2", "粘贴完成！"}};
+  for (const Step& s : steps) {
+    Action(s.action)->trigger();
+    EXPECT_EQ(Status(), QString::fromUtf8(s.status)) << s.action;
+  }
+  // Input copied, pasted into the output, copied back over the selected input.
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("源文本"));
+  EXPECT_EQ(out->toPlainText(), QStringLiteral("源文本"));
+  EXPECT_EQ(in->toPlainText(), QStringLiteral("源文本"));
+}
+
+TEST_F(MainWindow, RightClickOnTheOutputOpensTheOutputMenu) {
+  Open("http://127.0.0.1:1/");
+  QPlainTextEdit* out = Find<QPlainTextEdit>("skSkinRichEdit2");
+  emit out->customContextMenuRequested(QPoint(10, 10));
+  EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+  EXPECT_EQ(QApplication::activePopupWidget(), Find<QMenu>("skSkinPopupMenu2"));
+  QApplication::activePopupWidget()->close();
+}
+
+TEST_F(MainWindow, RewriteFramesTheResultAndReportsDone) {
+  auto service = testing::StartSmallService();
+  Open(testing::SmallServiceEndpoint(*service));
+  Find<QPlainTextEdit>("skSkinRichEdit1")->setPlainText("改善生活质量\n生活");
+  QTest::mouseClick(Find<QPushButton>("skSkinButton1"), Qt::LeftButton);
+  QString out = Find<QPlainTextEdit>("skSkinRichEdit2")->toPlainText();
+  EXPECT_TRUE(out.startsWith(QStringLiteral("本站讯："))) << out.toStdString();
+  EXPECT_TRUE(out.endsWith(QStringLiteral("本站记者：XXX"))) << out.toStdString();
+  EXPECT_EQ(out.count(QStringLiteral("<br />")), 2) << out.toStdString();
+  EXPECT_EQ(Status(), QStringLiteral("操作完成！"));
+
+  Find<QCheckBox>("skSkinCheckRadioBox1")->setChecked(false);
+  QTest::mouseClick(Find<QPushButton>("skSkinButton1"), Qt::LeftButton);
+  out = Find<QPlainTextEdit>("skSkinRichEdit2")->toPlainText();
+  EXPECT_EQ(out.count(QStringLiteral("<br />")), 0) << out.toStdString();
+}
+
+TEST_F(MainWindow, AnErrorShowsTheBoxAndLeavesTheWindowAsItWas) {
+  RefusedPort refused;
+  Open(TranslationEndpointUrl("http://127.0.0.1:" + std::to_string(refused.Port())));
+  Find<QPlainTextEdit>("skSkinRichEdit1")->setPlainText("文章");
+  Find<QPlainTextEdit>("skSkinRichEdit2")->setPlainText("old");
+  const QString status_before = Status();
+
+  QString text, title;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  int buttons = 0;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    text = box->text();
+    title = box->windowTitle();
+    icon = box->icon();
+    buttons = static_cast<int>(box->buttons().size());
+    box->accept();
+  });
+  poll.start(20);
+  QTest::mouseClick(Find<QPushButton>("skSkinButton1"), Qt::LeftButton);
+  poll.stop();
+
+  EXPECT_EQ(text, QStringLiteral("Socket Error # 10061\r\nConnection refused."));
+  EXPECT_EQ(title, QStringLiteral("Lumora伪原创"));
+  EXPECT_EQ(icon, QMessageBox::Critical);
+  EXPECT_EQ(buttons, 1);
+  EXPECT_EQ(Find<QPlainTextEdit>("skSkinRichEdit2")->toPlainText(), "old");
+  EXPECT_EQ(Status(), status_before);
+}
+
+}  // namespace
+}  // namespace lumora
