@@ -79,10 +79,16 @@ std::string BuildTranslationBody(TranslationDirection direction, std::string_vie
 std::string DecodeTranslationAnswer(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());
+  uint32_t high = 0;  // a high surrogate waiting for its low half
+  auto flush_high = [&] {
+    if (high) AppendUtf8(out, '?');
+    high = 0;
+  };
   size_t i = 0;
   while (i < bytes.size()) {
     auto b0 = static_cast<unsigned char>(bytes[i]);
     if (b0 < 0x80) {
+      flush_high();
       out += static_cast<char>(b0);
       ++i;
       continue;
@@ -96,9 +102,20 @@ std::string DecodeTranslationAnswer(std::string_view bytes) {
       if ((b & 0xC0) != 0x80) return {};
       cp = (cp << 6) | (b & 0x3F);
     }
-    AppendUtf8(out, cp);
     i += trail + 1;
+    // A character beyond the BMP may come as two encoded surrogate halves.
+    if (cp >= 0xDC00 && cp <= 0xDFFF && high) {
+      AppendUtf8(out, 0x10000 + ((high - 0xD800) << 10) + (cp - 0xDC00));
+      high = 0;
+      continue;
+    }
+    flush_high();
+    if (cp >= 0xD800 && cp <= 0xDBFF)
+      high = cp;
+    else
+      AppendUtf8(out, cp);
   }
+  flush_high();
   return out;
 }
 

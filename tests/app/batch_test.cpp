@@ -47,6 +47,15 @@ TEST_F(Batch, RewritesOneFileToStandardOutput) {
   EXPECT_EQ(err.str(), "");
 }
 
+TEST_F(Batch, AnEmojiSurvivesTheRoundTripWhole) {
+  BatchOptions options;
+  options.files = {Input("a.txt", "生活\xF0\x9F\x98\x80质量")};
+  std::ostringstream out, err;
+  EXPECT_EQ(RunBatch(options, testing::SmallServiceEndpoint(*service_), out, err), 0);
+  EXPECT_NE(out.str().find("\xF0\x9F\x98\x80"), std::string::npos) << out.str();
+  EXPECT_EQ(out.str().find("?"), std::string::npos) << out.str();
+}
+
 TEST_F(Batch, OptionsChangeTheFrameAndTheLineBreaks) {
   BatchOptions options;
   options.files = {Input("a.txt", "生活")};

@@ -52,7 +52,8 @@ TEST(DecodeAnswer, AcceptsWellFormedTextAndRejectsBrokenSequencesWhole) {
       {"ok\xE4\xBD", ""},                                        // ends inside a sequence
       {"\xE4\x41\xA0 rest", ""},                                 // bad trail byte
       {"\xC3", ""},                                              // lone lead at the end
-      {"a\xED\xA0\x80" "b", "a?b"},                              // a surrogate half
+      {"a\xED\xA0\x80" "b", "a?b"},                              // a lone surrogate half
+      {"\xED\xA0\xBD\xED\xB8\x80", "\xF0\x9F\x98\x80"},              // a pair of halves
   };
   for (const auto& r : rows) EXPECT_EQ(DecodeTranslationAnswer(r.in), r.out) << r.in;
 }
