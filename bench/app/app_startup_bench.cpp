@@ -78,8 +78,8 @@ double Median(std::vector<double> v) {
 // About 5,000 characters of article text from the examples, repeated.
 std::string Article(const std::string& source_dir) {
   std::string text;
-  for (const char* name : {"economy_news.txt", "phone_launch.txt", "city_tourism.txt",
-                           "healthy_food.txt"}) {
+  for (const char* name :
+       {"economy_news.txt", "phone_launch.txt", "city_tourism.txt", "healthy_food.txt"}) {
     try {
       text += lumora::ReadFileBytes(source_dir + "/examples/" + name);
     } catch (const std::exception&) {

@@ -4,11 +4,11 @@
 //
 //   http_throughput_bench [MEGABYTES=200] [RUNS=5]
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -173,8 +173,9 @@ int main(int argc, char** argv) {
       curl.push_back(RunCommandSeconds({"curl", "-s", "-o", "/dev/null", url}));
     }
     double a = Median(ours), b = Median(curl);
-    std::printf("%-9s lumora-http %.3f s (%.0f MiB/s)  curl %.3f s (%.0f MiB/s)  speed ratio %.2f\n",
-                path, a, megabytes / a, b, megabytes / b, b / a);
+    std::printf(
+        "%-9s lumora-http %.3f s (%.0f MiB/s)  curl %.3f s (%.0f MiB/s)  speed ratio %.2f\n", path,
+        a, megabytes / a, b, megabytes / b, b / a);
     long kb = InMemoryPeakKb(url, bytes);
     std::printf("%-9s in-memory peak %.1f MiB = %.2f x body\n", path, kb / 1024.0,
                 kb / 1024.0 / static_cast<double>(megabytes));

@@ -22,8 +22,11 @@ std::string ReadInput(const std::string& file) {
 size_t ValidSequence(const std::string& text, size_t i) {
   auto b = [&](size_t k) { return static_cast<unsigned char>(text[i + k]); };
   unsigned char lead = b(0);
-  size_t n = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4
-                                                                                              : 0;
+  size_t n = lead < 0x80         ? 1
+             : (lead >> 5) == 6  ? 2
+             : (lead >> 4) == 14 ? 3
+             : (lead >> 3) == 30 ? 4
+                                 : 0;
   if (n == 0 || i + n > text.size()) return 0;
   for (size_t k = 1; k < n; ++k)
     if ((b(k) & 0xC0) != 0x80) return 0;

@@ -65,8 +65,8 @@ void LinkScrollBar(QPlainTextEdit* edit, QScrollBar* bar) {
 
 QFont EditorFont() {
   QFont font;
-  font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"),
-                    QStringLiteral("WenQuanYi Zen Hei")});
+  font.setFamilies(
+      {QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Zen Hei")});
   font.setPixelSize(12);
   return font;
 }
@@ -107,15 +107,13 @@ void TForm1::CreateControls() {
 
   skSkinGroupBox1 = Place(new QGroupBox(QStringLiteral("输入原文"), skSkinPanel1),
                           "skSkinGroupBox1", 0, 0, 707, 289);
-  skSkinRichEdit1 =
-      Place(new QPlainTextEdit(skSkinGroupBox1), "skSkinRichEdit1", 1, 23, 686, 265);
+  skSkinRichEdit1 = Place(new QPlainTextEdit(skSkinGroupBox1), "skSkinRichEdit1", 1, 23, 686, 265);
   skSkinScrollBar1 =
       Place(new QScrollBar(Qt::Vertical, skSkinGroupBox1), "skSkinScrollBar1", 687, 23, 19, 265);
 
   skSkinGroupBox2 = Place(new QGroupBox(QStringLiteral("输出文章"), skSkinPanel1),
                           "skSkinGroupBox2", 0, 289, 707, 280);
-  skSkinRichEdit2 =
-      Place(new QPlainTextEdit(skSkinGroupBox2), "skSkinRichEdit2", 1, 23, 686, 256);
+  skSkinRichEdit2 = Place(new QPlainTextEdit(skSkinGroupBox2), "skSkinRichEdit2", 1, 23, 686, 256);
   skSkinScrollBar2 =
       Place(new QScrollBar(Qt::Vertical, skSkinGroupBox2), "skSkinScrollBar2", 687, 23, 19, 256);
 
@@ -127,14 +125,14 @@ void TForm1::CreateControls() {
   LinkScrollBar(skSkinRichEdit1, skSkinScrollBar1);
   LinkScrollBar(skSkinRichEdit2, skSkinScrollBar2);
 
-  skSkinStdLabel1 = Place(new QLabel(QStringLiteral("文章前缀："), this), "skSkinStdLabel1", 0,
-                          590, 60, 13);
+  skSkinStdLabel1 =
+      Place(new QLabel(QStringLiteral("文章前缀："), this), "skSkinStdLabel1", 0, 590, 60, 13);
   skSkinEdit4 =
       Place(new QLineEdit(QStringLiteral("本站讯："), this), "skSkinEdit4", 64, 587, 137, 18);
-  skSkinStdLabel2 = Place(new QLabel(QStringLiteral("文章后缀："), this), "skSkinStdLabel2", 208,
-                          590, 60, 13);
-  skSkinEdit5 = Place(new QLineEdit(QStringLiteral("本站记者：XXX"), this), "skSkinEdit5", 272,
-                      587, 137, 18);
+  skSkinStdLabel2 =
+      Place(new QLabel(QStringLiteral("文章后缀："), this), "skSkinStdLabel2", 208, 590, 60, 13);
+  skSkinEdit5 =
+      Place(new QLineEdit(QStringLiteral("本站记者：XXX"), this), "skSkinEdit5", 272, 587, 137, 18);
   skSkinCheckRadioBox1 = Place(new QCheckBox(QStringLiteral("开启智能换行"), this),
                                "skSkinCheckRadioBox1", 412, 584, 101, 25);
   skSkinCheckRadioBox1->setChecked(true);
@@ -206,7 +204,9 @@ void TForm1::SetStatus(const char* text) {
   skSkinStdLabel15->adjustSize();
 }
 
-QString TForm1::StatusText() const { return skSkinStdLabel15->text(); }
+QString TForm1::StatusText() const {
+  return skSkinStdLabel15->text();
+}
 
 void TForm1::skSkinButton1Click() {
   // The rewrite blocks the window; the cursor says so.

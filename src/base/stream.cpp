@@ -19,7 +19,9 @@ int64_t TStream::Size() {
   return end;
 }
 
-void TStream::SetSize(int64_t) { throw EStreamError("Stream size cannot be changed"); }
+void TStream::SetSize(int64_t) {
+  throw EStreamError("Stream size cannot be changed");
+}
 
 void TStream::ReadBuffer(void* buffer, int64_t count) {
   if (count != 0 && Read(buffer, count) != count) throw EStreamError("Stream read error");
@@ -70,9 +72,15 @@ int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
 
 int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
   switch (origin) {
-    case TSeekOrigin::soBeginning: position_ = offset; break;
-    case TSeekOrigin::soCurrent: position_ += offset; break;
-    case TSeekOrigin::soEnd: position_ = Length() + offset; break;
+    case TSeekOrigin::soBeginning:
+      position_ = offset;
+      break;
+    case TSeekOrigin::soCurrent:
+      position_ += offset;
+      break;
+    case TSeekOrigin::soEnd:
+      position_ = Length() + offset;
+      break;
   }
   return position_;
 }
@@ -117,7 +125,9 @@ void TMemoryStream::LoadFromFile(const std::string& path) {
   position_ = 0;
 }
 
-void TMemoryStream::SaveToFile(const std::string& path) const { WriteFileBytes(path, data_); }
+void TMemoryStream::SaveToFile(const std::string& path) const {
+  WriteFileBytes(path, data_);
+}
 
 std::string TStringStream::ReadString(int64_t count) {
   int64_t pos = Position();
@@ -131,10 +141,18 @@ std::string TStringStream::ReadString(int64_t count) {
 TFileStream::TFileStream(const std::string& path, TFileMode mode) : path_(path) {
   int flags = 0;
   switch (mode) {
-    case TFileMode::fmCreate: flags = O_RDWR | O_CREAT | O_TRUNC; break;
-    case TFileMode::fmOpenRead: flags = O_RDONLY; break;
-    case TFileMode::fmOpenWrite: flags = O_WRONLY; break;
-    case TFileMode::fmOpenReadWrite: flags = O_RDWR; break;
+    case TFileMode::fmCreate:
+      flags = O_RDWR | O_CREAT | O_TRUNC;
+      break;
+    case TFileMode::fmOpenRead:
+      flags = O_RDONLY;
+      break;
+    case TFileMode::fmOpenWrite:
+      flags = O_WRONLY;
+      break;
+    case TFileMode::fmOpenReadWrite:
+      flags = O_RDWR;
+      break;
   }
   fd_ = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
   if (fd_ < 0) {

@@ -101,10 +101,16 @@ void TStringList::LoadFromStream(TStream& stream) {
   SetText(bytes);
 }
 
-void TStringList::SaveToStream(TStream& stream) const { stream.WriteString(Text()); }
+void TStringList::SaveToStream(TStream& stream) const {
+  stream.WriteString(Text());
+}
 
-void TStringList::LoadFromFile(const std::string& path) { SetText(ReadFileBytes(path)); }
+void TStringList::LoadFromFile(const std::string& path) {
+  SetText(ReadFileBytes(path));
+}
 
-void TStringList::SaveToFile(const std::string& path) const { WriteFileBytes(path, Text()); }
+void TStringList::SaveToFile(const std::string& path) const {
+  WriteFileBytes(path, Text());
+}
 
 }  // namespace lumora

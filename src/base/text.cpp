@@ -9,9 +9,15 @@
 namespace lumora {
 
 namespace {
-char UpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
-char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+char UpperChar(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
+char LowerChar(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
+bool IsBlank(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
 }  // namespace
 
 std::string UpperCase(std::string_view s) {
@@ -60,7 +66,9 @@ std::string TrimRight(std::string_view s) {
   return std::string(s.substr(0, e));
 }
 
-std::string Trim(std::string_view s) { return TrimLeft(TrimRight(s)); }
+std::string Trim(std::string_view s) {
+  return TrimLeft(TrimRight(s));
+}
 
 std::optional<int64_t> ParseInt64(std::string_view s) {
   size_t i = 0;
@@ -92,8 +100,9 @@ std::optional<int64_t> ParseInt64(std::string_view s) {
     if (value > (limit - digit) / base) return std::nullopt;
     value = value * base + digit;
   }
-  if (negative) return value == (uint64_t{1} << 63) ? std::numeric_limits<int64_t>::min()
-                                                      : -static_cast<int64_t>(value);
+  if (negative)
+    return value == (uint64_t{1} << 63) ? std::numeric_limits<int64_t>::min()
+                                        : -static_cast<int64_t>(value);
   return static_cast<int64_t>(value);
 }
 

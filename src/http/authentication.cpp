@@ -37,9 +37,12 @@ TNetAuthWhatsNext TNetBasicAuthentication::DoNext() {
     break;
   }
   switch (CurrentStep()) {
-    case 0: return Username.empty() ? wnAskTheProgram : wnDoRequest;
-    case 1: return wnFail;
-    default: return wnDoRequest;
+    case 0:
+      return Username.empty() ? wnAskTheProgram : wnDoRequest;
+    case 1:
+      return wnFail;
+    default:
+      return wnDoRequest;
   }
 }
 
@@ -81,8 +84,8 @@ std::string EncodeBase64(std::string_view bytes) {
   out.reserve((bytes.size() + 2) / 3 * 4);
   size_t i = 0;
   for (; i + 2 < bytes.size(); i += 3) {
-    uint32_t v = (static_cast<uint8_t>(bytes[i]) << 16) | (static_cast<uint8_t>(bytes[i + 1]) << 8) |
-                 static_cast<uint8_t>(bytes[i + 2]);
+    uint32_t v = (static_cast<uint8_t>(bytes[i]) << 16) |
+                 (static_cast<uint8_t>(bytes[i + 1]) << 8) | static_cast<uint8_t>(bytes[i + 2]);
     out += kAlphabet[v >> 18];
     out += kAlphabet[(v >> 12) & 63];
     out += kAlphabet[(v >> 6) & 63];

@@ -26,8 +26,8 @@ class TNetAuthentication {
 
   std::string Username;
   std::string Password;
-  TNetHeaderList Params;                 // our own answer, under "Authorization"
-  std::vector<std::string> AuthParams;   // the challenges received
+  TNetHeaderList Params;                // our own answer, under "Authorization"
+  std::vector<std::string> AuthParams;  // the challenges received
   int CurrentStep() const { return current_step_; }
   virtual int Steps() const = 0;
 

@@ -5,7 +5,9 @@
 
 namespace lumora {
 
-TNetEntityHeaderInfo::TNetEntityHeaderInfo() { TNetEntityHeaderInfo::Clear(); }
+TNetEntityHeaderInfo::TNetEntityHeaderInfo() {
+  TNetEntityHeaderInfo::Clear();
+}
 
 void TNetEntityHeaderInfo::Clear() {
   ContentType = "text/html";
@@ -61,7 +63,9 @@ void TNetEntityHeaderInfo::BuildHeaderLines() {
   for (const std::string& line : CustomHeaders) HeaderLines.Add(line);
 }
 
-TNetRequestHeaderInfo::TNetRequestHeaderInfo() { TNetRequestHeaderInfo::Clear(); }
+TNetRequestHeaderInfo::TNetRequestHeaderInfo() {
+  TNetRequestHeaderInfo::Clear();
+}
 
 void TNetRequestHeaderInfo::Clear() {
   Accept = "text/html, */*";

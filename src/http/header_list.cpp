@@ -10,7 +10,9 @@ bool IsContinuation(const std::string& line) {
   return !line.empty() && (line[0] == ' ' || line[0] == '\t');
 }
 
-bool IsBreak(char c) { return c == ' ' || c == '\t' || c == ','; }
+bool IsBreak(char c) {
+  return c == ' ' || c == '\t' || c == ',';
+}
 
 }  // namespace
 

@@ -64,14 +64,22 @@ const char* ProtocolVersionText(TNetHTTPProtocolVersion version) {
 
 const char* MethodWord(TNetHTTPMethod method) {
   switch (method) {
-    case hmHead: return "HEAD ";
-    case hmGet: return "GET ";
-    case hmPost: return "POST ";
-    case hmOptions: return "OPTIONS ";
-    case hmTrace: return "TRACE ";
-    case hmPut: return "PUT ";
-    case hmConnect: return "CONNECT ";
-    case hmDelete: return "";
+    case hmHead:
+      return "HEAD ";
+    case hmGet:
+      return "GET ";
+    case hmPost:
+      return "POST ";
+    case hmOptions:
+      return "OPTIONS ";
+    case hmTrace:
+      return "TRACE ";
+    case hmPut:
+      return "PUT ";
+    case hmConnect:
+      return "CONNECT ";
+    case hmDelete:
+      return "";
   }
   return "";
 }
@@ -156,10 +164,12 @@ void TNetCustomHTTP::Get(const std::string& url, TStream* response) {
   ExecuteRequest(hmGet, url, nullptr, response);
 }
 
-void TNetCustomHTTP::Head(const std::string& url) { ExecuteRequest(hmHead, url, nullptr, nullptr); }
+void TNetCustomHTTP::Head(const std::string& url) {
+  ExecuteRequest(hmHead, url, nullptr, nullptr);
+}
 
-void TNetCustomHTTP::ExecuteRequest(TNetHTTPMethod method, const std::string& url,
-                                    TStream* source, TStream* response) {
+void TNetCustomHTTP::ExecuteRequest(TNetHTTPMethod method, const std::string& url, TStream* source,
+                                    TStream* response) {
   const int64_t start = response ? response->Position() : 0;
   auth_retries_ = 0;
   auth_proxy_retries_ = 0;
@@ -186,8 +196,11 @@ void TNetCustomHTTP::ExecuteRequest(TNetHTTPMethod method, const std::string& ur
           auth_retries_ = 0;
           auth_proxy_retries_ = 0;
           break;
-        case nsDone: done = true; break;
-        case nsUndecided: throw ENetException("Undefined situation");
+        case nsDone:
+          done = true;
+          break;
+        case nsUndecided:
+          throw ENetException("Undefined situation");
         case nsReadAndRetry:
           ReadBody(Response());
           rewind();
@@ -482,8 +495,12 @@ void TNetCustomHTTP::DropCredentialsForNewOrigin(const std::string& location) {
   Request().Authentication.reset();
 }
 
-bool TNetCustomHTTP::AuthorizeServer() { return Authorize(false); }
-bool TNetCustomHTTP::AuthorizeProxy() { return Authorize(true); }
+bool TNetCustomHTTP::AuthorizeServer() {
+  return Authorize(false);
+}
+bool TNetCustomHTTP::AuthorizeProxy() {
+  return Authorize(true);
+}
 
 bool TNetCustomHTTP::Authorize(bool proxy) {
   TNetHTTPRequest& request = Request();
@@ -523,8 +540,10 @@ bool TNetCustomHTTP::Authorize(bool proxy) {
   // supplies a user name.
   for (int asked = 0; asked <= AuthRetries; ++asked) {
     switch (auth->Next()) {
-      case wnDoRequest: return true;
-      case wnFail: return false;
+      case wnDoRequest:
+        return true;
+      case wnFail:
+        return false;
       case wnAskTheProgram: {
         auth->Username = user;
         auth->Password = password;

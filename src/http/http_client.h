@@ -51,9 +51,9 @@ class TNetHTTPProtocol {
   TNetCustomHTTP* owner_;
 };
 
-using TNetRedirectEvent = std::function<void(TNetCustomHTTP& sender, std::string& dest,
-                                             int& num_redirect, bool& handled,
-                                             TNetHTTPMethod& method)>;
+using TNetRedirectEvent =
+    std::function<void(TNetCustomHTTP& sender, std::string& dest, int& num_redirect, bool& handled,
+                       TNetHTTPMethod& method)>;
 using TNetSelectAuthorizationEvent =
     std::function<void(TNetCustomHTTP& sender, TNetAuthenticationFactory& authentication_class,
                        const std::vector<std::string>& auth_info)>;

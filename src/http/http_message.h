@@ -50,7 +50,7 @@ class TNetHTTPResponse : public TNetResponseHeaderInfo {
   // Recomputed on every call from the connection state and the headers.
   bool IsKeepAlive();
 
-  std::string ResponseText;  // the status line, CR LF removed
+  std::string ResponseText;          // the status line, CR LF removed
   TStream* ContentStream = nullptr;  // not owned
   TNetHTTPProtocolVersion ResponseVersion = pv1_1;
 

@@ -64,8 +64,8 @@ TStringList SplitByDelimiter(std::string_view text, std::string_view delimiter) 
 }
 
 std::string BuildTranslationBody(TranslationDirection direction, std::string_view utf8_text) {
-  std::string body = direction == TranslationDirection::ToEnglish ? "&type=ZH_CN2EN"
-                                                                  : "&type=EN2ZH_CN";
+  std::string body =
+      direction == TranslationDirection::ToEnglish ? "&type=ZH_CN2EN" : "&type=EN2ZH_CN";
   body += "&i=";
   body += PercentEncode(utf8_text);
   body += "&doctype=xml";

@@ -12,8 +12,8 @@ constexpr const char* kEndpointTarget =
 }
 
 std::string TranslationEndpointUrl(const std::string& service_url) {
-  const std::string bad = "Invalid translation service address \"" + service_url +
-                          "\": expected http://host[:port]";
+  const std::string bad =
+      "Invalid translation service address \"" + service_url + "\": expected http://host[:port]";
   if (!StartsText("http://", service_url)) throw Exception(bad);
   std::string authority = service_url.substr(7);
   authority = authority.substr(0, authority.find_first_of("/?#"));
@@ -44,8 +44,7 @@ std::string TRoundTripRewriter::TranslateToEnglish(const std::string& utf8_text)
   return Leg(TranslationDirection::ToEnglish, utf8_text, false);
 }
 
-std::string TRoundTripRewriter::TranslateToChinese(const std::string& utf8_text,
-                                                   bool line_breaks) {
+std::string TRoundTripRewriter::TranslateToChinese(const std::string& utf8_text, bool line_breaks) {
   return Leg(TranslationDirection::ToChinese, utf8_text, line_breaks);
 }
 

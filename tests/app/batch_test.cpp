@@ -97,7 +97,8 @@ TEST_F(Batch, RefusedServiceGivesTheSocketErrorText) {
   BatchOptions options;
   options.files = {Input("a.txt", "生活")};
   std::ostringstream out, err;
-  std::string endpoint = TranslationEndpointUrl("http://127.0.0.1:" + std::to_string(refused.Port()));
+  std::string endpoint =
+      TranslationEndpointUrl("http://127.0.0.1:" + std::to_string(refused.Port()));
   EXPECT_EQ(RunBatch(options, endpoint, out, err), 1);
   EXPECT_EQ(err.str(), "Socket Error # 10061\r\nConnection refused.\n");
   EXPECT_EQ(out.str(), "");
@@ -106,9 +107,9 @@ TEST_F(Batch, RefusedServiceGivesTheSocketErrorText) {
 TEST(NormalizeArticle, GivesValidUtf8WithCrLf) {
   EXPECT_EQ(NormalizeArticle("a\nb\r\nc\rd"), "a\r\nb\r\nc\r\nd");
   EXPECT_EQ(NormalizeArticle("x\xFFy"), "x\xEF\xBF\xBDy");
-  EXPECT_EQ(NormalizeArticle("\xF0\x9F\x98\x80"), "\xF0\x9F\x98\x80");    // emoji kept whole
+  EXPECT_EQ(NormalizeArticle("\xF0\x9F\x98\x80"), "\xF0\x9F\x98\x80");  // emoji kept whole
   EXPECT_EQ(NormalizeArticle("\xED\xA0\x80"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");  // surrogate
-  EXPECT_EQ(NormalizeArticle("\xC0\xAF"), "\xEF\xBF\xBD\xEF\xBF\xBD");   // overlong
+  EXPECT_EQ(NormalizeArticle("\xC0\xAF"), "\xEF\xBF\xBD\xEF\xBF\xBD");                  // overlong
 }
 
 TEST(ErrorText, AppendsADotAfterCharactersAboveIt) {
@@ -116,15 +117,15 @@ TEST(ErrorText, AppendsADotAfterCharactersAboveIt) {
     const char* message;
     const char* shown;
   } rows[] = {
-      {"", ""},                                              // empty stays empty
-      {"Read Timeout", "Read Timeout."},                      // a letter
+      {"", ""},                           // empty stays empty
+      {"Read Timeout", "Read Timeout."},  // a letter
       {"Not Connected", "Not Connected."},
-      {"Connection refused.", "Connection refused."},         // already a dot
-      {"Stop!", "Stop!"},                                     // "!" sorts below "."
-      {"code 404", "code 404."},                              // a digit
-      {"完成！", "完成！."},                                  // a double-byte character
-      {"a-", "a-"},                                           // "-" sorts below "."
-      {"path/", "path/."},                                    // "/" sorts above "."
+      {"Connection refused.", "Connection refused."},  // already a dot
+      {"Stop!", "Stop!"},                              // "!" sorts below "."
+      {"code 404", "code 404."},                       // a digit
+      {"完成！", "完成！."},                           // a double-byte character
+      {"a-", "a-"},                                    // "-" sorts below "."
+      {"path/", "path/."},                             // "/" sorts above "."
   };
   for (const auto& r : rows) EXPECT_EQ(ErrorBoxText(r.message), r.shown) << r.message;
 }
@@ -137,9 +138,9 @@ TEST(CommandLineParse, ModesAndErrors) {
   }
   {
     CommandLine line;
-    EXPECT_FALSE(ParseCommandLine({"--rewrite", "a.txt", "--prefix", "P", "--no-line-breaks",
-                                   "--service", "http://h:1"},
-                                  line));
+    EXPECT_FALSE(ParseCommandLine(
+        {"--rewrite", "a.txt", "--prefix", "P", "--no-line-breaks", "--service", "http://h:1"},
+        line));
     EXPECT_TRUE(line.batch);
     EXPECT_EQ(line.batch_options.files, std::vector<std::string>{"a.txt"});
     EXPECT_EQ(line.batch_options.prefix, "P");
@@ -147,12 +148,12 @@ TEST(CommandLineParse, ModesAndErrors) {
     EXPECT_EQ(line.service_url, "http://h:1");
   }
   for (std::vector<std::string> bad : std::vector<std::vector<std::string>>{
-           {"--rewrite"},                        // no file
-           {"--rewrite", "a", "b"},              // several files without --out
-           {"--bogus"},                          // unknown option
-           {"file.txt"},                         // a file without --rewrite
-           {"--prefix", "x"},                    // batch option in window mode
-           {"--rewrite", "a", "--out"}}) {       // option without value
+           {"--rewrite"},                   // no file
+           {"--rewrite", "a", "b"},         // several files without --out
+           {"--bogus"},                     // unknown option
+           {"file.txt"},                    // a file without --rewrite
+           {"--prefix", "x"},               // batch option in window mode
+           {"--rewrite", "a", "--out"}}) {  // option without value
     CommandLine line;
     EXPECT_TRUE(ParseCommandLine(bad, line)) << bad.front();
   }

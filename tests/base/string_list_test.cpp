@@ -10,12 +10,12 @@ TEST(StringList, SetTextSplitsAtEveryLineEndKind) {
     const char* text;
     std::vector<std::string> lines;
   } rows[] = {
-      {"", {}},                                // nothing
-      {"a", {"a"}},                            // no final line end
-      {"a\r\nb\r\n", {"a", "b"}},              // final CR LF adds no empty line
-      {"a\nb\rc", {"a", "b", "c"}},            // LF and lone CR
-      {"a\r\n\r\nb", {"a", "", "b"}},          // empty line kept
-      {"\r\n", {""}},                          // one empty line
+      {"", {}},                        // nothing
+      {"a", {"a"}},                    // no final line end
+      {"a\r\nb\r\n", {"a", "b"}},      // final CR LF adds no empty line
+      {"a\nb\rc", {"a", "b", "c"}},    // LF and lone CR
+      {"a\r\n\r\nb", {"a", "", "b"}},  // empty line kept
+      {"\r\n", {""}},                  // one empty line
   };
   for (const auto& row : rows) {
     TStringList l;

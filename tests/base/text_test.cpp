@@ -21,11 +21,11 @@ TEST(ParseInt, AcceptsDecimalAndBothHexPrefixes) {
       {"", std::nullopt},
       {"-", std::nullopt},
       {"$", std::nullopt},
-      {" 1", std::nullopt},                    // blanks are not skipped
-      {"12a", std::nullopt},                   // trailing garbage
-      {"9223372036854775807", INT64_MAX},      // largest
-      {"-9223372036854775808", INT64_MIN},     // smallest
-      {"9223372036854775808", std::nullopt},   // one past the largest
+      {" 1", std::nullopt},                   // blanks are not skipped
+      {"12a", std::nullopt},                  // trailing garbage
+      {"9223372036854775807", INT64_MAX},     // largest
+      {"-9223372036854775808", INT64_MIN},    // smallest
+      {"9223372036854775808", std::nullopt},  // one past the largest
   };
   for (const auto& row : rows) EXPECT_EQ(ParseInt64(row.text), row.value) << row.text;
 }

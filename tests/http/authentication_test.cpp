@@ -9,7 +9,10 @@ TEST(Base64, EncodesWithPadding) {
   struct Row {
     const char* in;
     const char* out;
-  } rows[] = {{"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"},
+  } rows[] = {{"", ""},
+              {"f", "Zg=="},
+              {"fo", "Zm8="},
+              {"foo", "Zm9v"},
               {"Aladdin:open sesame", "QWxhZGRpbjpvcGVuIHNlc2FtZQ=="},
               {"\xff\xfe", "//4="}};
   for (const auto& r : rows) EXPECT_EQ(EncodeBase64(r.in), r.out) << r.in;

@@ -34,8 +34,8 @@ TEST(RequestHead, TranslationPostLineByLine) {
   r.AcceptLanguage = "zh-cn";
   r.AcceptCharSet = "UTF-8";
   TStringStream body("&type=ZH_CN2EN&i=%E4%BD%A0");
-  EXPECT_EQ(http.PostToString(Url(peer, "/translate?smartresult=dict&smartresult=rule&sessionFrom=null"),
-                              &body),
+  EXPECT_EQ(http.PostToString(
+                Url(peer, "/translate?smartresult=dict&smartresult=rule&sessionFrom=null"), &body),
             "ok");
   ASSERT_TRUE(peer.WaitDone());
   EXPECT_EQ(peer.Received(0),
@@ -83,12 +83,13 @@ TEST(RequestHead, DefaultGetHead) {
   TNetHTTP http;
   EXPECT_EQ(http.Get(Url(peer, "/a/b.html?q=1#frag")), "ok");
   ASSERT_TRUE(peer.WaitDone());
-  EXPECT_EQ(peer.Received(0), "GET /a/b.html?q=1 HTTP/1.1\r\n"
-                              "Content-Type: text/html\r\n" +
-                                  HostLine(peer) +
-                                  "Accept: text/html, */*\r\n"
-                                  "User-Agent: Mozilla/3.0 (compatible; Lumora HTTP Library)\r\n"
-                                  "\r\n");
+  EXPECT_EQ(peer.Received(0),
+            "GET /a/b.html?q=1 HTTP/1.1\r\n"
+            "Content-Type: text/html\r\n" +
+                HostLine(peer) +
+                "Accept: text/html, */*\r\n"
+                "User-Agent: Mozilla/3.0 (compatible; Lumora HTTP Library)\r\n"
+                "\r\n");
 }
 
 TEST(RequestHead, HostOmitsPort80AndProxyGetsTheAbsoluteForm) {

@@ -39,9 +39,10 @@ std::string MessageOf(TNetHTTP& http, const std::string& url) {
 }
 
 TEST(ResponseBody, ContinueThenTheRealAnswer) {
-  ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 100 Continue\r\nX-Interim: 1\r\n\r\n"
-                                        "HTTP/1.1 200 OK\r\nX-Final: 2\r\nContent-Length: 3\r\n\r\nabc",
-                                        PeerAction::kClose)});
+  ScriptedPeer peer(
+      {PeerExchange::Http("HTTP/1.1 100 Continue\r\nX-Interim: 1\r\n\r\n"
+                          "HTTP/1.1 200 OK\r\nX-Final: 2\r\nContent-Length: 3\r\n\r\nabc",
+                          PeerAction::kClose)});
   TNetHTTP http;
   EXPECT_EQ(http.Get(Url(peer)), "abc");
   EXPECT_EQ(http.ResponseCode(), 200);
@@ -51,10 +52,11 @@ TEST(ResponseBody, ContinueThenTheRealAnswer) {
 
 TEST(ResponseBody, ChunkedSizes1aAnd0) {
   const std::string body26 = "abcdefghijklmnopqrstuvwxyz";
-  ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
-                                        "1a\r\n" + body26 + "\r\n0\r\n\r\n"),
-                     PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nnext",
-                                        PeerAction::kClose)});
+  ScriptedPeer peer(
+      {PeerExchange::Http("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
+                          "1a\r\n" +
+                          body26 + "\r\n0\r\n\r\n"),
+       PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nnext", PeerAction::kClose)});
   TNetHTTP http;
   std::vector<std::string> statuses;
   http.OnStatus = [&](TNetComponent&, TNetStatus s, const std::string& text) {
@@ -67,27 +69,27 @@ TEST(ResponseBody, ChunkedSizes1aAnd0) {
 }
 
 TEST(ResponseBody, ChunkExtensionsAndTrailersDoNotCutTheBody) {
-  ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
-                                        "3;name=x\r\nabc\r\n2\r\nde\r\n0\r\nX-Trailer: 1\r\n\r\n"),
-                     PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 1\r\n\r\nz",
-                                        PeerAction::kClose)});
+  ScriptedPeer peer(
+      {PeerExchange::Http("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
+                          "3;name=x\r\nabc\r\n2\r\nde\r\n0\r\nX-Trailer: 1\r\n\r\n"),
+       PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 1\r\n\r\nz", PeerAction::kClose)});
   TNetHTTP http;
   EXPECT_EQ(http.Get(Url(peer)), "abcde");
   EXPECT_EQ(http.Get(Url(peer)), "z");
 }
 
 TEST(ResponseBody, UntilCloseWithoutLength) {
-  ScriptedPeer peer({PeerExchange::Http("HTTP/1.0 200 OK\r\n\r\nread me to the end",
-                                        PeerAction::kClose)});
+  ScriptedPeer peer(
+      {PeerExchange::Http("HTTP/1.0 200 OK\r\n\r\nread me to the end", PeerAction::kClose)});
   TNetHTTP http;
   EXPECT_EQ(http.Get(Url(peer)), "read me to the end");
   EXPECT_FALSE(http.IsConnected());
 }
 
 TEST(ResponseBody, LengthZeroKeepsTheConnection) {
-  ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n"),
-                     PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok",
-                                        PeerAction::kClose)});
+  ScriptedPeer peer(
+      {PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n"),
+       PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok", PeerAction::kClose)});
   TNetHTTP http;
   EXPECT_EQ(http.Get(Url(peer)), "");
   EXPECT_TRUE(http.IsConnected());
@@ -96,17 +98,17 @@ TEST(ResponseBody, LengthZeroKeepsTheConnection) {
 }
 
 TEST(ResponseBody, NoContentReadsNothing) {
-  ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 204 No Content\r\n\r\n"),
-                     PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 1\r\n\r\nk",
-                                        PeerAction::kClose)});
+  ScriptedPeer peer(
+      {PeerExchange::Http("HTTP/1.1 204 No Content\r\n\r\n"),
+       PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 1\r\n\r\nk", PeerAction::kClose)});
   TNetHTTP http;
   EXPECT_EQ(http.Get(Url(peer)), "");
   EXPECT_EQ(http.Get(Url(peer)), "k");
 }
 
 TEST(ResponseBody, PeerClosingBeforeTheLengthKeepsWhatArrived) {
-  ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc",
-                                        PeerAction::kClose)});
+  ScriptedPeer peer(
+      {PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc", PeerAction::kClose)});
   TNetHTTP http;
   EXPECT_EQ(http.Get(Url(peer)), "abc");
 }
@@ -130,9 +132,9 @@ TEST(ResponseBody, NegativeContentLengthReadsUntilClose) {
 }
 
 TEST(ResponseBody, HeadReadsNoBodyEvenWithALength) {
-  ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n"),
-                     PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 1\r\n\r\nk",
-                                        PeerAction::kClose)});
+  ScriptedPeer peer(
+      {PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n"),
+       PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 1\r\n\r\nk", PeerAction::kClose)});
   TNetHTTP http;
   http.Head(Url(peer));
   EXPECT_EQ(http.Response().ContentLength(), 100);
@@ -157,11 +159,11 @@ TEST(Redirects, RelativeLocationGoesToTheLastHostWithTheSameMethodAndBody) {
 }
 
 TEST(Redirects, AbsoluteLocationToAnotherPort) {
-  ScriptedPeer target({PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nhi",
-                                          PeerAction::kClose)});
-  ScriptedPeer first({PeerExchange::Http("HTTP/1.1 301 Moved\r\nLocation: " + Url(target, "/t") +
-                                             "\r\nContent-Length: 0\r\n\r\n",
-                                         PeerAction::kClose)});
+  ScriptedPeer target(
+      {PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nhi", PeerAction::kClose)});
+  ScriptedPeer first({PeerExchange::Http(
+      "HTTP/1.1 301 Moved\r\nLocation: " + Url(target, "/t") + "\r\nContent-Length: 0\r\n\r\n",
+      PeerAction::kClose)});
   TNetHTTP http;
   http.HandleRedirects = true;
   EXPECT_EQ(http.Get(Url(first)), "hi");
@@ -170,8 +172,8 @@ TEST(Redirects, AbsoluteLocationToAnotherPort) {
 }
 
 TEST(Redirects, WithoutHandlingARedirectIsAnError) {
-  ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 302 Found\r\nLocation: /x\r\nContent-Length: 1\r\n\r\nz",
-                                        PeerAction::kClose)});
+  ScriptedPeer peer({PeerExchange::Http(
+      "HTTP/1.1 302 Found\r\nLocation: /x\r\nContent-Length: 1\r\n\r\nz", PeerAction::kClose)});
   TNetHTTP http;
   ENetHTTPProtocolException e = HttpErrorOf(http, Url(peer));
   EXPECT_EQ(e.ReplyErrorCode(), 302);
@@ -193,8 +195,8 @@ TEST(Redirects, TheFifteenthRedirectIsNotFollowed) {
 }
 
 TEST(Redirects, OnRedirectCanRefuse) {
-  ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 302 Found\r\nLocation: /x\r\nContent-Length: 4\r\n\r\nbody",
-                                        PeerAction::kClose)});
+  ScriptedPeer peer({PeerExchange::Http(
+      "HTTP/1.1 302 Found\r\nLocation: /x\r\nContent-Length: 4\r\n\r\nbody", PeerAction::kClose)});
   TNetHTTP http;
   http.HandleRedirects = true;
   http.OnRedirect = [](TNetCustomHTTP&, std::string&, int&, bool& handled, TNetHTTPMethod&) {
@@ -207,30 +209,34 @@ TEST(Redirects, OnRedirectCanRefuse) {
 }
 
 TEST(Redirects, LocationCarryingACarriageReturnIsRefused) {
-  ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 302 Found\r\nLocation: /a\rX-Evil: 1\r\n"
-                                        "Content-Length: 0\r\n\r\n",
-                                        PeerAction::kClose)});
+  ScriptedPeer peer(
+      {PeerExchange::Http("HTTP/1.1 302 Found\r\nLocation: /a\rX-Evil: 1\r\n"
+                          "Content-Length: 0\r\n\r\n",
+                          PeerAction::kClose)});
   TNetHTTP http;
   http.HandleRedirects = true;
   EXPECT_EQ(HttpErrorOf(http, Url(peer)).ReplyErrorCode(), 302);
 }
 
 TEST(Redirects, ToHttpsFailsForWantOfASecureHandler) {
-  ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 302 Found\r\nLocation: https://127.0.0.1/\r\n"
-                                        "Content-Length: 0\r\n\r\n",
-                                        PeerAction::kClose)});
+  ScriptedPeer peer(
+      {PeerExchange::Http("HTTP/1.1 302 Found\r\nLocation: https://127.0.0.1/\r\n"
+                          "Content-Length: 0\r\n\r\n",
+                          PeerAction::kClose)});
   TNetHTTP http;
   http.HandleRedirects = true;
   EXPECT_EQ(MessageOf(http, Url(peer)), "IOHandler value is not valid");
 }
 
 TEST(Redirects, NoCredentialsOrCookiesFollowToAnotherHost) {
-  ScriptedPeer target({PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nhi",
-                                          PeerAction::kClose)});
+  ScriptedPeer target(
+      {PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nhi", PeerAction::kClose)});
   const std::string elsewhere = "http://localhost:" + std::to_string(target.Port()) + "/";
-  ScriptedPeer first({PeerExchange::Http("HTTP/1.1 302 Found\r\nSet-Cookie: sid=1; path=/\r\n"
-                                         "Location: " + elsewhere + "\r\nContent-Length: 0\r\n\r\n",
-                                         PeerAction::kClose)});
+  ScriptedPeer first(
+      {PeerExchange::Http("HTTP/1.1 302 Found\r\nSet-Cookie: sid=1; path=/\r\n"
+                          "Location: " +
+                              elsewhere + "\r\nContent-Length: 0\r\n\r\n",
+                          PeerAction::kClose)});
   TNetHTTP http;
   http.HandleRedirects = true;
   http.Request().Username = "user";
@@ -245,10 +251,10 @@ TEST(Redirects, NoCredentialsOrCookiesFollowToAnotherHost) {
 }
 
 TEST(Cookies, SetCookieComesBackOnTheNextRequest) {
-  ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 200 OK\r\nSet-Cookie: a=1; path=/\r\n"
-                                        "Set-Cookie: a=2; path=/\r\nContent-Length: 0\r\n\r\n"),
-                     PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n",
-                                        PeerAction::kClose)});
+  ScriptedPeer peer(
+      {PeerExchange::Http("HTTP/1.1 200 OK\r\nSet-Cookie: a=1; path=/\r\n"
+                          "Set-Cookie: a=2; path=/\r\nContent-Length: 0\r\n\r\n"),
+       PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n", PeerAction::kClose)});
   TNetHTTP http;
   http.Get(Url(peer));
   http.Get(Url(peer));
@@ -260,9 +266,10 @@ TEST(Cookies, SetCookieComesBackOnTheNextRequest) {
 }
 
 TEST(Authentication, UnauthorizedWithoutCredentialsRaises) {
-  ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic "
-                                        "realm=\"x\"\r\nContent-Length: 6\r\n\r\ndenied",
-                                        PeerAction::kClose)});
+  ScriptedPeer peer(
+      {PeerExchange::Http("HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic "
+                          "realm=\"x\"\r\nContent-Length: 6\r\n\r\ndenied",
+                          PeerAction::kClose)});
   TNetHTTP http;
   ENetHTTPProtocolException e = HttpErrorOf(http, Url(peer));
   EXPECT_EQ(e.ReplyErrorCode(), 401);
@@ -270,10 +277,10 @@ TEST(Authentication, UnauthorizedWithoutCredentialsRaises) {
 }
 
 TEST(Authentication, CredentialsFromTheEventAreSentOnTheRetry) {
-  ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic "
-                                        "realm=\"x\"\r\nContent-Length: 6\r\n\r\ndenied"),
-                     PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nin",
-                                        PeerAction::kClose)});
+  ScriptedPeer peer(
+      {PeerExchange::Http("HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic "
+                          "realm=\"x\"\r\nContent-Length: 6\r\n\r\ndenied"),
+       PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nin", PeerAction::kClose)});
   TNetHTTP http;
   http.HTTPOptions |= hoInProcessAuth;
   int asked = 0;
@@ -295,8 +302,9 @@ TEST(Authentication, CredentialsFromTheEventAreSentOnTheRetry) {
 TEST(Authentication, RejectedCredentialsAreNotRetriedForever) {
   std::vector<PeerExchange> script;
   for (int i = 0; i < 6; ++i)
-    script.push_back(PeerExchange::Http("HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic "
-                                        "realm=\"x\"\r\nContent-Length: 0\r\n\r\n"));
+    script.push_back(
+        PeerExchange::Http("HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic "
+                           "realm=\"x\"\r\nContent-Length: 0\r\n\r\n"));
   ScriptedPeer peer(script);
   TNetHTTP http;
   http.HTTPOptions |= hoInProcessAuth;
@@ -310,8 +318,8 @@ TEST(Authentication, RejectedCredentialsAreNotRetriedForever) {
 }
 
 TEST(Errors, NotFoundCarriesStatusLineCodeAndBody) {
-  ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nno such x",
-                                        PeerAction::kClose)});
+  ScriptedPeer peer({PeerExchange::Http(
+      "HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nno such x", PeerAction::kClose)});
   TNetHTTP http;
   ENetHTTPProtocolException e = HttpErrorOf(http, Url(peer));
   EXPECT_EQ(e.Message(), "HTTP/1.1 404 Not Found");
@@ -341,8 +349,8 @@ TEST(Errors, HeadersCutByTheClosePeerAreKept) {
 }
 
 TEST(Errors, IntegerExpiresOfADayIsAConversionError) {
-  ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 200 OK\r\nExpires: 86400\r\nContent-Length: 0\r\n\r\n",
-                                        PeerAction::kClose)});
+  ScriptedPeer peer({PeerExchange::Http(
+      "HTTP/1.1 200 OK\r\nExpires: 86400\r\nContent-Length: 0\r\n\r\n", PeerAction::kClose)});
   TNetHTTP http;
   EXPECT_EQ(MessageOf(http, Url(peer)), "Invalid argument to time encode");
 }
@@ -366,7 +374,8 @@ TEST(Limits, HeaderBlockAtAndPastItsCap) {
     EXPECT_EQ(MessageOf(http, Url(peer)), "(no error)");
   }
   {
-    ScriptedPeer peer({PeerExchange::Http(answer_with(kMaxHeaderBlockBytes + 1), PeerAction::kClose)});
+    ScriptedPeer peer(
+        {PeerExchange::Http(answer_with(kMaxHeaderBlockBytes + 1), PeerAction::kClose)});
     TNetHTTP http;
     EXPECT_EQ(MessageOf(http, Url(peer)), "Response header block too large");
   }

@@ -82,8 +82,8 @@ NginxServer::NginxServer() {
   Write(root_ + "/htpasswd", "Aladdin:{PLAIN}open sesame\n");
 
   std::string conf = Slurp(std::string(source) + "/tests/http/data/nginx_test.conf.in");
-  for (auto [key, value] : {std::pair<std::string, std::string>{"@PORT@", std::to_string(port_)},
-                            {"@ROOT@", root_}}) {
+  for (auto [key, value] :
+       {std::pair<std::string, std::string>{"@PORT@", std::to_string(port_)}, {"@ROOT@", root_}}) {
     for (size_t p; (p = conf.find(key)) != std::string::npos;) conf.replace(p, key.size(), value);
   }
   // The master may run as root; its worker then needs the right to read our files.

@@ -15,9 +15,7 @@ class NginxInterop : public ::testing::Test {
     delete server_;
     server_ = nullptr;
   }
-  void SetUp() override {
-    ASSERT_TRUE(server_->Running()) << server_->Failure();
-  }
+  void SetUp() override { ASSERT_TRUE(server_->Running()) << server_->Failure(); }
   static NginxServer* server_;
 };
 

@@ -10,13 +10,13 @@ TEST(PercentEncode, EscapesExactlyTheListedBytes) {
     std::string in;
     std::string out;
   } rows[] = {
-      {"", ""},                                          // empty stays empty
-      {"\xE4\xBD\xA0", "%E4%BD%A0"},                     // U+4F60, three bytes
-      {"a\r\nb", "a%0D%0Ab"},                            // paragraph break
-      {" #%*+<>", "%20%23%25%2A%2B%3C%3E"},              // the seven specials
-      {"&=?/:;~\x7F", "&=?/:;~\x7F"},                    // copied unchanged
-      {std::string("\0", 1), "%00"},                     // control byte
-      {"\xF0\x9F\x98\x80", "%F0%9F%98%80"},              // an emoji, four bytes
+      {"", ""},                              // empty stays empty
+      {"\xE4\xBD\xA0", "%E4%BD%A0"},         // U+4F60, three bytes
+      {"a\r\nb", "a%0D%0Ab"},                // paragraph break
+      {" #%*+<>", "%20%23%25%2A%2B%3C%3E"},  // the seven specials
+      {"&=?/:;~\x7F", "&=?/:;~\x7F"},        // copied unchanged
+      {std::string("\0", 1), "%00"},         // control byte
+      {"\xF0\x9F\x98\x80", "%F0%9F%98%80"},  // an emoji, four bytes
   };
   for (const auto& r : rows) EXPECT_EQ(PercentEncode(r.in), r.out) << r.in;
 }
@@ -52,15 +52,16 @@ TEST(DecodeAnswer, AcceptsWellFormedTextAndRejectsBrokenSequencesWhole) {
       {"ok\xE4\xBD", ""},                                        // ends inside a sequence
       {"\xE4\x41\xA0 rest", ""},                                 // bad trail byte
       {"\xC3", ""},                                              // lone lead at the end
-      {"a\xED\xA0\x80" "b", "a?b"},                              // a lone surrogate half
-      {"\xED\xA0\xBD\xED\xB8\x80", "\xF0\x9F\x98\x80"},              // a pair of halves
+      {"a\xED\xA0\x80"
+       "b",
+       "a?b"},                                           // a lone surrogate half
+      {"\xED\xA0\xBD\xED\xB8\x80", "\xF0\x9F\x98\x80"},  // a pair of halves
   };
   for (const auto& r : rows) EXPECT_EQ(DecodeTranslationAnswer(r.in), r.out) << r.in;
 }
 
 TEST(ExtractSegments, WorkedExampleBothJoins) {
-  const std::string answer =
-      "<?xml?><r><tgt><![CDATA[A]]></tgt><x/><tgt><![CDATA[B]]></tgt></r>";
+  const std::string answer = "<?xml?><r><tgt><![CDATA[A]]></tgt><x/><tgt><![CDATA[B]]></tgt></r>";
   EXPECT_EQ(ExtractSegments(answer, false), "AB");
   EXPECT_EQ(ExtractSegments(answer, true), "A<br />\r\nB<br />\r\n");
 }

@@ -19,10 +19,14 @@ std::string ExpectedHead(int port, size_t body_size, const std::string& cookie =
   std::string head =
       "POST /translate?smartresult=dict&smartresult=rule&sessionFrom=null HTTP/1.1\r\n"
       "Content-Type: application/x-www-form-urlencoded\r\n"
-      "Content-Length: " + std::to_string(body_size) + "\r\n"
+      "Content-Length: " +
+      std::to_string(body_size) +
+      "\r\n"
       "Cache-control: no-cache\r\n"
       "Pragma: no-cache\r\n"
-      "Host: 127.0.0.1:" + std::to_string(port) + "\r\n"
+      "Host: 127.0.0.1:" +
+      std::to_string(port) +
+      "\r\n"
       "Accept: */*\r\n"
       "Accept-Charset: UTF-8\r\n"
       "Accept-Language: zh-cn\r\n"
@@ -33,19 +37,18 @@ std::string ExpectedHead(int port, size_t body_size, const std::string& cookie =
 
 TEST(RoundTrip, BothLegsOnTheWireWithTheCookieOfTheFirst) {
   ScriptedPeer peer(
-      {PeerExchange::Http(Answer("<r><tgt><![CDATA[Hello & bye]]></tgt></r>",
-                                 "Set-Cookie: OUTFOX=1; path=/\r\n"),
-                          PeerAction::kKeepOpen)
+      {PeerExchange::Http(
+           Answer("<r><tgt><![CDATA[Hello & bye]]></tgt></r>", "Set-Cookie: OUTFOX=1; path=/\r\n"),
+           PeerAction::kKeepOpen)
            .ThenNewConnection(),
        PeerExchange::Http(Answer("<r><tgt><![CDATA[你好]]></tgt><tgt><![CDATA[再见]]></tgt></r>"),
                           PeerAction::kClose)});
   TNetHTTP http;
-  TRoundTripRewriter rewriter(http, TranslationEndpointUrl("http://127.0.0.1:" +
-                                                           std::to_string(peer.Port())));
+  TRoundTripRewriter rewriter(
+      http, TranslationEndpointUrl("http://127.0.0.1:" + std::to_string(peer.Port())));
   const std::string source = "你好\r\n再见";
   EXPECT_EQ(rewriter.TranslateToEnglish(source), "Hello & bye");
-  EXPECT_EQ(rewriter.TranslateToChinese("Hello & bye", true),
-            "你好<br />\r\n再见<br />\r\n");
+  EXPECT_EQ(rewriter.TranslateToChinese("Hello & bye", true), "你好<br />\r\n再见<br />\r\n");
   ASSERT_TRUE(peer.WaitDone());
   ASSERT_EQ(peer.Connections(), 2);
 
@@ -62,8 +65,8 @@ TEST(RoundTrip, BothLegsOnTheWireWithTheCookieOfTheFirst) {
 TEST(RoundTrip, EmptySourceStillPostsAnEmptyField) {
   ScriptedPeer peer({PeerExchange::Http(Answer("<r/>"), PeerAction::kClose)});
   TNetHTTP http;
-  TRoundTripRewriter rewriter(http, TranslationEndpointUrl("http://127.0.0.1:" +
-                                                           std::to_string(peer.Port())));
+  TRoundTripRewriter rewriter(
+      http, TranslationEndpointUrl("http://127.0.0.1:" + std::to_string(peer.Port())));
   EXPECT_EQ(rewriter.TranslateToEnglish(""), "");
   ASSERT_TRUE(peer.WaitDone());
   const std::string got = peer.Received(0);
@@ -71,11 +74,11 @@ TEST(RoundTrip, EmptySourceStillPostsAnEmptyField) {
 }
 
 TEST(RoundTrip, AnHttpErrorIsRaisedWithItsStatusLine) {
-  ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 503 Service Unavailable\r\nContent-Length: 0\r\n\r\n",
-                                        PeerAction::kClose)});
+  ScriptedPeer peer({PeerExchange::Http(
+      "HTTP/1.1 503 Service Unavailable\r\nContent-Length: 0\r\n\r\n", PeerAction::kClose)});
   TNetHTTP http;
-  TRoundTripRewriter rewriter(http, TranslationEndpointUrl("http://127.0.0.1:" +
-                                                           std::to_string(peer.Port())));
+  TRoundTripRewriter rewriter(
+      http, TranslationEndpointUrl("http://127.0.0.1:" + std::to_string(peer.Port())));
   try {
     rewriter.TranslateToEnglish("x");
     FAIL();
@@ -87,8 +90,8 @@ TEST(RoundTrip, AnHttpErrorIsRaisedWithItsStatusLine) {
 TEST(RoundTrip, ASilentServiceEndsAtTheReadLimit) {
   ScriptedPeer peer({PeerExchange::Http("", PeerAction::kStall)});
   TNetHTTP http;
-  TRoundTripRewriter rewriter(http, TranslationEndpointUrl("http://127.0.0.1:" +
-                                                           std::to_string(peer.Port())));
+  TRoundTripRewriter rewriter(
+      http, TranslationEndpointUrl("http://127.0.0.1:" + std::to_string(peer.Port())));
   // The rewriter's own limit is long; a test shortens it.
   http.SetReadTimeout(300);
   try {

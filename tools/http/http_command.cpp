@@ -51,20 +51,24 @@ bool WriteAll(int fd, const std::string& text) {
 
 const std::map<std::string, TNetHTTPMethod>& Methods() {
   static const std::map<std::string, TNetHTTPMethod> methods = {
-      {"GET", hmGet},     {"HEAD", hmHead},   {"POST", hmPost},     {"PUT", hmPut},
+      {"GET", hmGet},         {"HEAD", hmHead},   {"POST", hmPost},    {"PUT", hmPut},
       {"OPTIONS", hmOptions}, {"TRACE", hmTrace}, {"DELETE", hmDelete}};
   return methods;
 }
 
 // Headers the request object has fields for; the rest go out as they are.
 bool SetKnownHeader(TNetHTTPRequest& request, const std::string& name, const std::string& value) {
-  std::map<std::string, std::string*> fields = {
-      {"CONTENT-TYPE", &request.ContentType},       {"ACCEPT", &request.Accept},
-      {"USER-AGENT", &request.UserAgent},           {"ACCEPT-LANGUAGE", &request.AcceptLanguage},
-      {"ACCEPT-CHARSET", &request.AcceptCharSet},   {"ACCEPT-ENCODING", &request.AcceptEncoding},
-      {"REFERER", &request.Referer},                {"CACHE-CONTROL", &request.CacheControl},
-      {"PRAGMA", &request.Pragma},                  {"CONNECTION", &request.Connection},
-      {"FROM", &request.From}};
+  std::map<std::string, std::string*> fields = {{"CONTENT-TYPE", &request.ContentType},
+                                                {"ACCEPT", &request.Accept},
+                                                {"USER-AGENT", &request.UserAgent},
+                                                {"ACCEPT-LANGUAGE", &request.AcceptLanguage},
+                                                {"ACCEPT-CHARSET", &request.AcceptCharSet},
+                                                {"ACCEPT-ENCODING", &request.AcceptEncoding},
+                                                {"REFERER", &request.Referer},
+                                                {"CACHE-CONTROL", &request.CacheControl},
+                                                {"PRAGMA", &request.Pragma},
+                                                {"CONNECTION", &request.Connection},
+                                                {"FROM", &request.From}};
   auto it = fields.find(UpperCase(name));
   if (it == fields.end()) return false;
   *it->second = value;
@@ -156,8 +160,8 @@ int RunHttpCommand(const HttpCommand& command, int out_fd, std::ostream& err) {
     http.ExecuteRequest(Methods().at(method), command.url, command.body ? &body : nullptr, out);
   } catch (const ENetHTTPProtocolException& e) {
     if (command.include_head) {
-      WriteAll(out_fd, http.Response().ResponseText + "\r\n" +
-                           http.Response().HeaderLines.Text() + "\r\n");
+      WriteAll(out_fd,
+               http.Response().ResponseText + "\r\n" + http.Response().HeaderLines.Text() + "\r\n");
     }
     WriteAll(out_fd, e.ErrorMessage());
     err << e.Message() << "\n";
@@ -167,8 +171,8 @@ int RunHttpCommand(const HttpCommand& command, int out_fd, std::ostream& err) {
     return 2;
   }
   if (command.include_head) {
-    WriteAll(out_fd, http.Response().ResponseText + "\r\n" + http.Response().HeaderLines.Text() +
-                         "\r\n");
+    WriteAll(out_fd,
+             http.Response().ResponseText + "\r\n" + http.Response().HeaderLines.Text() + "\r\n");
     WriteAll(out_fd, held.DataString());
   }
   return 0;
