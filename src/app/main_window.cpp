@@ -151,9 +151,12 @@ void TForm1::CreateControls() {
             "skSkinLinkLabel1", 586, 3, 107, 14);
   skSkinLinkLabel1->setCursor(Qt::PointingHandCursor);
   QFont link_font(QStringLiteral("Arial"));
-  link_font.setPixelSize(12);
+  link_font.setPixelSize(11);
   link_font.setUnderline(true);
   skSkinLinkLabel1->setFont(link_font);
+  // Grown to its text, it keeps its right edge inside the status bar.
+  skSkinLinkLabel1->adjustSize();
+  skSkinLinkLabel1->move(586 + 107 - skSkinLinkLabel1->width(), 3);
   QPalette link_palette = skSkinLinkLabel1->palette();
   link_palette.setColor(QPalette::WindowText, Qt::blue);
   skSkinLinkLabel1->setPalette(link_palette);

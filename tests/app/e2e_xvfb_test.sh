@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# End to end on a real X server: paste an article into the window, press the
+# rewrite button, copy the result out through the clipboard.
+#   e2e_xvfb_test.sh PATH/TO/lumora
+set -u
+program="$1"
+for tool in Xvfb xdotool xclip; do
+  command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
+done
+
+display=""
+for n in $(seq 90 140); do
+  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || { echo "no free display"; exit 1; }
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY="$display"
+unset QT_QPA_PLATFORM
+cleanup() {
+  kill "$app" "$xvfb" 2>/dev/null
+  wait "$app" "$xvfb" 2>/dev/null
+}
+trap cleanup EXIT
+
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+"$program" >/dev/null 2>&1 &
+app=$!
+
+window=""
+for _ in $(seq 100); do
+  window=$(xdotool search --name "Lumora 伪原创" 2>/dev/null | head -1)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "the window did not appear"; exit 1; }
+read -r width height < <(xdotool getwindowgeometry "$window" | awk '/Geometry/ {split($2, a, "x"); print a[1], a[2]}')
+[ "$width" = 707 ] && [ "$height" = 640 ] || { echo "client area ${width}x${height}"; exit 1; }
+
+printf '今年前三季度，我国经济运行总体平稳。\n专家认为，这是推动增长的重要力量。' | xclip -selection clipboard
+xdotool mousemove --window "$window" 300 150 click 1
+sleep 0.3
+xdotool key --window "$window" ctrl+v
+sleep 0.3
+xdotool mousemove --window "$window" 560 596 click 1
+
+result=""
+for _ in $(seq 100); do
+  sleep 0.1
+  xdotool mousemove --window "$window" 300 450 click 1
+  xdotool key --window "$window" ctrl+a ctrl+c
+  result=$(xclip -selection clipboard -o 2>/dev/null)
+  case "$result" in 本站讯：*本站记者：XXX) break ;; esac
+done
+case "$result" in
+  本站讯：*'<br />'*本站记者：XXX) echo "rewritten: $result"; exit 0 ;;
+esac
+echo "unexpected output box: $result"
+exit 1
