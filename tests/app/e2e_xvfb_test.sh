@@ -37,11 +37,22 @@ done
 read -r width height < <(xdotool getwindowgeometry "$window" | awk '/Geometry/ {split($2, a, "x"); print a[1], a[2]}')
 [ "$width" = 707 ] && [ "$height" = 640 ] || { echo "client area ${width}x${height}"; exit 1; }
 
-printf '今年前三季度，我国经济运行总体平稳。\n专家认为，这是推动增长的重要力量。' | xclip -selection clipboard
-xdotool mousemove --window "$window" 300 150 click 1
-sleep 0.3
-xdotool key --window "$window" ctrl+v
-sleep 0.3
+article='今年前三季度，我国经济运行总体平稳。
+专家认为，这是推动增长的重要力量。'
+# Paste into the source box until it holds the article (the window may still
+# be settling when the first keys arrive).
+pasted=""
+for _ in $(seq 20); do
+  printf '%s' "$article" | xclip -selection clipboard
+  xdotool mousemove --window "$window" 300 150 click 1
+  xdotool key --window "$window" ctrl+a ctrl+v
+  sleep 0.2
+  xdotool key --window "$window" ctrl+a ctrl+c
+  pasted=$(xclip -selection clipboard -o 2>/dev/null)
+  [ "$pasted" = "$article" ] && break
+  sleep 0.3
+done
+[ "$pasted" = "$article" ] || { echo "could not paste into the source box: $pasted"; exit 1; }
 xdotool mousemove --window "$window" 560 596 click 1
 
 result=""
