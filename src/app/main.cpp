@@ -39,8 +39,16 @@ int main(int argc, char** argv) {
     ShowErrorBox(e.what());
     return 1;
   }
-  TForm1 form([&endpoint] { return endpoint->Url(); });
-  form.SetQuitAfterFirstPaint(line.quit_after_first_paint);
-  form.show();
-  return app.exec();
+  std::unique_ptr<TForm1> form;
+  try {
+    form = std::make_unique<TForm1>([&endpoint] { return endpoint->Url(); });
+  } catch (const std::exception& e) {
+    ShowErrorBox(e.what());
+    return 1;
+  }
+  form->SetQuitAfterFirstPaint(line.quit_after_first_paint);
+  form->show();
+  int status = app.exec();
+  form.reset();
+  return status;
 }

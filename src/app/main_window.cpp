@@ -20,6 +20,7 @@
 
 #include "app/error_box.h"
 #include "app/text_boundary.h"
+#include "platform/form_list.h"
 
 namespace lumora {
 
@@ -73,12 +74,15 @@ QFont EditorFont() {
 
 }  // namespace
 
-TForm1::TForm1(const std::string& endpoint_url, QWidget* parent)
-    : TForm1([endpoint_url] { return endpoint_url; }, parent) {}
+TForm1::TForm1(const std::string& endpoint_url, std::string_view stored_skin, QWidget* parent)
+    : TForm1([endpoint_url] { return endpoint_url; }, stored_skin, parent) {}
 
-TForm1::TForm1(std::function<std::string()> endpoint, QWidget* parent)
+TForm1::TForm1(std::function<std::string()> endpoint, std::string_view stored_skin,
+               QWidget* parent)
     : QWidget(parent), rewriter_(net_http_, std::move(endpoint)) {
   setObjectName(QStringLiteral("Form1"));
+  RegisterForm(this);
+  CreateSkinComponents(stored_skin);
   setWindowTitle(QStringLiteral("Lumora 伪原创 V1.0"));
   setFixedSize(kClientWidth, kClientHeight);
   CreateControls();
@@ -89,7 +93,25 @@ TForm1::TForm1(std::function<std::string()> endpoint, QWidget* parent)
   }
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  // The skin data lets go of the stored skin before that is freed.
+  skin_data_.reset();
+  stored_skin_.reset();
+  UnregisterForm(this);
+}
+
+void TForm1::CreateSkinComponents(std::string_view stored_skin) {
+  stored_skin_ = std::make_unique<TskCompressedStoredSkin>(this);
+  stored_skin_->SetName("skCompressedStoredSkin1");
+  stored_skin_->SetFileName("skin.ini");
+  stored_skin_->CompressedStream().WriteString(stored_skin);
+  skin_data_ = std::make_unique<TskSkinData>(this);
+  skin_data_->SetName("skSkinData1");
+  skin_data_->SetSkinnableForm(true);
+  skin_data_->SetEnableSkinEffects(true);
+  // Setting the stored skin is what loads it.
+  skin_data_->SetCompressedStoredSkin(stored_skin_.get());
+}
 
 void TForm1::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);

@@ -7,9 +7,12 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "http/http_client.h"
 #include "rewrite/round_trip.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/stored_skin.h"
 
 class QCheckBox;
 class QFrame;
@@ -30,8 +33,12 @@ class TForm1 : public QWidget {
   static constexpr int kClientHeight = 640;
 
   // endpoint: where the translation legs are posted, asked for at each leg.
-  explicit TForm1(std::function<std::string()> endpoint, QWidget* parent = nullptr);
-  explicit TForm1(const std::string& endpoint_url, QWidget* parent = nullptr);
+  // stored_skin: the compressed skin block the skin data loads at creation;
+  // empty leaves the skin empty.
+  explicit TForm1(std::function<std::string()> endpoint, std::string_view stored_skin = {},
+                  QWidget* parent = nullptr);
+  explicit TForm1(const std::string& endpoint_url, std::string_view stored_skin = {},
+                  QWidget* parent = nullptr);
 
   // Quits the application once the window has painted (start-up timing).
   void SetQuitAfterFirstPaint(bool on) { quit_after_first_paint_ = on; }
@@ -48,18 +55,22 @@ class TForm1 : public QWidget {
   void N4Click();
 
   TNetHTTP& NetHTTP1() { return net_http_; }
+  TskSkinData& skSkinData1() { return *skin_data_; }
   QString StatusText() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void CreateSkinComponents(std::string_view stored_skin);
   void CreateControls();
   void CreateMenus();
   void SetStatus(const char* text);
 
   TNetHTTP net_http_;
   TRoundTripRewriter rewriter_;
+  std::unique_ptr<TskCompressedStoredSkin> stored_skin_;
+  std::unique_ptr<TskSkinData> skin_data_;
   bool quit_after_first_paint_ = false;
 
   QFrame* skSkinPanel1 = nullptr;
