@@ -101,9 +101,9 @@ TEST(Lexicon, RefusesRecordsPointingOutsideTheFile) {
   LexiconBuilder b;
   testing::AddFixtureWords(b);
   std::string bytes = b.Build();
-  // The first word record's text offset sits right after the 40-byte header.
+  // The first word record's text offset sits right after the header.
   const uint32_t far = 0x7FFFFFFF;
-  std::memcpy(bytes.data() + 40, &far, sizeof far);
+  std::memcpy(bytes.data() + sizeof(lexicon_format::Header), &far, sizeof far);
   try {
     Lexicon::FromBytes(bytes);
     FAIL() << "no error";
