@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "base/stream.h"
 #include "base/text.h"
@@ -284,8 +285,13 @@ std::string LexiconBuilder::Build() const {
   // Sharing is judged on the lexicon as it stands, by the rules the
   // translator applies, so that each handed gloss is one it will use.
   const auto draft = Lexicon::FromBytes(assemble(pool));
+  // Only a word no phrase leads to takes a handed gloss, and one at most, so
+  // phrases stay with the words that carry them best.
   std::vector<bool> reachable(words.size(), false);
   for (const auto& [key, choice] : chosen) reachable[choice.word] = true;
+  // A handed gloss stays where it went; the two words would otherwise trade
+  // it back and forth.
+  std::unordered_set<std::string> handedKeys;
   std::vector<uint32_t> order(words.size());
   for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<uint32_t>(i);
   std::stable_sort(order.begin(), order.end(),
@@ -301,7 +307,7 @@ std::string LexiconBuilder::Build() const {
       if (g.qualified) continue;
       std::string key = PhraseKey(g.text);
       const auto it = chosen.find(key);
-      if (it == chosen.end() || it->second.word != w) continue;
+      if (it == chosen.end() || it->second.word != w || handedKeys.contains(key)) continue;
       if (std::find(own.begin(), own.end(), key) == own.end()) own.push_back(std::move(key));
     }
     if (own.size() < 2) continue;
@@ -325,6 +331,7 @@ std::string LexiconBuilder::Build() const {
     }
     if (!handed) continue;
     chosen.at(*handed).word = to;
+    handedKeys.insert(*handed);
     reachable[to] = true;
   }
   return assemble(pool);

@@ -11,6 +11,8 @@ namespace {
 
 // Senses past this position are seldom what the word means in prose.
 constexpr int kMaxSense = 3;
+// Shared glosses that make any sense of the word a fair way to the synonym.
+constexpr int kSharedForLateSense = 3;
 // The way back must be among the first senses of the synonym.
 constexpr int kLeadingSense = 1;
 // Rounds of the check against the way back; each drops or protects something.
@@ -69,12 +71,12 @@ Translator::Choice Translator::Choose(int32_t word) const {
   uint32_t bestFrequency = 0;
   for (int i = 0; i < lex.GlossCount(word); ++i) {
     const Gloss g = lex.GlossAt(word, i);
-    if (g.entry != 0 || g.sense > kMaxSense) break;
+    if (g.entry != 0) break;
     const std::string key = PhraseKey(g.text);
     const int32_t target = lex.PhraseTarget(key);
     if (target == Lexicon::kNone) continue;
     if (target == word) {
-      if (same.target == Lexicon::kNone) same = {g.text, target};
+      if (same.target == Lexicon::kNone && g.sense <= kMaxSense) same = {g.text, target};
       continue;
     }
     // A narrowed sense, or one the synonym means only in passing, is a
@@ -84,6 +86,9 @@ Translator::Choice Translator::Choose(int32_t word) const {
     if (!back || back->qualified || back->sense > kLeadingSense) continue;
     if (!IsSynonym(lex, word, target)) continue;
     const int shared = CompareGlosses(lex, word, target).shared;
+    // A late sense counts only when the two words share most of their glosses
+    // (表演/演出 share four, the fifth sense among them).
+    if (g.sense > kMaxSense && shared < kSharedForLateSense) continue;
     const size_t n = CharCount(lex.Word(target));
     const size_t gap = n > CharCount(text) ? n - CharCount(text) : CharCount(text) - n;
     // More shared glosses first, then the same length, then the commoner word.
