@@ -106,8 +106,7 @@ GlossOverlap CompareGlosses(const Lexicon& lex, int32_t word, int32_t other) {
     const int carriers = lex.PhraseCarriers(s.key);
     o.fewestCarriers = o.shared == 0 ? carriers : std::min(o.fewestCarriers, carriers);
     ++o.shared;
-    if (!s.qualified && !match->qualified && s.sense <= kMaxSense &&
-        match->sense <= kLeadingSense) {
+    if (!s.qualified && !match->qualified && match->sense <= kLeadingSense) {
       o.leading = true;
     }
   }

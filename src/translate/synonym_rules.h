@@ -34,7 +34,7 @@ struct GlossOverlap {
   int shared = 0;   // distinct glosses both carry
   int smaller = 0;  // distinct glosses of the word with fewer
   // A shared gloss, unqualified on both sides, among the first two senses of
-  // other and the first four of word.
+  // other: what other mostly means.
   bool leading = false;
   int fewestCarriers = 0;  // fewest primary entries carrying one shared gloss
   bool sharesChar = false;
