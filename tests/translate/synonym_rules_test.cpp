@@ -93,9 +93,9 @@ TEST(SynonymRules, RareOrMuchRarerSynonymIsRefused) {
       b.AddEntry("旅行", "lu:3 xing2", {"to travel", "journey"});
     });
   };
-  EXPECT_TRUE(Synonym(*travel(1100), "旅游", "旅行"));
-  EXPECT_FALSE(Synonym(*travel(1000), "旅游", "旅行")) << "sixteen times rarer";
-  EXPECT_TRUE(Synonym(*travel(1000), "旅行", "旅游"));
+  EXPECT_TRUE(Synonym(*travel(1600), "旅游", "旅行"));
+  EXPECT_FALSE(Synonym(*travel(1500), "旅游", "旅行")) << "more than ten times rarer";
+  EXPECT_TRUE(Synonym(*travel(1500), "旅行", "旅游"));
   const auto rare = travel(kMinSynonymFrequency - 1);
   EXPECT_FALSE(Synonym(*rare, "旅游", "旅行"));
 }
@@ -134,7 +134,7 @@ TEST(SynonymRules, SingleCharacterBecomesOnlyACompoundSpellingItOut) {
 void ClearWords(LexiconBuilder& b) {
   b.AddWord("清晰", 1600, "a");
   b.AddWord("明显", 9000, "a");
-  b.AddWord("明晰", 800, "a");
+  b.AddWord("明晰", 1000, "a");
   b.AddEntry("清晰", "qing1 xi1", {"clear", "distinct"});
   b.AddEntry("明显", "ming2 xian3", {"clear", "distinct", "obvious"});
   b.AddEntry("明晰", "ming2 xi1", {"clear", "distinct"});
