@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "base/stream.h"
 #include "translate/utf8.h"
@@ -140,6 +141,7 @@ void Lexicon::Parse() {
   CopySection(bytes_, offset, header.wordCount, words_);
   CopySection(bytes_, offset, header.glossCount, glosses_);
   CopySection(bytes_, offset, header.phraseCount, phrases_);
+  CopySection(bytes_, offset, header.exclusionCount, exclusions_);
   if (header.stringBytes != bytes_.size() - offset) {
     throw ELexiconError("Lexicon string section has the wrong size");
   }
@@ -169,6 +171,16 @@ void Lexicon::Parse() {
       throw ELexiconError("Lexicon phrase record out of range");
     }
     maxPhraseWords_ = std::max<int>(maxPhraseWords_, p.wordCount);
+  }
+  for (size_t i = 0; i < exclusions_.size(); ++i) {
+    const auto& e = exclusions_[i];
+    if (e.word >= words_.size() || e.synonym >= words_.size()) {
+      throw ELexiconError("Lexicon exclusion record out of range");
+    }
+    if (i > 0 && std::pair(exclusions_[i - 1].word, exclusions_[i - 1].synonym) >=
+                     std::pair(e.word, e.synonym)) {
+      throw ELexiconError("Lexicon exclusions are not sorted");
+    }
   }
 
   wordTable_ = BuildTable(words_.size());
@@ -249,6 +261,14 @@ int Lexicon::PhraseCarriers(std::string_view lowerPhrase) const {
     if (Str(p.textOffset, p.textLength) == lowerPhrase) return p.carriers;
   }
   return 0;
+}
+
+bool Lexicon::IsExcluded(int32_t word, int32_t synonym) const {
+  const fmt::ExclusionRecord key{static_cast<uint32_t>(word), static_cast<uint32_t>(synonym)};
+  return std::binary_search(exclusions_.begin(), exclusions_.end(), key,
+                            [](const fmt::ExclusionRecord& a, const fmt::ExclusionRecord& b) {
+                              return std::pair(a.word, a.synonym) < std::pair(b.word, b.synonym);
+                            });
 }
 
 }  // namespace lumora

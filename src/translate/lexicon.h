@@ -80,6 +80,8 @@ class Lexicon {
   // How many words carry the phrase among their primary senses; a gloss
   // carried by many words is ambiguous.
   int PhraseCarriers(std::string_view lowerPhrase) const;
+  // Whether the lexicon lists synonym as a replacement word must never take.
+  bool IsExcluded(int32_t word, int32_t synonym) const;
 
  private:
   Lexicon() = default;
@@ -94,6 +96,7 @@ class Lexicon {
   std::vector<lexicon_format::WordRecord> words_;
   std::vector<lexicon_format::GlossRecord> glosses_;
   std::vector<lexicon_format::PhraseRecord> phrases_;
+  std::vector<lexicon_format::ExclusionRecord> exclusions_;
   // Open-addressing tables of index + 1 (0 empty), sized to a power of two.
   std::vector<uint32_t> wordTable_;
   std::vector<uint32_t> phraseTable_;

@@ -4,11 +4,13 @@
 #include <cstdio>
 #include <cstring>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "base/stream.h"
 #include "base/text.h"
 #include "translate/gloss_cleaner.h"
 #include "translate/lexicon.h"
+#include "translate/synonym_rules.h"
 #include "translate/utf8.h"
 
 namespace lumora {
@@ -16,6 +18,9 @@ namespace lumora {
 namespace fmt = lexicon_format;
 
 namespace {
+
+// Senses a word may hand to a synonym, and the synonym must carry it in.
+constexpr int kShareSense = 1;
 
 bool AllHan(std::string_view s) {
   size_t pos = 0;
@@ -92,6 +97,10 @@ void LexiconBuilder::AddEntry(std::string_view word, std::string_view pinyin,
     entry.senses.push_back(CleanSense(raw));
   }
   it->second.entries.push_back(std::move(entry));
+}
+
+void LexiconBuilder::AddExclusion(std::string_view word, std::string_view synonym) {
+  exclusions_.emplace_back(std::string(word), std::string(synonym));
 }
 
 std::string LexiconBuilder::Build() const {
@@ -221,36 +230,111 @@ std::string LexiconBuilder::Build() const {
     if (!chosen.contains(key)) choose(key, list, false);
   }
 
-  std::vector<std::pair<std::string, Choice>> sorted(chosen.begin(), chosen.end());
-  std::sort(sorted.begin(), sorted.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
-  std::vector<fmt::PhraseRecord> phrases;
-  for (const auto& [key, choice] : sorted) {
-    if (key.empty() || key.size() > UINT16_MAX) continue;
-    fmt::PhraseRecord p{};
-    p.textOffset = pool.Add(key);
-    p.textLength = static_cast<uint16_t>(key.size());
-    p.wordCount = choice.wordCount;
-    p.carriers = choice.carriers;
-    p.word = choice.word;
-    phrases.push_back(p);
+  std::vector<fmt::ExclusionRecord> exclusions;
+  {
+    std::unordered_map<std::string_view, uint32_t> ids;
+    for (size_t i = 0; i < names.size(); ++i) ids.emplace(names[i], static_cast<uint32_t>(i));
+    for (const auto& [word, synonym] : exclusions_) {
+      const auto a = ids.find(word);
+      const auto b = ids.find(synonym);
+      if (a != ids.end() && b != ids.end()) exclusions.push_back({a->second, b->second});
+    }
+    auto key = [](const fmt::ExclusionRecord& e) { return std::pair(e.word, e.synonym); };
+    std::sort(exclusions.begin(), exclusions.end(),
+              [&](const auto& a, const auto& b) { return key(a) < key(b); });
+    exclusions.erase(std::unique(exclusions.begin(), exclusions.end(),
+                                 [&](const auto& a, const auto& b) { return key(a) == key(b); }),
+                     exclusions.end());
   }
 
-  fmt::Header header{};
-  std::memcpy(header.magic, fmt::kMagic, sizeof header.magic);
-  header.version = fmt::kVersion;
-  header.wordCount = static_cast<uint32_t>(words.size());
-  header.glossCount = static_cast<uint32_t>(glosses.size());
-  header.phraseCount = static_cast<uint32_t>(phrases.size());
-  header.stringBytes = pool.Bytes().size();
-  header.totalFrequency = total;
+  auto assemble = [&](StringPool pool) {
+    std::vector<std::pair<std::string, Choice>> sorted(chosen.begin(), chosen.end());
+    std::sort(sorted.begin(), sorted.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<fmt::PhraseRecord> phrases;
+    for (const auto& [key, choice] : sorted) {
+      if (key.empty() || key.size() > UINT16_MAX) continue;
+      fmt::PhraseRecord p{};
+      p.textOffset = pool.Add(key);
+      p.textLength = static_cast<uint16_t>(key.size());
+      p.wordCount = choice.wordCount;
+      p.carriers = choice.carriers;
+      p.word = choice.word;
+      phrases.push_back(p);
+    }
 
-  std::string out(reinterpret_cast<const char*>(&header), sizeof header);
-  AppendRecords(out, words);
-  AppendRecords(out, glosses);
-  AppendRecords(out, phrases);
-  out += pool.Bytes();
-  return out;
+    fmt::Header header{};
+    std::memcpy(header.magic, fmt::kMagic, sizeof header.magic);
+    header.version = fmt::kVersion;
+    header.wordCount = static_cast<uint32_t>(words.size());
+    header.glossCount = static_cast<uint32_t>(glosses.size());
+    header.phraseCount = static_cast<uint32_t>(phrases.size());
+    header.exclusionCount = static_cast<uint32_t>(exclusions.size());
+    header.stringBytes = pool.Bytes().size();
+    header.totalFrequency = total;
+
+    std::string out(reinterpret_cast<const char*>(&header), sizeof header);
+    AppendRecords(out, words);
+    AppendRecords(out, glosses);
+    AppendRecords(out, phrases);
+    AppendRecords(out, exclusions);
+    out += pool.Bytes();
+    return out;
+  };
+
+  // Sharing is judged on the lexicon as it stands, by the rules the
+  // translator applies, so that each handed gloss is one it will use.
+  const auto draft = Lexicon::FromBytes(assemble(pool));
+  // Only a word no phrase leads to takes a handed gloss, and one at most, so
+  // phrases stay with the words that carry them best.
+  std::vector<bool> reachable(words.size(), false);
+  for (const auto& [key, choice] : chosen) reachable[choice.word] = true;
+  // A handed gloss stays where it went; the two words would otherwise trade
+  // it back and forth.
+  std::unordered_set<std::string> handedKeys;
+  std::vector<uint32_t> order(words.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<uint32_t>(i);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](uint32_t a, uint32_t b) { return words[a].frequency > words[b].frequency; });
+  for (const uint32_t w : order) {
+    const auto id = static_cast<int32_t>(w);
+    if (!IsContentClass(draft->Class(id))) continue;
+    // The leading, unqualified glosses that lead back to w, most central first.
+    std::vector<std::string> own;
+    for (int i = 0; i < draft->GlossCount(id); ++i) {
+      const Gloss g = draft->GlossAt(id, i);
+      if (g.entry != 0 || g.sense > kShareSense) break;
+      if (g.qualified) continue;
+      std::string key = PhraseKey(g.text);
+      const auto it = chosen.find(key);
+      if (it == chosen.end() || it->second.word != w || handedKeys.contains(key)) continue;
+      if (std::find(own.begin(), own.end(), key) == own.end()) own.push_back(std::move(key));
+    }
+    if (own.size() < 2) continue;
+    // w keeps its first gloss; the least central one a synonym shares goes.
+    const std::string* handed = nullptr;
+    uint32_t to = 0;
+    int bestShared = 0;
+    for (size_t k = own.size(); k-- > 1;) {
+      for (const Carrier& c : carriers.at(own[k])) {
+        if (!c.primary || c.word == w || reachable[c.word] || c.sense > kShareSense) continue;
+        const auto other = static_cast<int32_t>(c.word);
+        if (!IsSynonym(*draft, id, other) || !IsSynonym(*draft, other, id)) continue;
+        const int shared = CompareGlosses(*draft, id, other).shared;
+        if (!handed || shared > bestShared ||
+            (shared == bestShared && words[c.word].frequency > words[to].frequency)) {
+          handed = &own[k];
+          to = c.word;
+          bestShared = shared;
+        }
+      }
+    }
+    if (!handed) continue;
+    chosen.at(*handed).word = to;
+    handedKeys.insert(*handed);
+    reachable[to] = true;
+  }
+  return assemble(pool);
 }
 
 void LexiconBuilder::WriteFile(const std::string& path) const {

@@ -2,13 +2,16 @@
 // Collects words of the frequency dictionary and entries of the
 // Chinese-English dictionary and writes them as one lexicon file: words
 // sorted, senses cleaned and ranked, and the gloss phrases inverted to the
-// most frequent Chinese word carrying each. Used by the build-time converter
-// and by tests that need a small lexicon.
+// most frequent Chinese word carrying each. A word that would keep several
+// leading glosses all to itself hands one of them to a synonym that no phrase
+// reaches, so that a round trip can lead from each to the other. Used by the
+// build-time converter and by tests that need a small lexicon.
 
 #include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "translate/gloss_cleaner.h"
@@ -25,6 +28,10 @@ class LexiconBuilder {
   // usable sense still make the word known.
   void AddEntry(std::string_view word, std::string_view pinyin,
                 const std::vector<std::string>& senses);
+
+  // A pair known to read wrong: word must never become synonym. Pairs naming
+  // an unknown word are ignored.
+  void AddExclusion(std::string_view word, std::string_view synonym);
 
   // The bytes of the lexicon file. Words that are empty, longer than 255
   // bytes or not valid UTF-8 are left out.
@@ -45,6 +52,7 @@ class LexiconBuilder {
     std::vector<Entry> entries;
   };
   std::map<std::string, WordData, std::less<>> words_;
+  std::vector<std::pair<std::string, std::string>> exclusions_;
   int entryOrder_ = 0;
 };
 

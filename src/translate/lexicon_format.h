@@ -1,7 +1,7 @@
 #pragma once
 // The on-disk layout of a lexicon file, shared by the builder and the reader.
 // All integers little-endian; sections follow the header in this order:
-// words, glosses, phrases, string bytes.
+// words, glosses, phrases, excluded pairs, string bytes.
 
 #include <bit>
 #include <cstdint>
@@ -11,7 +11,7 @@ namespace lumora::lexicon_format {
 static_assert(std::endian::native == std::endian::little, "the lexicon layout is little-endian");
 
 inline constexpr char kMagic[8] = {'L', 'U', 'M', 'L', 'E', 'X', '\r', '\n'};
-inline constexpr uint32_t kVersion = 1;
+inline constexpr uint32_t kVersion = 2;
 
 struct Header {
   char magic[8];
@@ -19,6 +19,8 @@ struct Header {
   uint32_t wordCount;
   uint32_t glossCount;
   uint32_t phraseCount;
+  uint32_t exclusionCount;
+  uint32_t reserved;
   uint64_t stringBytes;
   uint64_t totalFrequency;
 };
@@ -53,9 +55,17 @@ struct PhraseRecord {
   uint32_t word;
 };
 
-static_assert(sizeof(Header) == 40);
+// A word and a synonym it must never become (a pair known to read wrong),
+// sorted by word, then synonym.
+struct ExclusionRecord {
+  uint32_t word;
+  uint32_t synonym;
+};
+
+static_assert(sizeof(Header) == 48);
 static_assert(sizeof(WordRecord) == 16);
 static_assert(sizeof(GlossRecord) == 8);
 static_assert(sizeof(PhraseRecord) == 12);
+static_assert(sizeof(ExclusionRecord) == 8);
 
 }  // namespace lumora::lexicon_format

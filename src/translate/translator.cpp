@@ -9,21 +9,14 @@ namespace lumora {
 
 namespace {
 
-// A synonym rarer than this reads as odd in ordinary prose.
-constexpr uint32_t kMinTargetFrequency = 200;
-// A gloss carried by more primary senses than this is too vague to lead back
-// to a synonym on one shared sense alone.
-constexpr int kMaxCarriersForSingleSense = 4;
 // Senses past this position are seldom what the word means in prose.
 constexpr int kMaxSense = 3;
-// Senses up to this position are what a word mostly means.
+// Shared glosses that make any sense of the word a fair way to the synonym.
+constexpr int kSharedForLateSense = 3;
+// The way back must be among the first senses of the synonym.
 constexpr int kLeadingSense = 1;
 // Rounds of the check against the way back; each drops or protects something.
 constexpr int kMaxCheckRounds = 16;
-
-constexpr char32_t kProtectedChars[] = {
-    U'不', U'没', U'未', U'无', U'非', U'〇', U'零', U'一', U'二', U'两', U'三', U'四', U'五',
-    U'六', U'七', U'八', U'九', U'十', U'百', U'千', U'万', U'亿', U'壹', U'贰', U'叁', U'半'};
 
 size_t CharCount(std::string_view s) {
   size_t n = 0;
@@ -42,24 +35,6 @@ bool AllHan(std::string_view s) {
   return !s.empty();
 }
 
-bool ShareChar(std::string_view a, std::string_view b) {
-  for (size_t i = 0; i < a.size();) {
-    char32_t ch;
-    size_t len;
-    if (!DecodeUtf8Char(a, i, ch, len)) return false;
-    if (b.find(a.substr(i, len)) != std::string_view::npos) return true;
-    i += len;
-  }
-  return false;
-}
-
-bool Compatible(WordClass a, WordClass b) {
-  if (a == b) return true;
-  auto nounish = [](WordClass c) { return c == WordClass::kNoun || c == WordClass::kVerbalNoun; };
-  auto verbish = [](WordClass c) { return c == WordClass::kVerb || c == WordClass::kVerbalNoun; };
-  return (nounish(a) && nounish(b)) || (verbish(a) && verbish(b));
-}
-
 bool IsBlankToken(const Token& t) {
   return t.kind == TokenKind::kSpace;
 }
@@ -70,21 +45,6 @@ bool NeedsBlank(const Token& t) {
 }
 
 }  // namespace
-
-bool HasProtectedChar(std::string_view word) {
-  size_t pos = 0;
-  while (pos < word.size()) {
-    char32_t ch;
-    size_t len;
-    if (!DecodeUtf8Char(word, pos, ch, len)) return false;
-    if (std::find(std::begin(kProtectedChars), std::end(kProtectedChars), ch) !=
-        std::end(kProtectedChars)) {
-      return true;
-    }
-    pos += len;
-  }
-  return false;
-}
 
 Translator::Translator(std::shared_ptr<const Lexicon> lexicon)
     : lexicon_(std::move(lexicon)), segmenter_(*lexicon_), matcher_(*lexicon_) {}
@@ -99,60 +59,47 @@ std::optional<Gloss> Translator::Carries(int32_t word, std::string_view key) con
   return std::nullopt;
 }
 
-int Translator::SharedSenses(int32_t word, int32_t other) const {
-  const Lexicon& lex = *lexicon_;
-  std::vector<std::string> seen;
-  for (int i = 0; i < lex.GlossCount(word); ++i) {
-    const Gloss g = lex.GlossAt(word, i);
-    if (g.entry != 0) break;
-    std::string key = PhraseKey(g.text);
-    if (std::find(seen.begin(), seen.end(), key) != seen.end()) continue;
-    if (Carries(other, key)) seen.push_back(std::move(key));
-  }
-  return static_cast<int>(seen.size());
-}
-
 Translator::Choice Translator::Choose(int32_t word) const {
   const Lexicon& lex = *lexicon_;
   const std::string_view text = lex.Word(word);
   if (!IsContentClass(lex.Class(word)) || !AllHan(text) || HasProtectedChar(text)) return {};
-  const bool exchangeable = CharCount(text) >= 2;
+  const bool single = CharCount(text) < 2;
   Choice same;
   Choice best;
   int bestShared = 0;
+  size_t bestLengthGap = 0;
   uint32_t bestFrequency = 0;
   for (int i = 0; i < lex.GlossCount(word); ++i) {
     const Gloss g = lex.GlossAt(word, i);
-    if (g.entry != 0 || g.sense > kMaxSense) break;
+    if (g.entry != 0) break;
     const std::string key = PhraseKey(g.text);
     const int32_t target = lex.PhraseTarget(key);
     if (target == Lexicon::kNone) continue;
     if (target == word) {
-      if (same.target == Lexicon::kNone) same = {g.text, target};
+      if (same.target == Lexicon::kNone && g.sense <= kMaxSense) same = {g.text, target};
       continue;
     }
-    if (!exchangeable) continue;
-    const std::string_view targetText = lex.Word(target);
-    if (!AllHan(targetText) || HasProtectedChar(targetText)) continue;
-    if (lex.Frequency(target) < kMinTargetFrequency) continue;
-    if (!Compatible(lex.Class(word), lex.Class(target))) continue;
-    // Single characters carry too many senses to be exchanged either way.
-    if (CharCount(targetText) < 2) continue;
-    const int shared = SharedSenses(word, target);
-    // One shared sense is enough when neither word narrows it and either the
-    // gloss is specific or the words share a character (到来/来到, 平稳/稳定),
-    // which in Chinese compounds is the mark of a near synonym.
+    // A narrowed sense, or one the synonym means only in passing, is a
+    // different word in most sentences.
+    if (g.qualified || (single && g.sense > kLeadingSense)) continue;
     const std::optional<Gloss> back = Carries(target, key);
-    const bool plain = !g.qualified && back && !back->qualified;
-    const bool specific = lex.PhraseCarriers(key) <= kMaxCarriersForSingleSense;
-    const bool leading = back && g.sense <= kLeadingSense && back->sense <= kLeadingSense;
-    if (shared < 2 &&
-        !(shared == 1 && plain && (specific || (leading && ShareChar(text, targetText))))) {
-      continue;
-    }
-    if (shared > bestShared || (shared == bestShared && lex.Frequency(target) > bestFrequency)) {
+    if (!back || back->qualified || back->sense > kLeadingSense) continue;
+    if (!IsSynonym(lex, word, target)) continue;
+    const int shared = CompareGlosses(lex, word, target).shared;
+    // A late sense counts only when the two words share most of their glosses
+    // (表演/演出 share four, the fifth sense among them).
+    if (g.sense > kMaxSense && shared < kSharedForLateSense) continue;
+    const size_t n = CharCount(lex.Word(target));
+    const size_t gap = n > CharCount(text) ? n - CharCount(text) : CharCount(text) - n;
+    // More shared glosses first, then the same length, then the commoner word.
+    const bool better =
+        best.target == Lexicon::kNone || shared > bestShared ||
+        (shared == bestShared &&
+         (gap < bestLengthGap || (gap == bestLengthGap && lex.Frequency(target) > bestFrequency)));
+    if (better) {
       best = {g.text, target};
       bestShared = shared;
+      bestLengthGap = gap;
       bestFrequency = lex.Frequency(target);
     }
   }

@@ -4,7 +4,8 @@
 // Chinese to English: the paragraph is segmented; each content word (noun,
 // verb, adjective, adverb, idiom) becomes an English gloss, chosen among the
 // senses of its primary dictionary entry so that the gloss leads back to a
-// common synonym (or, failing that, to the word itself); function words,
+// synonym the rules of synonym_rules.h accept, through a sense the synonym
+// mostly means (or, failing that, to the word itself); function words,
 // names, numbers, Latin words, punctuation and words carrying a negation or a
 // numeral character stay as they are. The English is checked against the way
 // back, so that every gloss returns as exactly one Chinese word and no Latin
@@ -24,13 +25,9 @@
 #include "translate/lexicon.h"
 #include "translate/phrase_matcher.h"
 #include "translate/segmenter.h"
+#include "translate/synonym_rules.h"
 
 namespace lumora {
-
-// Characters whose words are never exchanged and never introduced: the
-// negations 不 没 未 无 非 and the numerals, so that a round trip keeps
-// meaning and numbers.
-bool HasProtectedChar(std::string_view word);
 
 class Translator {
  public:
@@ -53,7 +50,6 @@ class Translator {
   Choice Choose(int32_t word) const;
   // The first primary gloss of word with this key, if any.
   std::optional<Gloss> Carries(int32_t word, std::string_view key) const;
-  int SharedSenses(int32_t word, int32_t other) const;
 
   std::shared_ptr<const Lexicon> lexicon_;
   Segmenter segmenter_;

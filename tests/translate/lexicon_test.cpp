@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 #include "base/stream.h"
 #include "translate/fixture_lexicon.h"
@@ -101,15 +102,54 @@ TEST(Lexicon, RefusesRecordsPointingOutsideTheFile) {
   LexiconBuilder b;
   testing::AddFixtureWords(b);
   std::string bytes = b.Build();
-  // The first word record's text offset sits right after the 40-byte header.
+  // The first word record's text offset sits right after the header.
   const uint32_t far = 0x7FFFFFFF;
-  std::memcpy(bytes.data() + 40, &far, sizeof far);
+  std::memcpy(bytes.data() + sizeof(lexicon_format::Header), &far, sizeof far);
   try {
     Lexicon::FromBytes(bytes);
     FAIL() << "no error";
   } catch (const ELexiconError& e) {
     EXPECT_NE(e.Message().find("out of range"), std::string::npos) << e.Message();
   }
+}
+
+// The exclusion records sit between the phrases and the strings.
+size_t ExclusionOffset(const std::string& bytes) {
+  lexicon_format::Header h;
+  std::memcpy(&h, bytes.data(), sizeof h);
+  return sizeof h + h.wordCount * sizeof(lexicon_format::WordRecord) +
+         h.glossCount * sizeof(lexicon_format::GlossRecord) +
+         h.phraseCount * sizeof(lexicon_format::PhraseRecord);
+}
+
+TEST(Lexicon, ExclusionsAreKeptOneWayAndChecked) {
+  LexiconBuilder b;
+  testing::AddFixtureWords(b);
+  b.AddExclusion("改善", "提高");
+  b.AddExclusion("改善", "提高");
+  b.AddExclusion("增长", "增加");
+  b.AddExclusion("增长", "没有的词");
+  const std::string bytes = b.Build();
+  auto lex = Lexicon::FromBytes(bytes);
+  EXPECT_TRUE(lex->IsExcluded(lex->Find("改善"), lex->Find("提高")));
+  EXPECT_FALSE(lex->IsExcluded(lex->Find("提高"), lex->Find("改善")));
+  EXPECT_TRUE(lex->IsExcluded(lex->Find("增长"), lex->Find("增加")));
+  EXPECT_FALSE(lex->IsExcluded(lex->Find("增长"), lex->Find("提高")));
+  lexicon_format::Header h;
+  std::memcpy(&h, bytes.data(), sizeof h);
+  EXPECT_EQ(h.exclusionCount, 2u) << "the duplicate and the unknown word are dropped";
+
+  std::string far = bytes;
+  const uint32_t outside = h.wordCount;
+  std::memcpy(far.data() + ExclusionOffset(far), &outside, sizeof outside);
+  EXPECT_THROW(Lexicon::FromBytes(far), ELexiconError);
+
+  std::string unsorted = bytes;
+  lexicon_format::ExclusionRecord pair[2];
+  std::memcpy(pair, unsorted.data() + ExclusionOffset(unsorted), sizeof pair);
+  std::swap(pair[0], pair[1]);
+  std::memcpy(unsorted.data() + ExclusionOffset(unsorted), pair, sizeof pair);
+  EXPECT_THROW(Lexicon::FromBytes(unsorted), ELexiconError);
 }
 
 TEST(Lexicon, LoadNamesTheFileThatFailed) {

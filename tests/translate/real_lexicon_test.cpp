@@ -61,5 +61,70 @@ TEST_F(RealLexicon, ChangesSomeContentWords) {
   EXPECT_NE(back.find("早餐。"), std::string::npos) << back;
 }
 
+// Replacements a reader found wrong in earlier versions: each sentence must
+// come back without the wrong word.
+TEST_F(RealLexicon, KnownWrongPicksStayAway) {
+  Translator translator(lexicon_);
+  struct Case {
+    const char* text;
+    const char* wrong;
+  };
+  const Case cases[] = {
+      {"数字经济是推动服务业增长的重要力量。", "权力"},
+      {"成本上升的问题仍未得到根本解决。", "决定"},
+      {"传统戏曲表演每天都吸引很多市民。", "表现"},
+      {"晚上又经常熬夜。", "日常"},
+      {"我市各大景区迎来了旅游高峰。", "大大"},
+      {"民俗手工艺展示和美食市集。", "合理"},
+      {"景区提前发布交通信息。", "分布"},
+      {"每天前100名下单的顾客还将获得礼品。", "责令"},
+      {"这款手机的拍摄效果明显提升。", "结果"},
+      {"全年目标能够顺利完成。", "目的"},
+  };
+  for (const Case& c : cases) {
+    const std::string back = translator.ToChinese(translator.ToEnglish(c.text));
+    EXPECT_EQ(back.find(c.wrong), std::string::npos) << c.text << " -> " << back;
+  }
+}
+
+// Each example article, round-tripped, keeps its numbers, Latin words and
+// negations, and has some words changed.
+TEST_F(RealLexicon, ExampleArticlesKeepNumbersLatinWordsAndNegations) {
+  Translator translator(lexicon_);
+  const std::string examples = std::string(LUMORA_TEST_SOURCE_DIR) + "/examples";
+  int articles = 0;
+  for (const auto& e : std::filesystem::directory_iterator(examples)) {
+    if (e.path().extension() != ".txt") continue;
+    ++articles;
+    const std::string text = ReadFileBytes(e.path().string());
+    std::string back;
+    size_t start = 0;
+    while (start <= text.size()) {
+      size_t end = text.find('\n', start);
+      if (end == std::string::npos) end = text.size();
+      back += translator.ToChinese(translator.ToEnglish(text.substr(start, end - start)));
+      if (end < text.size()) back += '\n';
+      start = end + 1;
+    }
+    EXPECT_NE(back, text) << e.path();
+    Segmenter segmenter(*lexicon_);
+    auto kept = [&](const std::string& s) {
+      std::vector<std::string> out;
+      for (const Token& t : segmenter.Segment(s)) {
+        if (t.kind == TokenKind::kNumber || t.kind == TokenKind::kLatin) out.emplace_back(t.text);
+      }
+      return out;
+    };
+    EXPECT_EQ(kept(back), kept(text)) << e.path();
+    for (const char* negation : {"不", "没", "未", "无", "非"}) {
+      size_t in = 0, out = 0;
+      for (size_t at = 0; (at = text.find(negation, at)) != std::string::npos; ++at) ++in;
+      for (size_t at = 0; (at = back.find(negation, at)) != std::string::npos; ++at) ++out;
+      EXPECT_EQ(in, out) << negation << " in " << e.path();
+    }
+  }
+  EXPECT_GE(articles, 4);
+}
+
 }  // namespace
 }  // namespace lumora

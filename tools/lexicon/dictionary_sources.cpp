@@ -68,4 +68,24 @@ size_t ReadCedictModule(const std::string& path, LexiconBuilder& builder) {
   return count;
 }
 
+size_t ReadExclusions(const std::string& path, LexiconBuilder& builder) {
+  TStringList lines;
+  lines.LoadFromFile(path);
+  size_t count = 0;
+  for (int i = 0; i < lines.Count(); ++i) {
+    std::string line = lines[i];
+    if (const size_t hash = line.find('#'); hash != std::string::npos) line.resize(hash);
+    line = Trim(line);
+    if (line.empty()) continue;
+    const size_t blank = line.find(' ');
+    const std::string synonym = blank == std::string::npos ? "" : Trim(line.substr(blank + 1));
+    if (synonym.empty() || synonym.find(' ') != std::string::npos) {
+      throw Exception(path + ":" + std::to_string(i + 1) + ": expected \"word synonym\"");
+    }
+    builder.AddExclusion(line.substr(0, blank), synonym);
+    ++count;
+  }
+  return count;
+}
+
 }  // namespace lumora

@@ -15,5 +15,8 @@ namespace lumora {
 size_t ReadFrequencyDictionary(const std::string& path, LexiconBuilder& builder);
 // Returns the number of entries read.
 size_t ReadCedictModule(const std::string& path, LexiconBuilder& builder);
+// Lines of "word synonym": replacements known to read wrong; "#" starts a
+// comment. Returns the number of pairs read.
+size_t ReadExclusions(const std::string& path, LexiconBuilder& builder);
 
 }  // namespace lumora

@@ -1,0 +1,158 @@
+#include "translate/synonym_rules.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "translate/gloss_cleaner.h"
+#include "translate/utf8.h"
+
+namespace lumora {
+
+namespace {
+
+// Senses past this position are seldom what the word means in prose.
+constexpr int kMaxSense = 3;
+// Senses up to this position are what a word mostly means.
+constexpr int kLeadingSense = 1;
+
+constexpr char32_t kProtectedChars[] = {
+    U'不', U'没', U'未', U'无', U'非', U'〇', U'零', U'一', U'二', U'两', U'三', U'四', U'五',
+    U'六', U'七', U'八', U'九', U'十', U'百', U'千', U'万', U'亿', U'壹', U'贰', U'叁', U'半'};
+
+size_t CharCount(std::string_view s) {
+  size_t n = 0;
+  for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+  return n;
+}
+
+bool AllHan(std::string_view s) {
+  size_t pos = 0;
+  while (pos < s.size()) {
+    char32_t ch;
+    size_t len;
+    if (!DecodeUtf8Char(s, pos, ch, len) || !IsHanChar(ch)) return false;
+    pos += len;
+  }
+  return !s.empty();
+}
+
+bool ShareChar(std::string_view a, std::string_view b) {
+  for (size_t i = 0; i < a.size();) {
+    char32_t ch;
+    size_t len;
+    if (!DecodeUtf8Char(a, i, ch, len)) return false;
+    if (b.find(a.substr(i, len)) != std::string_view::npos) return true;
+    i += len;
+  }
+  return false;
+}
+
+// jieba tags a verb used as a noun apart from both; it agrees with either.
+bool ClassesAgree(WordClass a, WordClass b) {
+  if (a == b) return true;
+  auto nounish = [](WordClass c) { return c == WordClass::kNoun || c == WordClass::kVerbalNoun; };
+  auto verbish = [](WordClass c) { return c == WordClass::kVerb || c == WordClass::kVerbalNoun; };
+  return (nounish(a) && nounish(b)) || (verbish(a) && verbish(b));
+}
+
+struct Sense {
+  std::string key;
+  int sense;
+  bool qualified;
+};
+
+// The distinct glosses of a word's primary entry, each at its first place.
+std::vector<Sense> PrimarySenses(const Lexicon& lex, int32_t word) {
+  std::vector<Sense> out;
+  for (int i = 0; i < lex.GlossCount(word); ++i) {
+    const Gloss g = lex.GlossAt(word, i);
+    if (g.entry != 0) break;
+    std::string key = PhraseKey(g.text);
+    if (std::none_of(out.begin(), out.end(), [&](const Sense& s) { return s.key == key; })) {
+      out.push_back({std::move(key), g.sense, g.qualified});
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+bool HasProtectedChar(std::string_view word) {
+  size_t pos = 0;
+  while (pos < word.size()) {
+    char32_t ch;
+    size_t len;
+    if (!DecodeUtf8Char(word, pos, ch, len)) return false;
+    if (std::find(std::begin(kProtectedChars), std::end(kProtectedChars), ch) !=
+        std::end(kProtectedChars)) {
+      return true;
+    }
+    pos += len;
+  }
+  return false;
+}
+
+GlossOverlap CompareGlosses(const Lexicon& lex, int32_t word, int32_t other) {
+  const std::vector<Sense> a = PrimarySenses(lex, word);
+  const std::vector<Sense> b = PrimarySenses(lex, other);
+  GlossOverlap o;
+  o.smaller = static_cast<int>(std::min(a.size(), b.size()));
+  o.sharesChar = ShareChar(lex.Word(word), lex.Word(other));
+  for (const Sense& s : a) {
+    const auto match =
+        std::find_if(b.begin(), b.end(), [&](const Sense& t) { return t.key == s.key; });
+    if (match == b.end()) continue;
+    const int carriers = lex.PhraseCarriers(s.key);
+    o.fewestCarriers = o.shared == 0 ? carriers : std::min(o.fewestCarriers, carriers);
+    ++o.shared;
+    if (!s.qualified && !match->qualified && match->sense <= kLeadingSense) {
+      o.leading = true;
+    }
+  }
+  return o;
+}
+
+bool IsSynonym(const Lexicon& lex, int32_t word, int32_t synonym) {
+  if (word == synonym) return false;
+  const std::string_view a = lex.Word(word);
+  const std::string_view b = lex.Word(synonym);
+  if (!IsContentClass(lex.Class(word)) || !ClassesAgree(lex.Class(word), lex.Class(synonym))) {
+    return false;
+  }
+  if (!AllHan(a) || !AllHan(b) || HasProtectedChar(a) || HasProtectedChar(b)) return false;
+  if (lex.Frequency(synonym) < kMinSynonymFrequency || lex.IsExcluded(word, synonym)) {
+    return false;
+  }
+  const size_t na = CharCount(a);
+  const size_t nb = CharCount(b);
+  if (nb < 2) return false;
+  if (na == 1) {
+    // 仍 → 仍然, 能 → 能够: the compound spells out the character's main sense.
+    if (nb != 2 || b.find(a) == std::string_view::npos ||
+        lex.Frequency(word) > kMaxSingleCharFrequencyRatio * uint64_t{lex.Frequency(synonym)}) {
+      return false;
+    }
+    int shared = 0;
+    for (const Sense& s : PrimarySenses(lex, word)) {
+      if (s.qualified || s.sense > kLeadingSense) continue;
+      for (const Sense& t : PrimarySenses(lex, synonym)) {
+        shared += t.key == s.key && !t.qualified && t.sense <= kMaxSense;
+      }
+    }
+    return shared >= 2;
+  }
+  if (lex.Frequency(word) > kMaxFrequencyDrop * uint64_t{lex.Frequency(synonym)}) return false;
+  if (na + 1 < nb || nb + 1 < na) return false;
+  const GlossOverlap o = CompareGlosses(lex, word, synonym);
+  if (!o.leading || o.smaller == 0) return false;
+  const double ratio = static_cast<double>(o.shared) / o.smaller;
+  if (o.shared >= 2) {
+    // Several shared glosses that many words carry prove little unless the
+    // words also share a character (平稳/稳定).
+    return ratio >= 0.34 && (o.fewestCarriers <= kVagueCarriers || o.sharesChar);
+  }
+  return (o.fewestCarriers <= kSpecificCarriers && ratio >= 0.3) || (o.sharesChar && ratio >= 0.5);
+}
+
+}  // namespace lumora

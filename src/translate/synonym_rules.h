@@ -1,0 +1,51 @@
+#pragma once
+// Judges on the dictionary alone whether one word may stand for another in
+// running text. The translator's gloss choice and the lexicon builder's
+// sharing of glosses between synonyms both follow these rules, so a gloss the
+// builder hands to a synonym is one the translator will accept.
+
+#include <cstdint>
+#include <string_view>
+
+#include "translate/lexicon.h"
+
+namespace lumora {
+
+// A synonym rarer than this reads as odd in ordinary prose.
+inline constexpr uint32_t kMinSynonymFrequency = 300;
+// A gloss carried by more primary entries than this says little alone.
+inline constexpr int kVagueCarriers = 10;
+// A gloss carried by at most this many primary entries is specific.
+inline constexpr int kSpecificCarriers = 4;
+// A synonym this many times rarer than the word it replaces is a rarer
+// sense or a bookish word, not what the sentence means.
+inline constexpr uint32_t kMaxFrequencyDrop = 10;
+// A single character is far more frequent than a compound standing for it
+// only when it mostly works as a function word.
+inline constexpr uint32_t kMaxSingleCharFrequencyRatio = 12;
+
+// Characters whose words are never exchanged and never introduced: the
+// negations 不 没 未 无 非 and the numerals, so that a round trip keeps
+// meaning and numbers.
+bool HasProtectedChar(std::string_view word);
+
+// What the primary dictionary entries of two words have in common.
+struct GlossOverlap {
+  int shared = 0;   // distinct glosses both carry
+  int smaller = 0;  // distinct glosses of the word with fewer
+  // A shared gloss, unqualified on both sides, among the first two senses of
+  // other: what other mostly means.
+  bool leading = false;
+  int fewestCarriers = 0;  // fewest primary entries carrying one shared gloss
+  bool sharesChar = false;
+};
+GlossOverlap CompareGlosses(const Lexicon& lexicon, int32_t word, int32_t other);
+
+// Whether synonym may replace word: both content words of agreeing class,
+// neither touching a protected character, the synonym common, not excluded,
+// of about the same length and not much rarer, and their glosses overlapping
+// enough. A single character only becomes a common two-character word that
+// contains it and carries two of its leading glosses.
+bool IsSynonym(const Lexicon& lexicon, int32_t word, int32_t synonym);
+
+}  // namespace lumora

@@ -1,0 +1,237 @@
+#include "translate/synonym_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "translate/lexicon_builder.h"
+#include "translate/translator.h"
+
+namespace lumora {
+namespace {
+
+// Each test writes the few words its rule needs; a second lexicon differing in
+// one detail shows the rule, not something else, decides.
+std::shared_ptr<const Lexicon> Build(const std::function<void(LexiconBuilder&)>& fill) {
+  LexiconBuilder b;
+  fill(b);
+  return Lexicon::FromBytes(b.Build());
+}
+
+bool Synonym(const Lexicon& lex, std::string_view word, std::string_view synonym) {
+  const int32_t a = lex.Find(word);
+  const int32_t b = lex.Find(synonym);
+  EXPECT_NE(a, Lexicon::kNone) << word;
+  EXPECT_NE(b, Lexicon::kNone) << synonym;
+  return a != Lexicon::kNone && b != Lexicon::kNone && IsSynonym(lex, a, b);
+}
+
+std::string RoundTrip(const std::shared_ptr<const Lexicon>& lex, std::string_view text) {
+  const Translator t(lex);
+  return t.ToChinese(t.ToEnglish(text));
+}
+
+void MarketWords(LexiconBuilder& b, std::string_view tagOfReasonable) {
+  b.AddWord("集市", 500, "n");
+  b.AddWord("市场", 2000, "n");
+  b.AddWord("合理", 3000, tagOfReasonable);
+  b.AddEntry("集市", "ji2 shi4", {"market", "fair"});
+  b.AddEntry("市场", "shi4 chang3", {"market", "fair"});
+  b.AddEntry("合理", "he2 li3", {"fair", "reasonable"});
+}
+
+TEST(SynonymRules, WordClassesMustAgree) {
+  const auto lex = Build([](LexiconBuilder& b) { MarketWords(b, "a"); });
+  EXPECT_FALSE(Synonym(*lex, "集市", "合理")) << "a noun never becomes an adjective";
+  EXPECT_TRUE(Synonym(*lex, "集市", "市场"));
+  const auto nouns = Build([](LexiconBuilder& b) { MarketWords(b, "n"); });
+  EXPECT_TRUE(Synonym(*nouns, "集市", "合理")) << "the same glosses pass between two nouns";
+}
+
+TEST(SynonymRules, ExcludedPairIsNeverChosen) {
+  const auto open = Build([](LexiconBuilder& b) { MarketWords(b, "a"); });
+  EXPECT_EQ(RoundTrip(open, "集市"), "市场");
+  const auto excluded = Build([](LexiconBuilder& b) {
+    MarketWords(b, "a");
+    b.AddExclusion("集市", "市场");
+    b.AddExclusion("集市", "没有这个词");
+  });
+  EXPECT_FALSE(Synonym(*excluded, "集市", "市场"));
+  EXPECT_TRUE(Synonym(*excluded, "市场", "集市")) << "an exclusion holds one way only";
+  EXPECT_EQ(RoundTrip(excluded, "集市"), "集市");
+}
+
+TEST(SynonymRules, NegationsAndNumeralsAreNeverIntroducedOrExchanged) {
+  const auto lex = Build([](LexiconBuilder& b) {
+    b.AddWord("相同", 800, "a");
+    b.AddWord("一样", 3000, "a");
+    b.AddWord("同样", 3000, "a");
+    b.AddWord("不同", 3000, "a");
+    b.AddWord("各异", 400, "a");
+    b.AddEntry("相同", "xiang1 tong2", {"same", "identical"});
+    b.AddEntry("一样", "yi1 yang4", {"same", "alike"});
+    b.AddEntry("同样", "tong2 yang4", {"same", "equally"});
+    b.AddEntry("不同", "bu4 tong2", {"different", "distinct"});
+    b.AddEntry("各异", "ge4 yi4", {"different", "distinct"});
+  });
+  EXPECT_FALSE(Synonym(*lex, "相同", "一样")) << "一 is a numeral";
+  EXPECT_FALSE(Synonym(*lex, "各异", "不同")) << "不 is a negation";
+  EXPECT_FALSE(Synonym(*lex, "不同", "各异")) << "a word with a negation keeps it";
+  EXPECT_TRUE(Synonym(*lex, "相同", "同样")) << "the same evidence without a protected character";
+  EXPECT_EQ(RoundTrip(lex, "各异"), "各异");
+  EXPECT_EQ(RoundTrip(lex, "不同"), "不同");
+}
+
+TEST(SynonymRules, RareOrMuchRarerSynonymIsRefused) {
+  auto travel = [](uint32_t rarer) {
+    return Build([rarer](LexiconBuilder& b) {
+      b.AddWord("旅游", 16000, "v");
+      b.AddWord("旅行", rarer, "v");
+      b.AddEntry("旅游", "lu:3 you2", {"to travel", "tourism"});
+      b.AddEntry("旅行", "lu:3 xing2", {"to travel", "journey"});
+    });
+  };
+  EXPECT_TRUE(Synonym(*travel(1600), "旅游", "旅行"));
+  EXPECT_FALSE(Synonym(*travel(1500), "旅游", "旅行")) << "more than ten times rarer";
+  EXPECT_TRUE(Synonym(*travel(1500), "旅行", "旅游"));
+  const auto rare = travel(kMinSynonymFrequency - 1);
+  EXPECT_FALSE(Synonym(*rare, "旅游", "旅行"));
+}
+
+TEST(SynonymRules, SingleCharacterBecomesOnlyACompoundSpellingItOut) {
+  const auto lex = Build([](LexiconBuilder& b) {
+    b.AddWord("仍", 18000, "d");
+    b.AddWord("仍然", 8500, "d");
+    b.AddWord("店", 3400, "n");
+    b.AddWord("商店", 900, "n");
+    b.AddWord("铺子", 900, "n");
+    b.AddWord("大", 144000, "a");
+    b.AddWord("重大", 12500, "a");
+    b.AddWord("人", 300000, "n");
+    b.AddWord("人们", 10000, "n");
+    b.AddEntry("仍", "reng2", {"still", "yet"});
+    b.AddEntry("仍然", "reng2 ran2", {"still", "yet"});
+    b.AddEntry("店", "dian4", {"shop", "store"});
+    b.AddEntry("商店", "shang1 dian4", {"shop", "store"});
+    b.AddEntry("铺子", "pu4 zi5", {"shop", "store"});
+    b.AddEntry("大", "da4", {"big", "large", "great"});
+    b.AddEntry("重大", "zhong4 da4", {"great", "major"});
+    b.AddEntry("人", "ren2", {"person", "people"});
+    b.AddEntry("人们", "ren2 men5", {"people", "person"});
+  });
+  EXPECT_TRUE(Synonym(*lex, "仍", "仍然"));
+  EXPECT_TRUE(Synonym(*lex, "店", "商店"));
+  EXPECT_FALSE(Synonym(*lex, "店", "铺子")) << "the compound must contain the character";
+  EXPECT_FALSE(Synonym(*lex, "大", "重大")) << "one shared gloss: 各大景区 is no 各重大景区";
+  EXPECT_FALSE(Synonym(*lex, "人", "人们")) << "thirty times more frequent: a function word";
+  EXPECT_FALSE(Synonym(*lex, "仍然", "仍")) << "a compound never shrinks to one character";
+  EXPECT_EQ(RoundTrip(lex, "仍"), "仍然");
+}
+
+// Twelve words carry "clear" and "distinct", so sharing both says little.
+void ClearWords(LexiconBuilder& b) {
+  b.AddWord("清晰", 1600, "a");
+  b.AddWord("明显", 9000, "a");
+  b.AddWord("明晰", 1000, "a");
+  b.AddEntry("清晰", "qing1 xi1", {"clear", "distinct"});
+  b.AddEntry("明显", "ming2 xian3", {"clear", "distinct", "obvious"});
+  b.AddEntry("明晰", "ming2 xi1", {"clear", "distinct"});
+  const char* fillers[] = {"澄澈", "清楚", "分明", "鲜明", "透亮",
+                           "清亮", "显著", "显然", "突出", "醒目"};
+  for (const char* w : fillers) {
+    b.AddWord(w, 50, "a");
+    b.AddEntry(w, "x", {"clear", "distinct"});
+  }
+}
+
+TEST(SynonymRules, VagueSharedGlossesNeedASharedCharacter) {
+  const auto lex = Build(ClearWords);
+  ASSERT_GT(lex->PhraseCarriers("clear"), kVagueCarriers);
+  EXPECT_FALSE(Synonym(*lex, "清晰", "明显"));
+  EXPECT_TRUE(Synonym(*lex, "明晰", "明显")) << "明 is shared";
+  EXPECT_TRUE(Synonym(*lex, "清晰", "明晰")) << "晰 is shared";
+  EXPECT_EQ(RoundTrip(lex, "清晰"), "明晰");
+}
+
+TEST(SynonymRules, OverlapIsCountedOverDistinctPrimaryGlosses) {
+  const auto lex = Build(ClearWords);
+  const GlossOverlap o = CompareGlosses(*lex, lex->Find("清晰"), lex->Find("明显"));
+  EXPECT_EQ(o.shared, 2);
+  EXPECT_EQ(o.smaller, 2);
+  EXPECT_TRUE(o.leading);
+  EXPECT_FALSE(o.sharesChar);
+  EXPECT_EQ(o.fewestCarriers, lex->PhraseCarriers("clear"));
+}
+
+void ShowWords(LexiconBuilder& b, bool manyShared) {
+  b.AddWord("表演", 3000, "v");
+  b.AddWord("演出", 4000, "v");
+  b.AddEntry("表演", "biao3 yan3",
+             {"play", "show", "performance", "exhibition", "to perform", "to act"});
+  if (manyShared) {
+    b.AddEntry("演出", "yan3 chu1", {"to perform", "to act", "to stage", "show", "performance"});
+  } else {
+    b.AddEntry("演出", "yan3 chu1", {"to perform", "to stage"});
+  }
+}
+
+TEST(SynonymRules, LateSenseLeadsOnlyToASynonymSharingMostGlosses) {
+  const auto close = Build([](LexiconBuilder& b) { ShowWords(b, true); });
+  EXPECT_EQ(RoundTrip(close, "表演"), "演出") << "four glosses shared";
+  const auto loose = Build([](LexiconBuilder& b) { ShowWords(b, false); });
+  EXPECT_TRUE(Synonym(*loose, "表演", "演出"));
+  EXPECT_EQ(RoundTrip(loose, "表演"), "表演") << "only the fifth sense is shared";
+}
+
+void TouristWords(LexiconBuilder& b) {
+  b.AddWord("游客", 4650, "n");
+  b.AddWord("旅客", 1550, "n");
+  b.AddEntry("游客", "you2 ke4", {"traveler; tourist"});
+  b.AddEntry("旅客", "lu:3 ke4", {"traveler; tourist"});
+  // One leading gloss only: 景区 keeps it.
+  b.AddWord("景区", 1700, "n");
+  b.AddWord("风景区", 500, "n");
+  b.AddEntry("景区", "jing3 qu1", {"scenic area"});
+  b.AddEntry("风景区", "feng1 jing3 qu1", {"scenic area"});
+  // 商品 is reached through "commodity" already.
+  b.AddWord("产品", 22000, "n");
+  b.AddWord("商品", 10000, "n");
+  b.AddEntry("产品", "chan3 pin3", {"goods; merchandise"});
+  b.AddEntry("商品", "shang1 pin3", {"commodity; goods; merchandise"});
+}
+
+TEST(LexiconSharing, WordHandsOneLeadingGlossToAnUnreachedSynonym) {
+  const auto lex = Build(TouristWords);
+  EXPECT_EQ(lex->Word(lex->PhraseTarget("traveler")), "游客") << "the first gloss stays";
+  EXPECT_EQ(lex->Word(lex->PhraseTarget("tourist")), "旅客");
+  EXPECT_EQ(RoundTrip(lex, "游客"), "旅客");
+  EXPECT_EQ(RoundTrip(lex, "旅客"), "游客");
+}
+
+TEST(LexiconSharing, OnlyGlossAndReachedSynonymsStay) {
+  const auto lex = Build(TouristWords);
+  EXPECT_EQ(lex->Word(lex->PhraseTarget("scenic area")), "景区");
+  EXPECT_EQ(RoundTrip(lex, "景区"), "景区");
+  EXPECT_EQ(lex->Word(lex->PhraseTarget("goods")), "产品");
+  EXPECT_EQ(lex->Word(lex->PhraseTarget("merchandise")), "产品");
+  EXPECT_EQ(RoundTrip(lex, "商品"), "产品");
+}
+
+TEST(LexiconSharing, ExcludedSynonymGetsNoGloss) {
+  const auto lex = Build([](LexiconBuilder& b) {
+    TouristWords(b);
+    b.AddExclusion("游客", "旅客");
+  });
+  EXPECT_EQ(lex->Word(lex->PhraseTarget("tourist")), "游客");
+  EXPECT_EQ(RoundTrip(lex, "游客"), "游客");
+}
+
+TEST(LexiconSharing, SentenceKeepsItsOtherWords) {
+  const auto lex = Build(TouristWords);
+  EXPECT_EQ(RoundTrip(lex, "3万名游客来到景区，买了商品。"), "3万名旅客来到景区，买了产品。");
+}
+
+}  // namespace
+}  // namespace lumora
