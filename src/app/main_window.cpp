@@ -77,8 +77,7 @@ QFont EditorFont() {
 TForm1::TForm1(const std::string& endpoint_url, std::string_view stored_skin, QWidget* parent)
     : TForm1([endpoint_url] { return endpoint_url; }, stored_skin, parent) {}
 
-TForm1::TForm1(std::function<std::string()> endpoint, std::string_view stored_skin,
-               QWidget* parent)
+TForm1::TForm1(std::function<std::string()> endpoint, std::string_view stored_skin, QWidget* parent)
     : QWidget(parent), rewriter_(net_http_, std::move(endpoint)) {
   setObjectName(QStringLiteral("Form1"));
   RegisterForm(this);
