@@ -596,8 +596,19 @@ void GroupBoxLook(QPainter& p, const TskDataSkinPanelControl& c) {
   p.fillRect(cell, kClient);
   const QRect card(client.Left - 1, caption.Top - 1, client.Width() + 2,
                    client.Bottom + 1 - (caption.Top - 1));
+  // Only the top corners are round: the controls filling the client area
+  // cover the bottom ones, and the centre is tiled, so no curve may reach
+  // into it.
+  const QRectF b = QRectF(card).adjusted(0.5, 0.5, -0.5, -0.5);
+  const double r = 4.5;
   QPainterPath shape;
-  shape.addRoundedRect(QRectF(card).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+  shape.moveTo(b.left(), b.bottom());
+  shape.lineTo(b.left(), b.top() + r);
+  shape.arcTo(QRectF(b.left(), b.top(), 2 * r, 2 * r), 180, -90);
+  shape.lineTo(b.right() - r, b.top());
+  shape.arcTo(QRectF(b.right() - 2 * r, b.top(), 2 * r, 2 * r), 90, -90);
+  shape.lineTo(b.right(), b.bottom());
+  shape.closeSubpath();
   p.save();
   Antialiased(p);
   p.setPen(Qt::NoPen);

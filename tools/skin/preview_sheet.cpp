@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <map>
 
+#include "base/exception.h"
+
 #include "skin_commands.h"
 #include "skin_layout.h"
 
@@ -67,7 +69,15 @@ QImage DrawPreviewSheet(const TskSkinContainer& c) {
   std::stable_sort(tiles.begin(), tiles.end(),
                    [](const Tile& a, const Tile& b) { return a.image.width() > b.image.width(); });
 
-  int x = kMargin, y = kMargin + 30, rowHeight = 0;
+  QImage sample;
+  try {
+    sample = DrawSampleWindow(c);
+  } catch (const Exception&) {
+    // A skin without the looks of the main window has no sample.
+  }
+  const int sampleTop = kMargin + 30;
+  int x = kMargin, y = sampleTop + (sample.isNull() ? 0 : sample.height() + kGap + 10),
+      rowHeight = 0;
   for (Tile& t : tiles) {
     const int w = t.image.width() * kScale, h = t.image.height() * kScale + kTitleHeight;
     if (x > kMargin && x + w > kSheetWidth - kMargin) {
@@ -93,6 +103,8 @@ QImage DrawPreviewSheet(const TskSkinContainer& c) {
   const std::string heading =
       "Skin preview" + std::string(c.Lines.Count() ? "" : " (no description)");
   p.drawText(QPoint(kMargin, kMargin + 14), QString::fromStdString(heading));
+
+  if (!sample.isNull()) p.drawImage(kMargin, sampleTop, sample);
 
   QFont labelFont("Arial");
   labelFont.setPixelSize(9);

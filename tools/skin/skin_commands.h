@@ -47,7 +47,11 @@ void PackSkin(const std::string& iniPath, const std::string& outPath);
 void UnpackSkin(const TskSkinContainer& container, const std::string& dir);
 // The listing of the info command.
 void WriteSkinInfo(const TskCompressedStoredSkin& skin, std::ostream& out);
-// The preview sheet. Needs a QGuiApplication for its labels.
+// The preview sheet: a sample window, then every picture with its named
+// rectangles. Needs a QGuiApplication for its labels.
 QImage DrawPreviewSheet(const TskSkinContainer& container);
+// A small main window assembled from the skin's looks (transparent outside
+// the window's shape).
+QImage DrawSampleWindow(const TskSkinContainer& container);
 
 }  // namespace lumora

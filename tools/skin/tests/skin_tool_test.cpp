@@ -147,6 +147,19 @@ TEST_F(SkinTool, PreviewDrawsEveryPicture) {
   EXPECT_TRUE(red);
 }
 
+TEST_F(SkinTool, SampleWindowIsCutToTheWindowShape) {
+  TskCompressedStoredSkin skin;
+  LoadCompressedSkinFile(BuiltinFile(), skin);
+  const QImage sample = DrawSampleWindow(OpenSkinContainer(skin));
+  ASSERT_FALSE(sample.isNull());
+  // The rounded top corners are outside the mask; the bottom corners and
+  // the middle belong to the window.
+  EXPECT_EQ(qAlpha(sample.pixel(0, 0)), 0);
+  EXPECT_EQ(qAlpha(sample.pixel(sample.width() - 1, 0)), 0);
+  EXPECT_EQ(qAlpha(sample.pixel(0, sample.height() - 1)), 255);
+  EXPECT_EQ(qAlpha(sample.pixel(sample.width() / 2, sample.height() / 2)), 255);
+}
+
 TEST_F(SkinTool, DamagedFilesGiveAMessageAndStatusTwo) {
   const std::string_view b = BuiltinSkinBlock();
   const std::string block(b);
