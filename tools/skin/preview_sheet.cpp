@@ -76,21 +76,37 @@ QImage DrawPreviewSheet(const TskSkinContainer& c) {
     // A skin without the looks of the main window has no sample.
   }
   const int sampleTop = kMargin + 30;
-  int x = kMargin, y = sampleTop + (sample.isNull() ? 0 : sample.height() + kGap + 10),
-      rowHeight = 0;
+  // Rows filled first-fit, the sample window opening the first one.
+  struct Row {
+    int used = kMargin, height = 0;
+    std::vector<Tile*> tiles;
+  };
+  std::vector<Row> rows(1);
+  if (!sample.isNull()) {
+    rows[0].used += sample.width() + kGap;
+    rows[0].height = sample.height() - kTitleHeight;
+  }
   for (Tile& t : tiles) {
-    const int w = t.image.width() * kScale, h = t.image.height() * kScale + kTitleHeight;
-    if (x > kMargin && x + w > kSheetWidth - kMargin) {
-      x = kMargin;
-      y += rowHeight + kGap;
-      rowHeight = 0;
-    }
-    t.origin = QPoint(x, y + kTitleHeight);
-    x += std::max(w, 200) + kGap;
-    rowHeight = std::max(rowHeight, h);
+    const int w = std::max(t.image.width() * kScale, 200);
+    Row* row = nullptr;
+    for (Row& r : rows)
+      if (r.used + w <= kSheetWidth - kMargin) {
+        row = &r;
+        break;
+      }
+    if (row == nullptr) row = &rows.emplace_back();
+    t.origin = QPoint(row->used, 0);
+    row->used += w + kGap;
+    row->height = std::max(row->height, t.image.height() * kScale);
+    row->tiles.push_back(&t);
+  }
+  int y = sampleTop;
+  for (Row& r : rows) {
+    for (Tile* t : r.tiles) t->origin.setY(y + kTitleHeight);
+    y += r.height + kTitleHeight + kGap;
   }
   const int width = kSheetWidth;
-  const int height = y + rowHeight + kMargin;
+  const int height = y + kMargin;
 
   QImage sheet(width, height, QImage::Format_RGB32);
   sheet.fill(QColor(250, 250, 251));
