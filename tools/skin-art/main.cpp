@@ -1,0 +1,41 @@
+// lumora-skin-art SKIN.INI OUTDIR [--embed SOURCE.cpp]: draws the pictures
+// that the description names into OUTDIR beside a copy of it; with --embed
+// it also packs OUTDIR/skin.ini and writes the block as a C++ source.
+
+#include <QGuiApplication>
+#include <iostream>
+#include <string>
+
+#include "base/exception.h"
+#include "base/string_list.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/stored_skin.h"
+#include "skin_art.h"
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  const bool embed = argc == 5 && std::string(argv[3]) == "--embed";
+  if (argc != 3 && !embed) {
+    std::cerr << "usage: lumora-skin-art SKIN.INI OUTDIR [--embed SOURCE.cpp]\n";
+    return 1;
+  }
+  try {
+    lumora::TStringList description;
+    description.LoadFromFile(argv[1]);
+    const std::string dir = argv[2];
+    lumora::WriteSkinArt(description, dir);
+    if (embed) {
+      lumora::TskCompressedStoredSkin skin;
+      skin.BuildFromDescriptionFile(dir + "/skin.ini");
+      if (skin.IsEmpty()) throw lumora::Exception(std::string(argv[1]) + " is not a complete skin");
+      lumora::TskSkinData check;  // refuses what the program could not load
+      check.LoadStoredSkin(skin);
+      lumora::WriteEmbeddedSkinSource(skin.CompressedStream().Data(), argv[4]);
+    }
+  } catch (const std::exception& e) {
+    std::cerr << "lumora-skin-art: " << e.what() << "\n";
+    return 2;
+  }
+  return 0;
+}
