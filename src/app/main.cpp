@@ -8,6 +8,7 @@
 #include "app/lumora_application.h"
 #include "app/main_window.h"
 #include "app/translation_endpoint.h"
+#include "builtin_skin.h"
 
 int main(int argc, char** argv) {
   using namespace lumora;
@@ -41,7 +42,7 @@ int main(int argc, char** argv) {
   }
   std::unique_ptr<TForm1> form;
   try {
-    form = std::make_unique<TForm1>([&endpoint] { return endpoint->Url(); });
+    form = std::make_unique<TForm1>([&endpoint] { return endpoint->Url(); }, BuiltinSkinBlock());
   } catch (const std::exception& e) {
     ShowErrorBox(e.what());
     return 1;

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "builtin_skin.h"
 #include "small_service.h"
 #include "support/scripted_peer.h"
 
@@ -59,6 +60,18 @@ TEST_F(MainWindow, OpensWithItsControlsAndSize) {
   QStringList captions;
   for (QAction* a : menu->actions()) captions << a->text();
   EXPECT_EQ(captions, (QStringList{"全选", "复制", "粘贴"}));
+}
+
+TEST_F(MainWindow, LoadsTheSkinItIsGivenAtCreation) {
+  form_ = std::make_unique<TForm1>("http://127.0.0.1:1/", BuiltinSkinBlock());
+  TskSkinData& skin = form_->skSkinData1();
+  EXPECT_FALSE(skin.Empty());
+  EXPECT_EQ(skin.ControlIndexOf("button"), 0);
+  EXPECT_EQ(skin.ControlIndexOf("vscrollbar"), 16);
+  EXPECT_EQ(skin.ControlIndexOf("richedit"), 47);
+  EXPECT_EQ(skin.ObjectCount(), 11);
+  form_ = std::make_unique<TForm1>("http://127.0.0.1:1/");
+  EXPECT_TRUE(form_->skSkinData1().Empty());
 }
 
 TEST_F(MainWindow, ScrollBarBecomesUsableWhenTextOverflows) {
