@@ -6,6 +6,7 @@
 
 #include "app/error_text.h"
 #include "base/stream.h"
+#include "base/utf8.h"
 #include "http/http_client.h"
 #include "rewrite/round_trip.h"
 
@@ -16,25 +17,6 @@ namespace {
 std::string ReadInput(const std::string& file) {
   if (file == "-") return std::string(std::istreambuf_iterator<char>(std::cin), {});
   return ReadFileBytes(file);
-}
-
-// Length of the valid UTF-8 sequence at text[i], or 0.
-size_t ValidSequence(const std::string& text, size_t i) {
-  auto b = [&](size_t k) { return static_cast<unsigned char>(text[i + k]); };
-  unsigned char lead = b(0);
-  size_t n = lead < 0x80         ? 1
-             : (lead >> 5) == 6  ? 2
-             : (lead >> 4) == 14 ? 3
-             : (lead >> 3) == 30 ? 4
-                                 : 0;
-  if (n == 0 || i + n > text.size()) return 0;
-  for (size_t k = 1; k < n; ++k)
-    if ((b(k) & 0xC0) != 0x80) return 0;
-  uint32_t cp = n == 1 ? lead : n == 2 ? (lead & 0x1F) : n == 3 ? (lead & 0x0F) : (lead & 0x07);
-  for (size_t k = 1; k < n; ++k) cp = (cp << 6) | (b(k) & 0x3F);
-  static const uint32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (cp < kMin[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-  return n;
 }
 
 }  // namespace
@@ -49,12 +31,13 @@ std::string NormalizeArticle(const std::string& bytes) {
       i += (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
       continue;
     }
-    size_t n = ValidSequence(bytes, i);
-    if (n == 0) {
+    char32_t ch;
+    size_t n = 0;
+    if (!DecodeUtf8Char(bytes, i, ch, n)) {
       out += "\xEF\xBF\xBD";
       ++i;
     } else {
-      out.append(bytes, i, n);
+      AppendUtf8(out, ch);
       i += n;
     }
   }

@@ -2,31 +2,18 @@
 
 #include <cstdint>
 
+#include "base/utf8.h"
+
 namespace lumora {
 
 namespace {
 
 constexpr std::string_view kSegmentStart = "<tgt><![CDATA[";
 
-void AppendUtf8(std::string& out, uint32_t cp) {
-  if (cp >= 0xD800 && cp <= 0xDFFF) cp = '?';
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp <= 0x10FFFF) {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += '?';
-  }
+// Characters our UTF-8 text cannot hold become "?".
+void AppendChar(std::string& out, uint32_t cp) {
+  bool representable = cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
+  AppendUtf8(out, representable ? static_cast<char32_t>(cp) : U'?');
 }
 
 }  // namespace
@@ -81,7 +68,7 @@ std::string DecodeTranslationAnswer(std::string_view bytes) {
   out.reserve(bytes.size());
   uint32_t high = 0;  // a high surrogate waiting for its low half
   auto flush_high = [&] {
-    if (high) AppendUtf8(out, '?');
+    if (high) AppendChar(out, '?');
     high = 0;
   };
   size_t i = 0;
@@ -105,7 +92,7 @@ std::string DecodeTranslationAnswer(std::string_view bytes) {
     i += trail + 1;
     // A character beyond the BMP may come as two encoded surrogate halves.
     if (cp >= 0xDC00 && cp <= 0xDFFF && high) {
-      AppendUtf8(out, 0x10000 + ((high - 0xD800) << 10) + (cp - 0xDC00));
+      AppendChar(out, 0x10000 + ((high - 0xD800) << 10) + (cp - 0xDC00));
       high = 0;
       continue;
     }
@@ -113,7 +100,7 @@ std::string DecodeTranslationAnswer(std::string_view bytes) {
     if (cp >= 0xD800 && cp <= 0xDBFF)
       high = cp;
     else
-      AppendUtf8(out, cp);
+      AppendChar(out, cp);
   }
   flush_high();
   return out;
