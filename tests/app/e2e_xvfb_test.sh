@@ -27,15 +27,18 @@ for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; slee
 "$program" >/dev/null 2>&1 &
 app=$!
 
+# The first mapped window of the program with the client area it must have.
 window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --name "Lumora 伪原创" 2>/dev/null | head -1)
+size=""
+for _ in $(seq 150); do
+  for id in $(xdotool search --onlyvisible --name "Lumora 伪原创" 2>/dev/null); do
+    size=$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry/ {print $2}')
+    if [ "$size" = 707x640 ]; then window=$id; break; fi
+  done
   [ -n "$window" ] && break
   sleep 0.1
 done
-[ -n "$window" ] || { echo "the window did not appear"; exit 1; }
-read -r width height < <(xdotool getwindowgeometry "$window" | awk '/Geometry/ {split($2, a, "x"); print a[1], a[2]}')
-[ "$width" = 707 ] && [ "$height" = 640 ] || { echo "client area ${width}x${height}"; exit 1; }
+[ -n "$window" ] || { echo "no 707x640 window appeared (last size seen: ${size:-none})"; exit 1; }
 
 article='今年前三季度，我国经济运行总体平稳。
 专家认为，这是推动增长的重要力量。'
