@@ -151,7 +151,7 @@ void TskDataSkinMemoControl::VisitKeys(TskKeyVisitor& v) {
   v.Color("activebgcolor", ActiveBGColor);
 }
 
-void TskDataSkinRichEdit::VisitKeys(TskKeyVisitor& v) {
+void TskDataSkinTextAreaControl::VisitKeys(TskKeyVisitor& v) {
   TskDataSkinControl::VisitKeys(v);
   VisitFontKeys(v, FontName, FontHeight, FontStyle, FontColor);
   v.Color("bgcolor", BGColor);

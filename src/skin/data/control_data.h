@@ -165,11 +165,11 @@ class TskDataSkinMemoControl : public TskDataSkinEditControl {
   TColor BGColor = 0, ActiveBGColor = 0;
 };
 
-// "richedit": fonts and a background colour, no frame keys.
-class TskDataSkinRichEdit : public TskDataSkinControl {
+// A font and a background colour, no frame keys: the rich edit, the tree
+// view and the list view read this one key list.
+class TskDataSkinTextAreaControl : public TskDataSkinControl {
  public:
   using TskDataSkinControl::TskDataSkinControl;
-  const char* ClassName() const override { return "TskDataSkinRichEdit"; }
   void VisitKeys(TskKeyVisitor& v) override;
 
   std::string FontName = "Arial";
@@ -177,6 +177,13 @@ class TskDataSkinRichEdit : public TskDataSkinControl {
   TFontStyles FontStyle = 0;
   TColor FontColor = 0;
   TColor BGColor = 0;
+};
+
+// "richedit".
+class TskDataSkinRichEdit : public TskDataSkinTextAreaControl {
+ public:
+  using TskDataSkinTextAreaControl::TskDataSkinTextAreaControl;
+  const char* ClassName() const override { return "TskDataSkinRichEdit"; }
 };
 
 // "stdlabel". The text colour under the mouse defaults to pure blue.

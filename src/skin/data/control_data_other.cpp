@@ -189,18 +189,6 @@ void TskDataSkinExPanelControl::VisitKeys(TskKeyVisitor& v) {
   v.Color("buttonstransparentcolor", ButtonsTransparentColor);
 }
 
-void TskDataSkinTreeView::VisitKeys(TskKeyVisitor& v) {
-  TskDataSkinControl::VisitKeys(v);
-  VisitFontKeys(v, FontName, FontHeight, FontStyle, FontColor);
-  v.Color("bgcolor", BGColor);
-}
-
-void TskDataSkinListView::VisitKeys(TskKeyVisitor& v) {
-  TskDataSkinControl::VisitKeys(v);
-  VisitFontKeys(v, FontName, FontHeight, FontStyle, FontColor);
-  v.Color("bgcolor", BGColor);
-}
-
 void TskDataSkinBevel::VisitKeys(TskKeyVisitor& v) {
   TskDataSkinControl::VisitKeys(v);
   v.Color("lightcolor", LightColor);

@@ -186,31 +186,17 @@ class TskDataSkinExPanelControl : public TskDataSkinCustomControl {
   TColor ButtonsTransparentColor = 0;
 };
 
-// Tree view and list view share one key list.
-class TskDataSkinTreeView : public TskDataSkinControl {
+// Tree view and list view read the text-area key list.
+class TskDataSkinTreeView : public TskDataSkinTextAreaControl {
  public:
-  using TskDataSkinControl::TskDataSkinControl;
+  using TskDataSkinTextAreaControl::TskDataSkinTextAreaControl;
   const char* ClassName() const override { return "TskDataSkinTreeView"; }
-  void VisitKeys(TskKeyVisitor& v) override;
-
-  std::string FontName = "Arial";
-  int32_t FontHeight = 14;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = 0;
-  TColor BGColor = 0;
 };
 
-class TskDataSkinListView : public TskDataSkinControl {
+class TskDataSkinListView : public TskDataSkinTextAreaControl {
  public:
-  using TskDataSkinControl::TskDataSkinControl;
+  using TskDataSkinTextAreaControl::TskDataSkinTextAreaControl;
   const char* ClassName() const override { return "TskDataSkinListView"; }
-  void VisitKeys(TskKeyVisitor& v) override;
-
-  std::string FontName = "Arial";
-  int32_t FontHeight = 14;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = 0;
-  TColor BGColor = 0;
 };
 
 class TskDataSkinBevel : public TskDataSkinControl {
