@@ -8,23 +8,30 @@ for tool in Xvfb xdotool xclip; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
 
-display=""
-for n in $(seq 90 140); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free display"; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display itself and writes its number once it is
+# ready to take clients.
+fifo_dir=$(mktemp -d)
+mkfifo "$fifo_dir/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo_dir/display" >/dev/null 2>&1 &
 xvfb=$!
+number=$(timeout 30 head -n 1 "$fifo_dir/display")
+rm -rf "$fifo_dir"
+[ -n "$number" ] || { echo "Xvfb did not start"; kill "$xvfb" 2>/dev/null; exit 1; }
+display=":$number"
 export DISPLAY="$display"
 unset QT_QPA_PLATFORM
+app=""
+log=""
 cleanup() {
-  kill "$app" "$xvfb" 2>/dev/null
-  wait "$app" "$xvfb" 2>/dev/null
+  [ -n "$app" ] && kill "$app" 2>/dev/null
+  kill "$xvfb" 2>/dev/null
+  wait 2>/dev/null
+  [ -n "$log" ] && rm -f "$log"
 }
 trap cleanup EXIT
 
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-"$program" >/dev/null 2>&1 &
+log=$(mktemp)
+"$program" >/dev/null 2>"$log" &
 app=$!
 
 # The first mapped window of the program with the client area it must have.
@@ -38,7 +45,11 @@ for _ in $(seq 150); do
   [ -n "$window" ] && break
   sleep 0.1
 done
-[ -n "$window" ] || { echo "no 707x640 window appeared (last size seen: ${size:-none})"; exit 1; }
+if [ -z "$window" ]; then
+  echo "no 707x640 window appeared (last size seen: ${size:-none}); the program said:"
+  cat "$log"
+  exit 1
+fi
 
 article='今年前三季度，我国经济运行总体平稳。
 专家认为，这是推动增长的重要力量。'
