@@ -19,8 +19,9 @@ namespace fmt = lexicon_format;
 
 namespace {
 
-// Senses a word may hand to a synonym, and the synonym must carry it in.
-constexpr int kShareSense = 1;
+// Rarer words are left to the phrases as the dictionary assigns them; they
+// seldom occur, and judging them all would slow the build.
+constexpr uint32_t kMinHandingFrequency = 20;
 
 bool AllHan(std::string_view s) {
   size_t pos = 0;
@@ -285,54 +286,51 @@ std::string LexiconBuilder::Build() const {
   // Sharing is judged on the lexicon as it stands, by the rules the
   // translator applies, so that each handed gloss is one it will use.
   const auto draft = Lexicon::FromBytes(assemble(pool));
-  // Only a word no phrase leads to takes a handed gloss, and one at most, so
-  // phrases stay with the words that carry them best.
-  std::vector<bool> reachable(words.size(), false);
-  for (const auto& [key, choice] : chosen) reachable[choice.word] = true;
-  // A handed gloss stays where it went; the two words would otherwise trade
-  // it back and forth.
-  std::unordered_set<std::string> handedKeys;
+  // The most frequent word carrying a phrase is often the only way back for
+  // each of its glosses, so a common word would never change. Each content
+  // word, most frequent first, that no phrase leads away from yet takes one
+  // of its phrases to a synonym carrying it; a phrase that is some word's way
+  // stays where it leads, so a later word never takes an earlier one's way.
+  std::unordered_set<std::string> taken;
   std::vector<uint32_t> order(words.size());
   for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<uint32_t>(i);
   std::stable_sort(order.begin(), order.end(),
                    [&](uint32_t a, uint32_t b) { return words[a].frequency > words[b].frequency; });
   for (const uint32_t w : order) {
     const auto id = static_cast<int32_t>(w);
-    if (!IsContentClass(draft->Class(id))) continue;
-    // The leading, unqualified glosses that lead back to w, most central first.
-    std::vector<std::string> own;
-    for (int i = 0; i < draft->GlossCount(id); ++i) {
-      const Gloss g = draft->GlossAt(id, i);
-      if (g.entry != 0 || g.sense > kShareSense) break;
-      if (g.qualified) continue;
-      std::string key = PhraseKey(g.text);
-      const auto it = chosen.find(key);
-      if (it == chosen.end() || it->second.word != w || handedKeys.contains(key)) continue;
-      if (std::find(own.begin(), own.end(), key) == own.end()) own.push_back(std::move(key));
-    }
-    if (own.size() < 2) continue;
-    // w keeps its first gloss; the least central one a synonym shares goes.
-    const std::string* handed = nullptr;
+    if (!IsContentClass(draft->Class(id)) || words[w].frequency < kMinHandingFrequency) continue;
+    bool hasWay = false;
+    std::string bestKey;
     uint32_t to = 0;
     int bestShared = 0;
-    for (size_t k = own.size(); k-- > 1;) {
-      for (const Carrier& c : carriers.at(own[k])) {
-        if (!c.primary || c.word == w || reachable[c.word] || c.sense > kShareSense) continue;
+    for (int i = 0; i < draft->GlossCount(id); ++i) {
+      const Gloss g = draft->GlossAt(id, i);
+      if (g.entry != 0) break;
+      std::string key = PhraseKey(g.text);
+      const auto it = chosen.find(key);
+      if (it == chosen.end()) continue;
+      if (it->second.word != w && IsWayToSynonym(*draft, id, g, static_cast<int32_t>(it->second.word))) {
+        taken.insert(key);
+        hasWay = true;
+        continue;
+      }
+      if (hasWay || taken.contains(key)) continue;
+      for (const Carrier& c : carriers.at(key)) {
+        if (!c.primary || c.word == w) continue;
         const auto other = static_cast<int32_t>(c.word);
-        if (!IsSynonym(*draft, id, other) || !IsSynonym(*draft, other, id)) continue;
+        if (!IsWayToSynonym(*draft, id, g, other)) continue;
         const int shared = CompareGlosses(*draft, id, other).shared;
-        if (!handed || shared > bestShared ||
+        if (bestKey.empty() || shared > bestShared ||
             (shared == bestShared && words[c.word].frequency > words[to].frequency)) {
-          handed = &own[k];
+          bestKey = key;
           to = c.word;
           bestShared = shared;
         }
       }
     }
-    if (!handed) continue;
-    chosen.at(*handed).word = to;
-    handedKeys.insert(*handed);
-    reachable[to] = true;
+    if (hasWay || bestKey.empty()) continue;
+    chosen.at(bestKey).word = to;
+    taken.insert(bestKey);
   }
   return assemble(pool);
 }

@@ -15,6 +15,8 @@ namespace {
 constexpr int kMaxSense = 3;
 // Senses up to this position are what a word mostly means.
 constexpr int kLeadingSense = 1;
+// Shared glosses that make any sense of the word a fair way to the synonym.
+constexpr int kSharedForLateSense = 3;
 
 constexpr char32_t kProtectedChars[] = {
     U'不', U'没', U'未', U'无', U'非', U'〇', U'零', U'一', U'二', U'两', U'三', U'四', U'五',
@@ -153,6 +155,28 @@ bool IsSynonym(const Lexicon& lex, int32_t word, int32_t synonym) {
     return ratio >= 0.34 && (o.fewestCarriers <= kVagueCarriers || o.sharesChar);
   }
   return (o.fewestCarriers <= kSpecificCarriers && ratio >= 0.3) || (o.sharesChar && ratio >= 0.5);
+}
+
+std::optional<Gloss> PrimaryGlossWithKey(const Lexicon& lex, int32_t word, std::string_view key) {
+  for (int i = 0; i < lex.GlossCount(word); ++i) {
+    const Gloss g = lex.GlossAt(word, i);
+    if (g.entry != 0) break;
+    if (PhraseKey(g.text) == key) return g;
+  }
+  return std::nullopt;
+}
+
+bool IsWayToSynonym(const Lexicon& lex, int32_t word, const Gloss& gloss, int32_t synonym) {
+  // A narrowed sense, or one the synonym means only in passing, is a
+  // different word in most sentences.
+  if (gloss.entry != 0 || gloss.qualified) return false;
+  if (CharCount(lex.Word(word)) < 2 && gloss.sense > kLeadingSense) return false;
+  const std::optional<Gloss> back = PrimaryGlossWithKey(lex, synonym, PhraseKey(gloss.text));
+  if (!back || back->qualified || back->sense > kLeadingSense) return false;
+  if (!IsSynonym(lex, word, synonym)) return false;
+  // A late sense counts only when the two words share most of their glosses
+  // (表演/演出 share four, the fifth sense among them).
+  return gloss.sense <= kMaxSense || CompareGlosses(lex, word, synonym).shared >= kSharedForLateSense;
 }
 
 }  // namespace lumora

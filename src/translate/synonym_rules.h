@@ -5,6 +5,7 @@
 // builder hands to a synonym is one the translator will accept.
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "translate/lexicon.h"
@@ -47,5 +48,15 @@ GlossOverlap CompareGlosses(const Lexicon& lexicon, int32_t word, int32_t other)
 // enough. A single character only becomes a common two-character word that
 // contains it and carries two of its leading glosses.
 bool IsSynonym(const Lexicon& lexicon, int32_t word, int32_t synonym);
+
+// The first primary gloss of word whose phrase key is key, if any.
+std::optional<Gloss> PrimaryGlossWithKey(const Lexicon& lexicon, int32_t word,
+                                         std::string_view key);
+
+// Whether gloss, one of word's primary glosses, is a fair way from word to
+// synonym: a sense word has in most sentences, one synonym mostly means, and
+// the two words synonyms. The translator takes only such ways, and the
+// lexicon builder hands phrases only along them.
+bool IsWayToSynonym(const Lexicon& lexicon, int32_t word, const Gloss& gloss, int32_t synonym);
 
 }  // namespace lumora

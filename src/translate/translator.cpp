@@ -11,10 +11,6 @@ namespace {
 
 // Senses past this position are seldom what the word means in prose.
 constexpr int kMaxSense = 3;
-// Shared glosses that make any sense of the word a fair way to the synonym.
-constexpr int kSharedForLateSense = 3;
-// The way back must be among the first senses of the synonym.
-constexpr int kLeadingSense = 1;
 // Rounds of the check against the way back; each drops or protects something.
 constexpr int kMaxCheckRounds = 16;
 
@@ -49,21 +45,10 @@ bool NeedsBlank(const Token& t) {
 Translator::Translator(std::shared_ptr<const Lexicon> lexicon)
     : lexicon_(std::move(lexicon)), segmenter_(*lexicon_), matcher_(*lexicon_) {}
 
-std::optional<Gloss> Translator::Carries(int32_t word, std::string_view key) const {
-  const Lexicon& lex = *lexicon_;
-  for (int i = 0; i < lex.GlossCount(word); ++i) {
-    const Gloss g = lex.GlossAt(word, i);
-    if (g.entry != 0) break;
-    if (PhraseKey(g.text) == key) return g;
-  }
-  return std::nullopt;
-}
-
 Translator::Choice Translator::Choose(int32_t word) const {
   const Lexicon& lex = *lexicon_;
   const std::string_view text = lex.Word(word);
   if (!IsContentClass(lex.Class(word)) || !AllHan(text) || HasProtectedChar(text)) return {};
-  const bool single = CharCount(text) < 2;
   Choice same;
   Choice best;
   int bestShared = 0;
@@ -79,16 +64,8 @@ Translator::Choice Translator::Choose(int32_t word) const {
       if (same.target == Lexicon::kNone && g.sense <= kMaxSense) same = {g.text, target};
       continue;
     }
-    // A narrowed sense, or one the synonym means only in passing, is a
-    // different word in most sentences.
-    if (g.qualified || (single && g.sense > kLeadingSense)) continue;
-    const std::optional<Gloss> back = Carries(target, key);
-    if (!back || back->qualified || back->sense > kLeadingSense) continue;
-    if (!IsSynonym(lex, word, target)) continue;
+    if (!IsWayToSynonym(lex, word, g, target)) continue;
     const int shared = CompareGlosses(lex, word, target).shared;
-    // A late sense counts only when the two words share most of their glosses
-    // (表演/演出 share four, the fifth sense among them).
-    if (g.sense > kMaxSense && shared < kSharedForLateSense) continue;
     const size_t n = CharCount(lex.Word(target));
     const size_t gap = n > CharCount(text) ? n - CharCount(text) : CharCount(text) - n;
     // More shared glosses first, then the same length, then the commoner word.

@@ -48,8 +48,6 @@ class Translator {
     int32_t target = Lexicon::kNone;
   };
   Choice Choose(int32_t word) const;
-  // The first primary gloss of word with this key, if any.
-  std::optional<Gloss> Carries(int32_t word, std::string_view key) const;
 
   std::shared_ptr<const Lexicon> lexicon_;
   Segmenter segmenter_;
