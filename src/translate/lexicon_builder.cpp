@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -292,6 +293,22 @@ std::string LexiconBuilder::Build() const {
   // of its phrases to a synonym carrying it; a phrase that is some word's way
   // stays where it leads, so a later word never takes an earlier one's way.
   std::unordered_set<std::string> taken;
+  // How often the words whose way runs through key to from would stay as
+  // they are if key led to to instead (to itself among them): a phrase
+  // serving several rarer words is not worth one word rarer than all of them.
+  auto waysLost = [&](const std::string& key, uint32_t from, uint32_t to) {
+    uint64_t lost = 0;
+    for (const Carrier& c : carriers.at(key)) {
+      if (!c.primary || c.word == from) continue;
+      const auto x = static_cast<int32_t>(c.word);
+      const std::optional<Gloss> g = PrimaryGlossWithKey(*draft, x, key);
+      if (g && IsWayToSynonym(*draft, x, *g, static_cast<int32_t>(from)) &&
+          !IsWayToSynonym(*draft, x, *g, static_cast<int32_t>(to))) {
+        lost += words[c.word].frequency;
+      }
+    }
+    return lost;
+  };
   std::vector<uint32_t> order(words.size());
   for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<uint32_t>(i);
   std::stable_sort(order.begin(), order.end(),
@@ -309,7 +326,8 @@ std::string LexiconBuilder::Build() const {
       std::string key = PhraseKey(g.text);
       const auto it = chosen.find(key);
       if (it == chosen.end()) continue;
-      if (it->second.word != w && IsWayToSynonym(*draft, id, g, static_cast<int32_t>(it->second.word))) {
+      if (it->second.word != w &&
+          IsWayToSynonym(*draft, id, g, static_cast<int32_t>(it->second.word))) {
         taken.insert(key);
         hasWay = true;
         continue;
@@ -319,6 +337,7 @@ std::string LexiconBuilder::Build() const {
         if (!c.primary || c.word == w) continue;
         const auto other = static_cast<int32_t>(c.word);
         if (!IsWayToSynonym(*draft, id, g, other)) continue;
+        if (waysLost(key, it->second.word, c.word) >= words[w].frequency) continue;
         const int shared = CompareGlosses(*draft, id, other).shared;
         if (bestKey.empty() || shared > bestShared ||
             (shared == bestShared && words[c.word].frequency > words[to].frequency)) {

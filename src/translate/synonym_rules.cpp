@@ -130,6 +130,9 @@ bool IsSynonym(const Lexicon& lex, int32_t word, int32_t synonym) {
   const size_t nb = CharCount(b);
   if (nb < 2) return false;
   if (na == 1) {
+    // A lone noun character is mostly a part of a compound the dictionary
+    // lacks (读者证, 绘本): spelled out, it breaks the compound.
+    if (lex.Class(word) == WordClass::kNoun) return false;
     // 仍 → 仍然, 能 → 能够: the compound spells out the character's main sense.
     if (nb != 2 || b.find(a) == std::string_view::npos ||
         lex.Frequency(word) > kMaxSingleCharFrequencyRatio * uint64_t{lex.Frequency(synonym)}) {
@@ -176,7 +179,8 @@ bool IsWayToSynonym(const Lexicon& lex, int32_t word, const Gloss& gloss, int32_
   if (!IsSynonym(lex, word, synonym)) return false;
   // A late sense counts only when the two words share most of their glosses
   // (表演/演出 share four, the fifth sense among them).
-  return gloss.sense <= kMaxSense || CompareGlosses(lex, word, synonym).shared >= kSharedForLateSense;
+  return gloss.sense <= kMaxSense ||
+         CompareGlosses(lex, word, synonym).shared >= kSharedForLateSense;
 }
 
 }  // namespace lumora

@@ -20,7 +20,7 @@ inline constexpr int kVagueCarriers = 10;
 inline constexpr int kSpecificCarriers = 4;
 // A synonym this many times rarer than the word it replaces is a rarer
 // sense or a bookish word, not what the sentence means.
-inline constexpr uint32_t kMaxFrequencyDrop = 10;
+inline constexpr uint32_t kMaxFrequencyDrop = 30;
 // A single character is far more frequent than a compound standing for it
 // only when it mostly works as a function word.
 inline constexpr uint32_t kMaxSingleCharFrequencyRatio = 12;

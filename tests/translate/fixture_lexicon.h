@@ -31,16 +31,17 @@ inline void AddFixtureWords(LexiconBuilder& b) {
   b.AddEntry("生命", "sheng1 ming4",
              {"life (as the characteristic of living beings)", "living being", "creature"});
 
-  // Synonyms: 改善 leads to the more frequent 提高 through "to improve".
+  // Synonyms: 改善 leads to the more frequent 提高 through "to improve";
+  // too rare to stand for 提高, it leaves that phrase to 提高.
   b.AddWord("提高", 800, "v");
-  b.AddWord("改善", 300, "v");
+  b.AddWord("改善", 250, "v");
   b.AddWord("提出", 900, "v");
   b.AddEntry("提高", "ti2 gao1", {"to raise", "to improve"});
   b.AddEntry("改善", "gai3 shan4", {"to make better", "to improve"});
   b.AddEntry("提出", "ti2 chu1", {"to raise (an issue)", "to put forward"});
 
-  // 增长 and 增加 share one leading sense.
-  b.AddWord("增长", 700, "v");
+  // 增长 and 增加 share one leading sense; 增长 is too rare to take it.
+  b.AddWord("增长", 250, "v");
   b.AddWord("增加", 900, "v");
   b.AddEntry("增长", "zeng1 zhang3", {"to grow", "to increase"});
   b.AddEntry("增加", "zeng1 jia1", {"to increase", "to add"});
@@ -76,7 +77,7 @@ inline void AddFixtureWords(LexiconBuilder& b) {
   // "steady" is carried by five words: too vague alone, but enough between
   // two words that share a character.
   b.AddWord("稳定", 900, "a");
-  b.AddWord("平稳", 300, "a");
+  b.AddWord("平稳", 250, "a");
   b.AddWord("沉着", 200, "a");
   b.AddWord("牢靠", 40, "a");
   b.AddWord("踏实", 30, "a");

@@ -93,9 +93,10 @@ TEST(SynonymRules, RareOrMuchRarerSynonymIsRefused) {
       b.AddEntry("旅行", "lu:3 xing2", {"to travel", "journey"});
     });
   };
-  EXPECT_TRUE(Synonym(*travel(1600), "旅游", "旅行"));
-  EXPECT_FALSE(Synonym(*travel(1500), "旅游", "旅行")) << "more than ten times rarer";
-  EXPECT_TRUE(Synonym(*travel(1500), "旅行", "旅游"));
+  const uint32_t limit = 16000 / kMaxFrequencyDrop;
+  EXPECT_TRUE(Synonym(*travel(limit + 1), "旅游", "旅行"));
+  EXPECT_FALSE(Synonym(*travel(limit - 1), "旅游", "旅行")) << "much rarer";
+  EXPECT_TRUE(Synonym(*travel(limit - 1), "旅行", "旅游"));
   const auto rare = travel(kMinSynonymFrequency - 1);
   EXPECT_FALSE(Synonym(*rare, "旅游", "旅行"));
 }
@@ -104,9 +105,11 @@ TEST(SynonymRules, SingleCharacterBecomesOnlyACompoundSpellingItOut) {
   const auto lex = Build([](LexiconBuilder& b) {
     b.AddWord("仍", 18000, "d");
     b.AddWord("仍然", 8500, "d");
+    b.AddWord("买", 20000, "v");
+    b.AddWord("购买", 4300, "v");
+    b.AddWord("采购", 2000, "v");
     b.AddWord("店", 3400, "n");
     b.AddWord("商店", 900, "n");
-    b.AddWord("铺子", 900, "n");
     b.AddWord("大", 144000, "a");
     b.AddWord("重大", 12500, "a");
     b.AddWord("人", 300000, "n");
@@ -115,15 +118,18 @@ TEST(SynonymRules, SingleCharacterBecomesOnlyACompoundSpellingItOut) {
     b.AddEntry("仍然", "reng2 ran2", {"still", "yet"});
     b.AddEntry("店", "dian4", {"shop", "store"});
     b.AddEntry("商店", "shang1 dian4", {"shop", "store"});
-    b.AddEntry("铺子", "pu4 zi5", {"shop", "store"});
+    b.AddEntry("买", "mai3", {"to buy", "to purchase"});
+    b.AddEntry("购买", "gou4 mai3", {"to purchase", "to buy"});
+    b.AddEntry("采购", "cai3 gou4", {"to buy", "to purchase"});
     b.AddEntry("大", "da4", {"big", "large", "great"});
     b.AddEntry("重大", "zhong4 da4", {"great", "major"});
     b.AddEntry("人", "ren2", {"person", "people"});
     b.AddEntry("人们", "ren2 men5", {"people", "person"});
   });
   EXPECT_TRUE(Synonym(*lex, "仍", "仍然"));
-  EXPECT_TRUE(Synonym(*lex, "店", "商店"));
-  EXPECT_FALSE(Synonym(*lex, "店", "铺子")) << "the compound must contain the character";
+  EXPECT_TRUE(Synonym(*lex, "买", "购买"));
+  EXPECT_FALSE(Synonym(*lex, "买", "采购")) << "the compound must contain the character";
+  EXPECT_FALSE(Synonym(*lex, "店", "商店")) << "a lone noun is mostly part of a compound (书店)";
   EXPECT_FALSE(Synonym(*lex, "大", "重大")) << "one shared gloss: 各大景区 is no 各重大景区";
   EXPECT_FALSE(Synonym(*lex, "人", "人们")) << "thirty times more frequent: a function word";
   EXPECT_FALSE(Synonym(*lex, "仍然", "仍")) << "a compound never shrinks to one character";
@@ -190,33 +196,58 @@ void TouristWords(LexiconBuilder& b) {
   b.AddWord("旅客", 1550, "n");
   b.AddEntry("游客", "you2 ke4", {"traveler; tourist"});
   b.AddEntry("旅客", "lu:3 ke4", {"traveler; tourist"});
-  // One leading gloss only: 景区 keeps it.
+  // One gloss between two words: it goes to the rarer, so the commoner one,
+  // met more often, is the one that changes.
   b.AddWord("景区", 1700, "n");
   b.AddWord("风景区", 500, "n");
   b.AddEntry("景区", "jing3 qu1", {"scenic area"});
   b.AddEntry("风景区", "feng1 jing3 qu1", {"scenic area"});
-  // 商品 is reached through "commodity" already.
   b.AddWord("产品", 22000, "n");
   b.AddWord("商品", 10000, "n");
   b.AddEntry("产品", "chan3 pin3", {"goods; merchandise"});
   b.AddEntry("商品", "shang1 pin3", {"commodity; goods; merchandise"});
 }
 
-TEST(LexiconSharing, WordHandsOneLeadingGlossToAnUnreachedSynonym) {
+TEST(LexiconSharing, TwoSharedGlossesLeadEachWordToTheOther) {
   const auto lex = Build(TouristWords);
-  EXPECT_EQ(lex->Word(lex->PhraseTarget("traveler")), "游客") << "the first gloss stays";
-  EXPECT_EQ(lex->Word(lex->PhraseTarget("tourist")), "旅客");
   EXPECT_EQ(RoundTrip(lex, "游客"), "旅客");
   EXPECT_EQ(RoundTrip(lex, "旅客"), "游客");
+  EXPECT_NE(lex->PhraseTarget("traveler"), lex->PhraseTarget("tourist"));
+  EXPECT_EQ(RoundTrip(lex, "产品"), "商品");
+  EXPECT_EQ(RoundTrip(lex, "商品"), "产品");
+  EXPECT_EQ(lex->Word(lex->PhraseTarget("commodity")), "商品") << "a gloss only one word carries";
 }
 
-TEST(LexiconSharing, OnlyGlossAndReachedSynonymsStay) {
+TEST(LexiconSharing, OneSharedGlossGoesToTheRarerWord) {
   const auto lex = Build(TouristWords);
-  EXPECT_EQ(lex->Word(lex->PhraseTarget("scenic area")), "景区");
-  EXPECT_EQ(RoundTrip(lex, "景区"), "景区");
-  EXPECT_EQ(lex->Word(lex->PhraseTarget("goods")), "产品");
-  EXPECT_EQ(lex->Word(lex->PhraseTarget("merchandise")), "产品");
-  EXPECT_EQ(RoundTrip(lex, "商品"), "产品");
+  EXPECT_EQ(lex->Word(lex->PhraseTarget("scenic area")), "风景区");
+  EXPECT_EQ(RoundTrip(lex, "景区"), "风景区");
+  EXPECT_EQ(RoundTrip(lex, "风景区"), "风景区");
+}
+
+TEST(LexiconSharing, PhraseServingSeveralRarerWordsStays) {
+  // 改进 and 改良 both reach 改善 through "to improve", and neither may stand
+  // for the other; together they are met more often than 改善 alone, so 改善
+  // does not take the phrase away.
+  auto build = [](uint32_t rarer) {
+    return Build([rarer](LexiconBuilder& b) {
+      b.AddWord("改善", 1000, "v");
+      b.AddWord("改进", rarer, "v");
+      b.AddWord("改良", rarer, "v");
+      b.AddEntry("改善", "gai3 shan4", {"to improve"});
+      b.AddEntry("改进", "gai3 jin4", {"to improve"});
+      b.AddEntry("改良", "gai3 liang2", {"to improve"});
+      b.AddExclusion("改良", "改进");
+      b.AddExclusion("改进", "改良");
+    });
+  };
+  const auto shared = build(600);
+  EXPECT_EQ(shared->Word(shared->PhraseTarget("to improve")), "改善");
+  EXPECT_EQ(RoundTrip(shared, "改进"), "改善");
+  EXPECT_EQ(RoundTrip(shared, "改良"), "改善");
+  const auto rare = build(400);
+  EXPECT_NE(rare->Word(rare->PhraseTarget("to improve")), "改善");
+  EXPECT_NE(RoundTrip(rare, "改善"), "改善");
 }
 
 TEST(LexiconSharing, ExcludedSynonymGetsNoGloss) {
@@ -224,13 +255,14 @@ TEST(LexiconSharing, ExcludedSynonymGetsNoGloss) {
     TouristWords(b);
     b.AddExclusion("游客", "旅客");
   });
-  EXPECT_EQ(lex->Word(lex->PhraseTarget("tourist")), "游客");
+  EXPECT_NE(lex->Word(lex->PhraseTarget("traveler")), "旅客");
+  EXPECT_NE(lex->Word(lex->PhraseTarget("tourist")), "旅客");
   EXPECT_EQ(RoundTrip(lex, "游客"), "游客");
 }
 
 TEST(LexiconSharing, SentenceKeepsItsOtherWords) {
   const auto lex = Build(TouristWords);
-  EXPECT_EQ(RoundTrip(lex, "3万名游客来到景区，买了商品。"), "3万名旅客来到景区，买了产品。");
+  EXPECT_EQ(RoundTrip(lex, "3万名游客来到景区，买了商品。"), "3万名旅客来到风景区，买了产品。");
 }
 
 }  // namespace
