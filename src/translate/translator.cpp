@@ -1,6 +1,7 @@
 #include "translate/translator.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "translate/gloss_cleaner.h"
 #include "translate/utf8.h"
@@ -91,9 +92,14 @@ std::string Translator::ToEnglish(std::string_view text) const {
   const std::vector<Token> tokens = segmenter_.Segment(text);
   std::vector<Choice> choices(tokens.size());
   std::vector<bool> protect(tokens.size(), false);
+  // An article repeats its words, and weighing a word's glosses is the
+  // costly part of the way to English.
+  std::unordered_map<int32_t, Choice> chosen;
   for (size_t i = 0; i < tokens.size(); ++i) {
     if (tokens[i].kind == TokenKind::kHan && tokens[i].word != Lexicon::kNone) {
-      choices[i] = Choose(tokens[i].word);
+      auto it = chosen.find(tokens[i].word);
+      if (it == chosen.end()) it = chosen.emplace(tokens[i].word, Choose(tokens[i].word)).first;
+      choices[i] = it->second;
     }
   }
 
