@@ -119,8 +119,14 @@ bool IsSynonym(const Lexicon& lex, int32_t word, int32_t synonym) {
   if (word == synonym) return false;
   const std::string_view a = lex.Word(word);
   const std::string_view b = lex.Word(synonym);
-  if (!IsContentClass(lex.Class(word)) || !ClassesAgree(lex.Class(word), lex.Class(synonym))) {
-    return false;
+  if (!IsContentClass(lex.Class(word)) || !IsContentClass(lex.Class(synonym))) return false;
+  if (!ClassesAgree(lex.Class(word), lex.Class(synonym))) {
+    // The frequency dictionary tags some words apart from their use (原来 an
+    // adverb, 原本 a noun); two words sharing a character and most senses are
+    // used alike whatever their tags.
+    if (CharCount(a) < 2) return false;
+    const GlossOverlap o = CompareGlosses(lex, word, synonym);
+    if (!o.sharesChar || !o.leading || o.shared < 2 || 2 * o.shared < o.smaller + 1) return false;
   }
   if (!AllHan(a) || !AllHan(b) || HasProtectedChar(a) || HasProtectedChar(b)) return false;
   if (lex.Frequency(synonym) < kMinSynonymFrequency || lex.IsExcluded(word, synonym)) {

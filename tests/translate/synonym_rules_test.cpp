@@ -50,6 +50,22 @@ TEST(SynonymRules, WordClassesMustAgree) {
   EXPECT_TRUE(Synonym(*nouns, "集市", "合理")) << "the same glosses pass between two nouns";
 }
 
+TEST(SynonymRules, TagsMayDifferForWordsSharingACharacterAndMostSenses) {
+  const auto lex = Build([](LexiconBuilder& b) {
+    b.AddWord("原来", 15000, "d");
+    b.AddWord("原本", 1900, "n");
+    b.AddWord("起初", 1500, "n");
+    b.AddWord("原", 9000, "d");
+    b.AddEntry("原来", "yuan2 lai2", {"original", "former", "originally"});
+    b.AddEntry("原本", "yuan2 ben3", {"originally", "original"});
+    b.AddEntry("起初", "qi3 chu1", {"originally", "original"});
+    b.AddEntry("原", "yuan2", {"original", "originally"});
+  });
+  EXPECT_TRUE(Synonym(*lex, "原来", "原本"));
+  EXPECT_FALSE(Synonym(*lex, "原来", "起初")) << "no shared character";
+  EXPECT_FALSE(Synonym(*lex, "原", "原本")) << "a single character keeps to its class";
+}
+
 TEST(SynonymRules, ExcludedPairIsNeverChosen) {
   const auto open = Build([](LexiconBuilder& b) { MarketWords(b, "a"); });
   EXPECT_EQ(RoundTrip(open, "集市"), "市场");
