@@ -2,10 +2,10 @@
 // Collects words of the frequency dictionary and entries of the
 // Chinese-English dictionary and writes them as one lexicon file: words
 // sorted, senses cleaned and ranked, and the gloss phrases inverted to the
-// most frequent Chinese word carrying each. A word that would keep several
-// leading glosses all to itself hands one of them to a synonym that no phrase
-// reaches, so that a round trip can lead from each to the other. Used by the
-// build-time converter and by tests that need a small lexicon.
+// most frequent Chinese word carrying each. A common word that no phrase
+// leads away from hands one of its phrases to a synonym carrying it, so that
+// a round trip can change it too. Used by the build-time converter and by
+// tests that need a small lexicon.
 
 #include <cstdint>
 #include <map>

@@ -42,7 +42,8 @@ struct GlossOverlap {
 };
 GlossOverlap CompareGlosses(const Lexicon& lexicon, int32_t word, int32_t other);
 
-// Whether synonym may replace word: both content words of agreeing class,
+// Whether synonym may replace word: both content words of agreeing class
+// (or of two characters or more, sharing a character and most senses),
 // neither touching a protected character, the synonym common, not excluded,
 // of about the same length and not much rarer, and their glosses overlapping
 // enough. A single character only becomes a common two-character word that

@@ -12,7 +12,8 @@
 // word of the input is taken for a gloss (such a word gets a U+2060 mark).
 //
 // English to Chinese: the longest gloss phrases, ignoring case, become the
-// most frequent Chinese word carrying them; blanks next to them are dropped,
+// Chinese word the lexicon inverts them to (the most frequent carrying them,
+// or the synonym a common word handed them to); blanks next to them are dropped,
 // U+2060 marks removed; everything else stays.
 //
 // Thread-safe: a translator holds only the shared immutable lexicon.
