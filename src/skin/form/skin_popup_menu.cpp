@@ -6,17 +6,18 @@
 
 namespace lumora {
 
-TskSkinPopupMenu::TskSkinPopupMenu(QWidget* owner)
-    : TComponent(owner), items_(std::make_unique<QMenu>()) {}
+TskSkinPopupMenu::TskSkinPopupMenu(QWidget* owner) : TComponent(owner), items_(new QMenu(owner)) {}
 
-TskSkinPopupMenu::~TskSkinPopupMenu() = default;
+TskSkinPopupMenu::~TskSkinPopupMenu() {
+  delete items_.data();
+}
 
 QAction* TskSkinPopupMenu::AddItem(const char* name, const QString& caption,
                                    std::function<void()> handler) {
   QAction* action =
       caption == QLatin1String("-") ? items_->addSeparator() : items_->addAction(caption);
   action->setObjectName(QString::fromLatin1(name));
-  if (handler) QObject::connect(action, &QAction::triggered, items_.get(), std::move(handler));
+  if (handler) QObject::connect(action, &QAction::triggered, items_.data(), std::move(handler));
   return action;
 }
 
@@ -61,7 +62,7 @@ void TskSkinPopupMenu::Show(QWidget* control, const TRect& rect, bool up, bool n
   }
   host->MenuOpened();
   popup_point_ = {rect.Left, rect.Top};
-  engine.ShowMenu(control, skin_data_, up, items_.get(), rect, 0);
+  engine.ShowMenu(control, skin_data_, up, items_.data(), rect, 0);
   if (!engine.Visible()) {
     host->MenuClosed();
     return;

@@ -7,7 +7,6 @@
 
 #include <QMenu>
 #include <functional>
-#include <memory>
 
 #include "base/geometry.h"
 #include "platform/component.h"
@@ -22,8 +21,9 @@ class TskSkinPopupMenu : public TComponent {
   explicit TskSkinPopupMenu(QWidget* owner = nullptr);
   ~TskSkinPopupMenu() override;
 
-  // The items; add QActions (or submenus) to it.
-  QMenu* Items() const { return items_.get(); }
+  // The items; add QActions (or submenus) to it. A child of the owner, so
+  // that it can be found by name.
+  QMenu* Items() const { return items_.data(); }
   // Appends an item named name ("-" makes a separator) whose click runs
   // handler (may be empty).
   QAction* AddItem(const char* name, const QString& caption, std::function<void()> handler = {});
@@ -59,7 +59,7 @@ class TskSkinPopupMenu : public TComponent {
   TskMenuHost* FindHost() const;
   void Show(QWidget* control, const TRect& rect, bool up, bool needSkin);
 
-  std::unique_ptr<QMenu> items_;
+  QPointer<QMenu> items_;
   TskSkinData* skin_data_ = nullptr;
   TskMenuHost* host_ = nullptr;
   QPointer<QWidget> host_form_;
