@@ -35,7 +35,7 @@ void TNetCustomHTTP::SetCookieManager(TNetCookieManager* manager) {
 std::string TNetCustomHTTP::PostToString(const std::string& url, TStream* source) {
   TStringStream response;
   PostToStream(url, source, &response);
-  return response.DataString();
+  return response.TakeData();
 }
 
 void TNetCustomHTTP::PostToStream(const std::string& url, TStream* source, TStream* response) {

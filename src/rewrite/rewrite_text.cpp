@@ -18,10 +18,12 @@ void AppendChar(std::string& out, uint32_t cp) {
 
 }  // namespace
 
-std::string PercentEncode(std::string_view bytes) {
+namespace {
+
+// Appends the escaped bytes to out, so a body is built without a second copy
+// of the encoded text.
+void AppendPercentEncoded(std::string& out, std::string_view bytes) {
   static const char kHex[] = "0123456789ABCDEF";
-  std::string out;
-  out.reserve(bytes.size() * 3);
   for (char ch : bytes) {
     auto b = static_cast<unsigned char>(ch);
     bool escape = b < 0x20 || b >= 0x80 || b == ' ' || b == '#' || b == '%' || b == '&' ||
@@ -34,6 +36,14 @@ std::string PercentEncode(std::string_view bytes) {
       out += ch;
     }
   }
+}
+
+}  // namespace
+
+std::string PercentEncode(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() * 3);
+  AppendPercentEncoded(out, bytes);
   return out;
 }
 
@@ -51,15 +61,14 @@ TStringList SplitByDelimiter(std::string_view text, std::string_view delimiter) 
 }
 
 std::string BuildTranslationBody(TranslationDirection direction, std::string_view utf8_text) {
-  std::string body =
-      direction == TranslationDirection::ToEnglish ? "&type=ZH_CN2EN" : "&type=EN2ZH_CN";
+  constexpr std::string_view kTail =
+      "&doctype=xml&xmlVersion=1.4&keyfrom=fanyi.web&ue=UTF-8&flag=false";
+  std::string body;
+  body.reserve(32 + utf8_text.size() * 3 + kTail.size());
+  body = direction == TranslationDirection::ToEnglish ? "&type=ZH_CN2EN" : "&type=EN2ZH_CN";
   body += "&i=";
-  body += PercentEncode(utf8_text);
-  body += "&doctype=xml";
-  body += "&xmlVersion=1.4";
-  body += "&keyfrom=fanyi.web";
-  body += "&ue=UTF-8";
-  body += "&flag=false";
+  AppendPercentEncoded(body, utf8_text);
+  body += kTail;
   return body;
 }
 
@@ -107,16 +116,27 @@ std::string DecodeTranslationAnswer(std::string_view bytes) {
 }
 
 std::string ExtractSegments(std::string_view decoded, bool line_breaks) {
-  TStringList pieces = SplitByDelimiter(decoded, kSegmentStart);
+  // The same pieces SplitByDelimiter gives, walked in place: each starts one
+  // byte into a delimiter and runs to the next one (or the end).
+  const std::string_view tail = kSegmentStart.substr(1);
   std::string result;
-  for (int n = 1; n < pieces.Count(); ++n) {
-    std::string piece = pieces[n];
-    const std::string_view tail = kSegmentStart.substr(1);
-    for (size_t p; (p = piece.find(tail)) != std::string::npos;) piece.erase(p, tail.size());
-    size_t end = piece.find("]]");
-    std::string segment = end == std::string::npos ? std::string() : piece.substr(0, end);
-    result += segment;
+  size_t start = decoded.find(kSegmentStart);
+  while (start != std::string_view::npos) {
+    const size_t next = decoded.find(kSegmentStart, start + 1);
+    std::string_view piece = decoded.substr(
+        start + 1, next == std::string_view::npos ? std::string_view::npos : next - start - 1);
+    std::string cleaned;
+    if (piece.find(tail, tail.size()) == std::string_view::npos) {
+      piece.remove_prefix(tail.size());
+    } else {
+      cleaned = piece;
+      for (size_t p; (p = cleaned.find(tail)) != std::string::npos;) cleaned.erase(p, tail.size());
+      piece = cleaned;
+    }
+    const size_t end = piece.find("]]");
+    if (end != std::string_view::npos) result += piece.substr(0, end);
     if (line_breaks) result += "<br />\r\n";
+    start = next;
   }
   return result;
 }

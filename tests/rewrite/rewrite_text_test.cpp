@@ -73,6 +73,13 @@ TEST(ExtractSegments, PieceWithoutEndMarkerGivesEmptySegment) {
   EXPECT_EQ(ExtractSegments(answer, true), "<br />\r\nB<br />\r\n");
 }
 
+TEST(ExtractSegments, DelimiterTailsInsideAPieceAreRemovedUntilNoneIsLeft) {
+  // A tail in the middle of a segment goes.
+  EXPECT_EQ(ExtractSegments("x<tgt><![CDATA[Atgt><![CDATA[B]]</tgt>", false), "AB");
+  // Removing one tail joins the text around it into another, which goes too.
+  EXPECT_EQ(ExtractSegments("<tgt><![CDATA[tgt><![CDtgt><![CDATA[ATA[Z]]", false), "Z");
+}
+
 TEST(ExtractSegments, NoDelimiterGivesNothing) {
   EXPECT_EQ(ExtractSegments("<error/>", true), "");
   EXPECT_EQ(ExtractSegments("", true), "");
