@@ -31,9 +31,9 @@ bool HasText(const std::string& article) {
 
 // A rewrite that comes back empty means the service did not answer in the
 // translation format; writing the frame alone would pass that off as a result.
-void RefuseEmptyRewrite(const std::string& file, const std::string& source,
+void RefuseEmptyRewrite(const std::string& file, bool source_has_text,
                         const std::string& rewritten) {
-  if (HasText(source) && rewritten.empty())
+  if (source_has_text && rewritten.empty())
     throw Exception(InputName(file) + ": the translation service returned no text");
 }
 
@@ -85,10 +85,12 @@ int RunBatch(const BatchOptions& options, const std::string& endpoint_url, std::
     const std::string& file = options.files[n];
     if (count > 1) err << "[" << n + 1 << "/" << count << "] " << file << std::endl;
     try {
-      const std::string source = NormalizeArticle(ReadInput(file));
+      std::string source = NormalizeArticle(ReadInput(file));
+      const bool source_has_text = HasText(source);
       const std::string english = rewriter.TranslateToEnglish(source);
+      std::string().swap(source);
       const std::string chinese = rewriter.TranslateToChinese(english, options.line_breaks);
-      RefuseEmptyRewrite(file, source, chinese);
+      RefuseEmptyRewrite(file, source_has_text, chinese);
       WriteResult(output_paths[n], options.prefix + chinese + options.suffix, out);
     } catch (const std::exception& e) {
       err << ErrorBoxText(e.what()) << std::endl;

@@ -1,5 +1,6 @@
 #include "rewrite/rewrite_text.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "base/utf8.h"
@@ -20,22 +21,35 @@ void AppendChar(std::string& out, uint32_t cp) {
 
 namespace {
 
-// Appends the escaped bytes to out, so a body is built without a second copy
-// of the encoded text.
-void AppendPercentEncoded(std::string& out, std::string_view bytes) {
-  static const char kHex[] = "0123456789ABCDEF";
-  for (char ch : bytes) {
-    auto b = static_cast<unsigned char>(ch);
-    bool escape = b < 0x20 || b >= 0x80 || b == ' ' || b == '#' || b == '%' || b == '&' ||
-                  b == '*' || b == '+' || b == '<' || b == '=' || b == '>';
-    if (escape) {
-      out += '%';
-      out += kHex[b >> 4];
-      out += kHex[b & 15];
-    } else {
-      out += ch;
-    }
+constexpr std::string_view kBodyTail =
+    "&doctype=xml&xmlVersion=1.4&keyfrom=fanyi.web&ue=UTF-8&flag=false";
+constexpr char kHex[] = "0123456789ABCDEF";
+
+bool Escaped(unsigned char b) {
+  return b < 0x20 || b >= 0x80 || b == ' ' || b == '#' || b == '%' || b == '&' || b == '*' ||
+         b == '+' || b == '<' || b == '=' || b == '>';
+}
+
+// The one or three characters a byte becomes; returns how many.
+int EncodeByte(char ch, char out[3]) {
+  const auto b = static_cast<unsigned char>(ch);
+  if (!Escaped(b)) {
+    out[0] = ch;
+    return 1;
   }
+  out[0] = '%';
+  out[1] = kHex[b >> 4];
+  out[2] = kHex[b & 15];
+  return 3;
+}
+
+void AppendPercentEncoded(std::string& out, std::string_view bytes) {
+  char encoded[3];
+  for (char ch : bytes) out.append(encoded, static_cast<size_t>(EncodeByte(ch, encoded)));
+}
+
+std::string BodyHead(TranslationDirection direction) {
+  return direction == TranslationDirection::ToEnglish ? "&type=ZH_CN2EN&i=" : "&type=EN2ZH_CN&i=";
 }
 
 }  // namespace
@@ -61,15 +75,59 @@ TStringList SplitByDelimiter(std::string_view text, std::string_view delimiter) 
 }
 
 std::string BuildTranslationBody(TranslationDirection direction, std::string_view utf8_text) {
-  constexpr std::string_view kTail =
-      "&doctype=xml&xmlVersion=1.4&keyfrom=fanyi.web&ue=UTF-8&flag=false";
-  std::string body;
-  body.reserve(32 + utf8_text.size() * 3 + kTail.size());
-  body = direction == TranslationDirection::ToEnglish ? "&type=ZH_CN2EN" : "&type=EN2ZH_CN";
-  body += "&i=";
-  AppendPercentEncoded(body, utf8_text);
-  body += kTail;
+  TTranslationBodyStream stream(direction, utf8_text);
+  std::string body(static_cast<size_t>(stream.Size()), '\0');
+  stream.Read(body.data(), stream.Size());
   return body;
+}
+
+TTranslationBodyStream::TTranslationBodyStream(TranslationDirection direction,
+                                               std::string_view utf8_text)
+    : head_(BodyHead(direction)), text_(utf8_text) {
+  for (char ch : text_) encoded_ += Escaped(static_cast<unsigned char>(ch)) ? 3 : 1;
+  size_ = static_cast<int64_t>(head_.size()) + encoded_ + static_cast<int64_t>(kBodyTail.size());
+}
+
+int64_t TTranslationBodyStream::Seek(int64_t offset, TSeekOrigin origin) {
+  const int64_t base = origin == TSeekOrigin::soBeginning ? 0
+                       : origin == TSeekOrigin::soCurrent ? position_
+                                                          : size_;
+  position_ = std::clamp<int64_t>(base + offset, 0, size_);
+  return position_;
+}
+
+int64_t TTranslationBodyStream::Read(void* buffer, int64_t count) {
+  char* out = static_cast<char*>(buffer);
+  const auto head = static_cast<int64_t>(head_.size());
+  int64_t done = 0;
+  while (done < count && position_ < size_) {
+    if (position_ < head) {
+      out[done++] = head_[static_cast<size_t>(position_++)];
+      continue;
+    }
+    const int64_t in_text = position_ - head;
+    if (in_text >= encoded_) {
+      out[done++] = kBodyTail[static_cast<size_t>(in_text - encoded_)];
+      ++position_;
+      continue;
+    }
+    // Reading goes forward; any other move starts the walk over.
+    if (in_text < text_offset_) {
+      text_index_ = 0;
+      text_offset_ = 0;
+    }
+    char encoded[3];
+    int n = EncodeByte(text_[text_index_], encoded);
+    while (text_offset_ + n <= in_text) {
+      text_offset_ += n;
+      n = EncodeByte(text_[++text_index_], encoded);
+    }
+    for (int k = static_cast<int>(in_text - text_offset_); k < n && done < count; ++k) {
+      out[done++] = encoded[k];
+      ++position_;
+    }
+  }
+  return done;
 }
 
 std::string DecodeTranslationAnswer(std::string_view bytes) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/stream.h"
 #include "base/string_list.h"
 
 namespace lumora {
@@ -22,6 +23,29 @@ TStringList SplitByDelimiter(std::string_view text, std::string_view delimiter);
 
 // The form body of one leg for UTF-8 text; it starts with "&".
 std::string BuildTranslationBody(TranslationDirection direction, std::string_view utf8_text);
+
+// The same body as a stream that escapes the text as it is read, so a large
+// article is never held a second time, three times over. The text must
+// outlive the stream; writing to it does nothing.
+class TTranslationBodyStream : public TStream {
+ public:
+  TTranslationBodyStream(TranslationDirection direction, std::string_view utf8_text);
+
+  int64_t Read(void* buffer, int64_t count) override;
+  int64_t Write(const void*, int64_t) override { return 0; }
+  int64_t Seek(int64_t offset, TSeekOrigin origin) override;
+  int64_t Size() override { return size_; }
+
+ private:
+  std::string head_;  // the direction field and "&i="
+  std::string_view text_;
+  int64_t encoded_ = 0;  // the escaped text's length
+  int64_t size_ = 0;
+  int64_t position_ = 0;
+  // Where reading the text stands: the next byte and its encoded offset.
+  size_t text_index_ = 0;
+  int64_t text_offset_ = 0;
+};
 
 // Decodes the service's UTF-8 answer into our UTF-8 text. Any byte that
 // breaks the sequence rules, or an answer ending inside a sequence, gives an

@@ -68,8 +68,7 @@ std::string TRoundTripRewriter::Leg(TranslationDirection direction, const std::s
   const std::string url = endpoint_();
   std::string answer;
   {
-    // The body (three bytes a character for Chinese) goes as soon as it is sent.
-    TStringStream body(BuildTranslationBody(direction, utf8_text));
+    TTranslationBodyStream body(direction, utf8_text);
     request.SetContentLength(body.Size());
     http_.SetDeadline(TNetClock::now() + std::chrono::milliseconds(leg_time_limit_ms_));
     try {

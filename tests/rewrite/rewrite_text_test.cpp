@@ -41,6 +41,25 @@ TEST(TranslationBody, FieldsInOrderStartingWithAmpersand) {
             "&flag=false");
 }
 
+TEST(TranslationBody, StreamReadInAnyPiecesGivesTheSameBody) {
+  const std::string text = "价格=100元&数量 5件\r\nok";
+  const std::string whole = BuildTranslationBody(TranslationDirection::ToEnglish, text);
+  EXPECT_EQ(whole.substr(0, 20), "&type=ZH_CN2EN&i=%E4");
+  for (int64_t piece : {1, 2, 3, 7, 64}) {
+    TTranslationBodyStream stream(TranslationDirection::ToEnglish, text);
+    ASSERT_EQ(stream.Size(), static_cast<int64_t>(whole.size()));
+    std::string read;
+    char buffer[64];
+    for (int64_t n; (n = stream.Read(buffer, piece)) > 0;) read.append(buffer, n);
+    EXPECT_EQ(read, whole) << piece;
+    // Rewound, it reads the same again, as a retried request needs.
+    stream.SetPosition(0);
+    read.assign(static_cast<size_t>(stream.Size()), '\0');
+    EXPECT_EQ(stream.Read(read.data(), stream.Size()), stream.Size());
+    EXPECT_EQ(read, whole) << piece;
+  }
+}
+
 TEST(DecodeAnswer, AcceptsWellFormedTextAndRejectsBrokenSequencesWhole) {
   struct Row {
     std::string in;
