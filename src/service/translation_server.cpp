@@ -136,7 +136,10 @@ int TranslationServer::Bind(const std::string& host, int port) {
 }
 
 bool TranslationServer::Run() {
-  return server_->listen_after_bind();
+  const bool ok = server_->listen_after_bind();
+  // Requests in progress finish (and log) before Run returns.
+  server_->StopConnections();
+  return ok;
 }
 
 void TranslationServer::Stop() {

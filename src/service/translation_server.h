@@ -37,7 +37,8 @@ class TranslationServer {
   // Binds host:port; port 0 picks a free one. Returns the bound port; raises
   // EServiceError.
   int Bind(const std::string& host, int port);
-  // Serves until Stop; returns false when the server failed to run.
+  // Serves until Stop, then lets requests in progress finish and closes
+  // every connection; returns false when the server failed to run.
   bool Run();
   // Safe from any thread, also before Run has started.
   void Stop();
