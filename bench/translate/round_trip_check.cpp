@@ -1,6 +1,7 @@
 #include "round_trip_check.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "translate/segmenter.h"
@@ -101,6 +102,35 @@ std::vector<std::string> RoundTrip(const TranslationService& service, std::strin
       BuildTranslationXml(Direction::kToChinese, service.Translate(Direction::kToChinese, joined)));
 }
 
+void RoundTripStats::Add(const RoundTripStats& o) {
+  contentWords += o.contentWords;
+  changedWords += o.changedWords;
+  paragraphsIn += o.paragraphsIn;
+  paragraphsOut += o.paragraphsOut;
+  numberFaults += o.numberFaults;
+  latinFaults += o.latinFaults;
+  negationFaults += o.negationFaults;
+  fluencyDropSum += o.fluencyDropSum;
+  fluencyParagraphs += o.fluencyParagraphs;
+  worstFluencyDrop = std::max(worstFluencyDrop, o.worstFluencyDrop);
+}
+
+double MeanWordScore(const Lexicon& lexicon, const LanguageModel& model, std::string_view text) {
+  Segmenter segmenter(lexicon);
+  LanguageModel::State state = model.BeginState();
+  double total = 0;
+  size_t words = 0;
+  for (const Token& t : segmenter.Segment(text)) {
+    if (t.kind != TokenKind::kHan) {
+      state = model.BeginState();
+      continue;
+    }
+    total += ScoreWord(model, state, t.text);
+    ++words;
+  }
+  return words ? total / words : std::nan("");
+}
+
 void MeasureRoundTrip(const TranslationService& service, std::string_view source,
                       const std::vector<std::string>& result, RoundTripStats& stats) {
   const auto paragraphs = SplitParagraphs(source);
@@ -132,6 +162,15 @@ void MeasureRoundTrip(const TranslationService& service, std::string_view source
     }
     stats.numberFaults += Difference(numbersIn, numbersOut);
     stats.latinFaults += Difference(latinIn, latinOut);
+    if (const LanguageModel* model = service.translator().model()) {
+      const double in = MeanWordScore(lexicon, *model, paragraphs[p].text);
+      const double out = MeanWordScore(lexicon, *model, result[p]);
+      if (!std::isnan(in) && !std::isnan(out)) {
+        stats.fluencyDropSum += in - out;
+        ++stats.fluencyParagraphs;
+        stats.worstFluencyDrop = std::max(stats.worstFluencyDrop, in - out);
+      }
+    }
     const size_t negIn = CountNegations(paragraphs[p].text);
     const size_t negOut = CountNegations(result[p]);
     stats.negationFaults += negIn > negOut ? negIn - negOut : negOut - negIn;

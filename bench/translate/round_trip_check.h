@@ -27,7 +27,22 @@ struct RoundTripStats {
   size_t numberFaults = 0;    // numbers lost or added
   size_t latinFaults = 0;     // Latin words lost or added
   size_t negationFaults = 0;  // negation characters lost or added
+  // The model's mean log10 score per word, output minus source, summed over
+  // paragraphs; and the worst paragraph.
+  double fluencyDropSum = 0;
+  size_t fluencyParagraphs = 0;
+  double worstFluencyDrop = 0;
+
+  void Add(const RoundTripStats& o);
+  double ChangedShare() const { return contentWords ? double(changedWords) / contentWords : 0; }
+  double MeanFluencyDrop() const {
+    return fluencyParagraphs ? fluencyDropSum / fluencyParagraphs : 0;
+  }
 };
+
+// The model's mean log10 score per Chinese word of a paragraph, segmented by
+// the lexicon; other tokens end a sentence. NaN for a paragraph without words.
+double MeanWordScore(const Lexicon& lexicon, const LanguageModel& model, std::string_view text);
 
 void MeasureRoundTrip(const TranslationService& service, std::string_view source,
                       const std::vector<std::string>& result, RoundTripStats& stats);

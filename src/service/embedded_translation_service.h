@@ -23,9 +23,11 @@ namespace lumora {
 
 class EmbeddedTranslationService {
  public:
-  static std::unique_ptr<EmbeddedTranslationService> Start(const std::string& lexiconPath);
+  static std::unique_ptr<EmbeddedTranslationService> Start(const std::string& lexiconPath,
+                                                           TranslatorOptions options = {});
   // For callers that already hold a lexicon (tests, several services on one).
-  static std::unique_ptr<EmbeddedTranslationService> Start(std::shared_ptr<const Lexicon> lexicon);
+  static std::unique_ptr<EmbeddedTranslationService> Start(std::shared_ptr<const Lexicon> lexicon,
+                                                           TranslatorOptions options = {});
 
   // Stops accepting, lets requests in progress finish, joins the threads.
   ~EmbeddedTranslationService();

@@ -49,8 +49,11 @@ void ExclusiveSocketOptions(int sock) {
 
 }  // namespace
 
-TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log)
-    : service_(std::move(lexicon)), log_(std::move(log)), server_(new httplib::Server) {
+TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log,
+                                     TranslatorOptions options)
+    : service_(std::move(lexicon), std::move(options)),
+      log_(std::move(log)),
+      server_(new httplib::Server) {
   server_->set_socket_options(ExclusiveSocketOptions);
   server_->set_payload_max_length(kMaxRequestBodyBytes);
   server_->set_read_timeout(10, 0);

@@ -22,23 +22,6 @@ constexpr char32_t kProtectedChars[] = {
     U'不', U'没', U'未', U'无', U'非', U'〇', U'零', U'一', U'二', U'两', U'三', U'四', U'五',
     U'六', U'七', U'八', U'九', U'十', U'百', U'千', U'万', U'亿', U'壹', U'贰', U'叁', U'半'};
 
-size_t CharCount(std::string_view s) {
-  size_t n = 0;
-  for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-  return n;
-}
-
-bool AllHan(std::string_view s) {
-  size_t pos = 0;
-  while (pos < s.size()) {
-    char32_t ch;
-    size_t len;
-    if (!DecodeUtf8Char(s, pos, ch, len) || !IsHanChar(ch)) return false;
-    pos += len;
-  }
-  return !s.empty();
-}
-
 bool ShareChar(std::string_view a, std::string_view b) {
   for (size_t i = 0; i < a.size();) {
     char32_t ch;
@@ -128,7 +111,7 @@ bool IsSynonym(const Lexicon& lex, int32_t word, int32_t synonym) {
     const GlossOverlap o = CompareGlosses(lex, word, synonym);
     if (!o.sharesChar || !o.leading || o.shared < 2 || 2 * o.shared < o.smaller + 1) return false;
   }
-  if (!AllHan(a) || !AllHan(b) || HasProtectedChar(a) || HasProtectedChar(b)) return false;
+  if (!IsAllHan(a) || !IsAllHan(b) || HasProtectedChar(a) || HasProtectedChar(b)) return false;
   if (lex.Frequency(synonym) < kMinSynonymFrequency || lex.IsExcluded(word, synonym)) {
     return false;
   }
