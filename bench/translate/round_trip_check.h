@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "service/translation_service.h"
+#include "translate/rewrite_score.h"
 
 namespace lumora {
 
@@ -19,22 +20,14 @@ std::vector<std::string> ClientSegments(std::string_view answer);
 std::vector<std::string> RoundTrip(const TranslationService& service, std::string_view text,
                                    std::string* english = nullptr);
 
-struct RoundTripStats {
-  size_t contentWords = 0;
-  size_t changedWords = 0;
-  size_t paragraphsIn = 0;
-  size_t paragraphsOut = 0;
-  size_t numberFaults = 0;    // numbers lost or added
-  size_t latinFaults = 0;     // Latin words lost or added
-  size_t negationFaults = 0;  // negation characters lost or added
-  // The model's mean log10 score per word, output minus source, summed over
-  // paragraphs; and the worst paragraph.
+// A rewrite's score with the language model's fluency drop: mean log10
+// score per word, source minus output, summed over paragraphs; and the worst.
+struct RoundTripStats : RewriteScore {
   double fluencyDropSum = 0;
   size_t fluencyParagraphs = 0;
   double worstFluencyDrop = 0;
 
   void Add(const RoundTripStats& o);
-  double ChangedShare() const { return contentWords ? double(changedWords) / contentWords : 0; }
   double MeanFluencyDrop() const {
     return fluencyParagraphs ? fluencyDropSum / fluencyParagraphs : 0;
   }

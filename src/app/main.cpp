@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
   }
   if (line.batch) {
     try {
-      TranslationEndpoint endpoint(line.service_url);
+      TranslationEndpoint endpoint(line.service_url, line.batch_options.strength,
+                                   line.batch_options.keep_file);
       return RunBatch(line.batch_options, endpoint.Url(), std::cout, std::cerr);
     } catch (const std::exception& e) {
       std::cerr << ErrorBoxText(e.what()) << "\n";

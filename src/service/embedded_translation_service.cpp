@@ -32,8 +32,8 @@ std::unique_ptr<EmbeddedTranslationService> EmbeddedTranslationService::Start(
 std::unique_ptr<EmbeddedTranslationService> EmbeddedTranslationService::Start(
     std::shared_ptr<const Lexicon> lexicon, TranslatorOptions options) {
   std::unique_ptr<EmbeddedTranslationService> service(new EmbeddedTranslationService);
-  service->server_ = std::make_unique<TranslationServer>(std::move(lexicon), TranslationServer::LogFunction{},
-                                                        std::move(options));
+  service->server_ = std::make_unique<TranslationServer>(
+      std::move(lexicon), TranslationServer::LogFunction{}, std::move(options));
   service->port_ = service->server_->Bind("127.0.0.1", 0);
   auto finished = std::make_shared<std::promise<bool>>();
   std::future<bool> ran = finished->get_future();

@@ -8,6 +8,17 @@
 
 namespace lumora {
 
+std::vector<std::string> LoadLockedTerms(const std::optional<std::string>& keepFile) {
+  const std::string path = keepFile.value_or(DefaultLockedTermsPath());
+  std::error_code ec;
+  if (!keepFile && (path.empty() || !std::filesystem::is_regular_file(path, ec))) return {};
+  try {
+    return ParseLockedTerms(ReadFileBytes(path));
+  } catch (const Exception& e) {
+    throw Exception("Cannot read the locked terms \"" + path + "\": " + e.Message());
+  }
+}
+
 TranslatorOptions LoadTranslatorOptions(Strength strength,
                                         const std::optional<std::string>& keepFile) {
   TranslatorOptions options;
@@ -15,14 +26,7 @@ TranslatorOptions LoadTranslatorOptions(Strength strength,
   if (const std::string model = FindDefaultLanguageModel(); !model.empty()) {
     options.model = LoadLibimeLanguageModel(model);
   }
-  std::string path = keepFile.value_or(DefaultLockedTermsPath());
-  std::error_code ec;
-  if (!keepFile && (path.empty() || !std::filesystem::is_regular_file(path, ec))) return options;
-  try {
-    options.lockedTerms = ParseLockedTerms(ReadFileBytes(path));
-  } catch (const Exception& e) {
-    throw Exception("Cannot read the locked terms \"" + path + "\": " + e.Message());
-  }
+  options.lockedTerms = LoadLockedTerms(keepFile);
   return options;
 }
 

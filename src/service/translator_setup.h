@@ -15,4 +15,7 @@ namespace lumora {
 TranslatorOptions LoadTranslatorOptions(Strength strength,
                                         const std::optional<std::string>& keepFile);
 
+// The locked terms of keepFile, else of the user's keep.txt when it exists.
+std::vector<std::string> LoadLockedTerms(const std::optional<std::string>& keepFile);
+
 }  // namespace lumora

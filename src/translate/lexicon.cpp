@@ -48,9 +48,8 @@ std::shared_ptr<const void> MapFile(const std::string& path, size_t& size) {
   if (at == MAP_FAILED) {
     throw ELexiconError("Cannot read lexicon \"" + path + "\": " + std::strerror(error));
   }
-  return std::shared_ptr<const void>(at, [size](const void* p) {
-    munmap(const_cast<void*>(p), size);
-  });
+  return std::shared_ptr<const void>(at,
+                                     [size](const void* p) { munmap(const_cast<void*>(p), size); });
 }
 
 }  // namespace

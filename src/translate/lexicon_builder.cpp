@@ -25,7 +25,7 @@ namespace {
 constexpr uint32_t kMinHandingFrequency = 20;
 // Words a phrase may become in context, at most; and how late among a word's
 // senses the phrase may come.
-constexpr size_t kMaxCandidates = 8;
+constexpr size_t kMaxCandidates = 12;
 constexpr int kMaxCandidateSense = 3;
 
 bool PointsElsewhere(std::string_view raw) {
@@ -300,10 +300,9 @@ std::string LexiconBuilder::Build() const {
       return slots;
     };
     const std::vector<uint32_t> wordTable = table(words.size(), [&](size_t i) { return names[i]; });
-    const std::vector<uint32_t> phraseTable =
-        table(phrases.size(), [&](size_t i) {
-          return std::string_view(pool.Bytes()).substr(phrases[i].textOffset, phrases[i].textLength);
-        });
+    const std::vector<uint32_t> phraseTable = table(phrases.size(), [&](size_t i) {
+      return std::string_view(pool.Bytes()).substr(phrases[i].textOffset, phrases[i].textLength);
+    });
 
     fmt::Header header{};
     std::memcpy(header.magic, fmt::kMagic, sizeof header.magic);

@@ -28,7 +28,8 @@ bool StartsWithNoCase(std::string_view s, size_t at, std::string_view prefix) {
 // ASCII bytes a URL carries; anything else (a blank, a Chinese character or
 // full-width punctuation) ends it.
 bool IsUrlByte(char c) {
-  return IsAlnum(c) || std::string_view("-._~:/?#[]@!$&'()*+,;=%").find(c) != std::string_view::npos;
+  return IsAlnum(c) ||
+         std::string_view("-._~:/?#[]@!$&'()*+,;=%").find(c) != std::string_view::npos;
 }
 
 // Punctuation that ends a sentence rather than the URL.
@@ -119,8 +120,8 @@ std::vector<ByteSpan> FindMarkup(std::string_view s) {
     size_t end = 0;
     if (s[i] == '<') end = TagEnd(s, i);
     if (s[i] == '&') end = ReferenceEnd(s, i);
-    if (!end && (s[i] == 'h' || s[i] == 'H' || s[i] == 'f' || s[i] == 'F' || s[i] == 'w' ||
-                 s[i] == 'W')) {
+    if (!end &&
+        (s[i] == 'h' || s[i] == 'H' || s[i] == 'f' || s[i] == 'F' || s[i] == 'w' || s[i] == 'W')) {
       end = UrlEnd(s, i);
     }
     if (!end && s[i] == '@') {

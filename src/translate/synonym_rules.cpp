@@ -93,12 +93,13 @@ GlossOverlap CompareGlosses(const Lexicon& lex, int32_t word, int32_t other) {
     ++o.shared;
     if (!s.qualified && !match->qualified && match->sense <= kLeadingSense) {
       o.leading = true;
+      o.mutual = o.mutual || s.sense <= kLeadingSense;
     }
   }
   return o;
 }
 
-bool IsSynonym(const Lexicon& lex, int32_t word, int32_t synonym) {
+bool IsSynonym(const Lexicon& lex, int32_t word, int32_t synonym, bool modelChecks) {
   if (word == synonym) return false;
   const std::string_view a = lex.Word(word);
   const std::string_view b = lex.Word(synonym);
@@ -136,10 +137,16 @@ bool IsSynonym(const Lexicon& lex, int32_t word, int32_t synonym) {
     }
     return shared >= 2;
   }
-  if (lex.Frequency(word) > kMaxFrequencyDrop * uint64_t{lex.Frequency(synonym)}) return false;
+  const uint64_t maxDrop = modelChecks ? kMaxFrequencyDropInContext : kMaxFrequencyDrop;
+  if (lex.Frequency(word) > maxDrop * lex.Frequency(synonym)) return false;
   if (na + 1 < nb || nb + 1 < na) return false;
   const GlossOverlap o = CompareGlosses(lex, word, synonym);
   if (!o.leading || o.smaller == 0) return false;
+  // A model that checks each sentence refuses the senses that do not fit
+  // there; one specific shared sense is then enough.
+  if (modelChecks && (o.fewestCarriers <= kVagueCarriers || o.sharesChar || o.mutual)) {
+    return true;
+  }
   const double ratio = static_cast<double>(o.shared) / o.smaller;
   if (o.shared >= 2) {
     // Several shared glosses that many words carry prove little unless the

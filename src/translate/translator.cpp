@@ -74,18 +74,11 @@ std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<To
   std::vector<Choice> choices(n);
   fallback.assign(n, {});
 
-  // The model's state before each Chinese token of the source; any other
-  // token ends a sentence for the model.
+  // The model's state before each Chinese token, after the words chosen
+  // before it, so that two replacements side by side are judged together;
+  // any other token ends a sentence for the model.
   std::vector<LanguageModel::State> before(n);
   LanguageModel::State state = lm.BeginState();
-  for (size_t i = 0; i < n; ++i) {
-    if (tokens[i].kind != TokenKind::kHan) {
-      state = lm.BeginState();
-      continue;
-    }
-    before[i] = state;
-    ScoreWord(lm, state, tokens[i].text);
-  }
   // The score of word at i and of the words its choice affects after it.
   auto local = [&](size_t i, std::string_view word) {
     LanguageModel::State s = before[i];
@@ -100,11 +93,11 @@ std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<To
   std::vector<std::pair<int32_t, float>> scored;
   std::vector<std::pair<int32_t, float>> synonyms;
   std::unordered_map<uint64_t, bool> synonymCache;
-  for (size_t i = 0; i < n; ++i) {
-    if (!eligible[i]) continue;
+  auto decide = [&](size_t i) {
+    if (!eligible[i]) return;
     const int32_t word = tokens[i].word;
     const std::string_view text = lex.Word(word);
-    if (!IsContentClass(lex.Class(word)) || !IsAllHan(text) || HasProtectedChar(text)) continue;
+    if (!IsContentClass(lex.Class(word)) || !IsAllHan(text) || HasProtectedChar(text)) return;
     scored.clear();
     auto localOf = [&](int32_t w) {
       for (const auto& [id, v] : scored) {
@@ -156,9 +149,11 @@ std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<To
                                      [&](const auto& x) { return x.first == s; })) {
           continue;
         }
-        const uint64_t key = (uint64_t{static_cast<uint32_t>(word)} << 32) | static_cast<uint32_t>(s);
+        const uint64_t key =
+            (uint64_t{static_cast<uint32_t>(word)} << 32) | static_cast<uint32_t>(s);
         auto it = synonymCache.find(key);
-        if (it == synonymCache.end()) it = synonymCache.emplace(key, IsSynonym(lex, word, s)).first;
+        if (it == synonymCache.end())
+          it = synonymCache.emplace(key, IsSynonym(lex, word, s, true)).first;
         if (!it->second) continue;
         const float delta = localOf(s) - base;
         if (delta >= -margin) synonyms.emplace_back(s, delta);
@@ -175,6 +170,16 @@ std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<To
         break;
       }
     }
+  };
+  for (size_t i = 0; i < n; ++i) {
+    if (tokens[i].kind != TokenKind::kHan) {
+      state = lm.BeginState();
+      continue;
+    }
+    before[i] = state;
+    decide(i);
+    const int32_t target = choices[i].target;
+    ScoreWord(lm, state, target != Lexicon::kNone ? lex.Word(target) : tokens[i].text);
   }
   return choices;
 }
@@ -205,8 +210,8 @@ std::vector<Translator::Decoded> Translator::Decode(std::string_view text) const
   std::vector<std::pair<Hyp, Node>> grown;
 
   auto breakSentence = [&] {
-    const auto best = std::max_element(beam.begin(), beam.end(),
-                                       [](const Hyp& a, const Hyp& b) { return a.score < b.score; });
+    const auto best = std::max_element(
+        beam.begin(), beam.end(), [](const Hyp& a, const Hyp& b) { return a.score < b.score; });
     Hyp kept = *best;
     kept.state = lm.BeginState();
     beam.assign(1, kept);

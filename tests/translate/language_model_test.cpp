@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "translate/libime_language_model.h"
 #include "translate/fixture_language_model.h"
+#include "translate/libime_language_model.h"
 
 namespace lumora {
 namespace {

@@ -25,7 +25,8 @@ TEST(FindMarkup, TagsReferencesUrlsAndAddresses) {
       {"见<a href=\"http://x.cn/a?b=1&c=2\" title=\"经济\">这里</a>。",
        {"<a href=\"http://x.cn/a?b=1&c=2\" title=\"经济\">", "</a>"}},
       // a URL ends at Chinese punctuation and before a sentence's full stop
-      {"访问https://www.example.org/news，或www.a.cn/x.", {"https://www.example.org/news", "www.a.cn/x"}},
+      {"访问https://www.example.org/news，或www.a.cn/x.",
+       {"https://www.example.org/news", "www.a.cn/x"}},
       // an address with dots and plus in the local part
       {"写信到zhang.san+news@mail.example.com。", {"zhang.san+news@mail.example.com"}},
       // a character reference; a lone < and a lone @ are plain text
@@ -63,9 +64,9 @@ TEST_F(PassThrough, MarkupAndAddressesComeBackByteForByte) {
       "改善<a href=\"http://x.cn/improve\" title=\"改善\">手机</a>见https://a.cn/cell-phone "
       "或mail改善@improve.cn改善";
   const std::string out = RoundTrip(t, text);
-  for (const std::string& kept : {std::string("<a href=\"http://x.cn/improve\" title=\"改善\">"),
-                                  std::string("</a>"), std::string("https://a.cn/cell-phone"),
-                                  std::string("improve.cn")}) {
+  for (const std::string& kept :
+       {std::string("<a href=\"http://x.cn/improve\" title=\"改善\">"), std::string("</a>"),
+        std::string("https://a.cn/cell-phone"), std::string("improve.cn")}) {
     EXPECT_NE(out.find(kept), std::string::npos) << kept << " lost in " << out;
   }
   EXPECT_NE(out.find("提高"), std::string::npos) << "the words around were not rewritten: " << out;
