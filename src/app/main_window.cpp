@@ -21,6 +21,8 @@
 #include "app/error_box.h"
 #include "app/text_boundary.h"
 #include "platform/form_list.h"
+#include "platform/messages.h"
+#include "skin/controls/skin_change_walk.h"
 
 namespace lumora {
 
@@ -110,6 +112,20 @@ void TForm1::CreateSkinComponents(std::string_view stored_skin) {
   skin_data_->SetEnableSkinEffects(true);
   // Setting the stored skin is what loads it.
   skin_data_->SetCompressedStoredSkin(stored_skin_.get());
+}
+
+bool TForm1::event(QEvent* event) {
+  if (TMessageEvent* m = AsMessage(event)) {
+    if (m->Msg() == WM_SKINDATA_CHANGING) {
+      PrepareSkinChangeOfControls(this);
+      return true;
+    }
+    if (m->Msg() == WM_SKINDATA_LOADED) {
+      ApplySkinChangeOfControls(this);
+      return true;
+    }
+  }
+  return QWidget::event(event);
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {

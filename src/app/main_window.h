@@ -60,6 +60,9 @@ class TForm1 : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // The skin broadcasts: the controls drop their data before a new skin is
+  // read and take it up again afterwards.
+  bool event(QEvent* event) override;
 
  private:
   void CreateSkinComponents(std::string_view stored_skin);
