@@ -48,6 +48,8 @@ TskSkinButton::TskSkinButton(QWidget* parent) : TskSkinCustomControl(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   morph_timer_.setInterval(kMorphInterval);
+  // The repeat delays are part of the behaviour; coarse timers may fire early.
+  repeat_timer_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&morph_timer_, &QTimer::timeout, this, [this] { MorphTick(); });
   QObject::connect(&animation_timer_, &QTimer::timeout, this, [this] { AnimationTick(); });
   QObject::connect(&repeat_timer_, &QTimer::timeout, this, [this] { RepeatTick(); });
