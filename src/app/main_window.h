@@ -13,9 +13,9 @@
 #include "rewrite/round_trip.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
+#include "skin/form/skin_popup_menu.h"
 
 class QLineEdit;
-class QMenu;
 class QPlainTextEdit;
 class QScrollBar;
 
@@ -28,6 +28,7 @@ class TskSkinLinkLabel;
 class TskSkinPanel;
 class TskSkinStatusBar;
 class TskSkinStdLabel;
+class TskStandaloneMenuHost;
 
 class TForm1 : public QWidget {
  public:
@@ -55,9 +56,15 @@ class TForm1 : public QWidget {
   void N6Click();
   void N3Click();
   void N4Click();
+  void ShowWindowClick();
+  void HideWindowClick();
+  void ExitClick();
 
   TNetHTTP& NetHTTP1() { return net_http_; }
   TskSkinData& skSkinData1() { return *skin_data_; }
+  TskSkinPopupMenu& skSkinPopupMenu1() { return *popup_menu1_; }
+  TskSkinPopupMenu& skSkinPopupMenu2() { return *popup_menu2_; }
+  TskSkinPopupMenu& skSkinPopupMenu3() { return *popup_menu3_; }
   QString StatusText() const;
 
  protected:
@@ -76,6 +83,11 @@ class TForm1 : public QWidget {
   TRoundTripRewriter rewriter_;
   std::unique_ptr<TskCompressedStoredSkin> stored_skin_;
   std::unique_ptr<TskSkinData> skin_data_;
+  // Serves the menus until the window has a skinned frame of its own.
+  TskStandaloneMenuHost* menu_host_ = nullptr;
+  std::unique_ptr<TskSkinPopupMenu> popup_menu1_;
+  std::unique_ptr<TskSkinPopupMenu> popup_menu2_;
+  std::unique_ptr<TskSkinPopupMenu> popup_menu3_;
   bool quit_after_first_paint_ = false;
 
   TskSkinPanel* skSkinPanel1 = nullptr;
@@ -95,8 +107,6 @@ class TForm1 : public QWidget {
   TskSkinStatusBar* skSkinStatusBar1 = nullptr;
   TskSkinStdLabel* skSkinStdLabel15 = nullptr;
   TskSkinLinkLabel* skSkinLinkLabel1 = nullptr;
-  QMenu* skSkinPopupMenu1 = nullptr;
-  QMenu* skSkinPopupMenu2 = nullptr;
 };
 
 }  // namespace lumora
