@@ -13,19 +13,22 @@
 #include "rewrite/round_trip.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
+#include "skin/form/skin_popup_menu.h"
 
-class QCheckBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QMenu;
 class QPlainTextEdit;
-class QPushButton;
 class QScrollBar;
-class QStatusBar;
 
 namespace lumora {
+
+class TskSkinButton;
+class TskSkinCheckRadioBox;
+class TskSkinGroupBox;
+class TskSkinLinkLabel;
+class TskSkinPanel;
+class TskSkinStatusBar;
+class TskSkinStdLabel;
+class TskStandaloneMenuHost;
 
 class TForm1 : public QWidget {
  public:
@@ -53,13 +56,22 @@ class TForm1 : public QWidget {
   void N6Click();
   void N3Click();
   void N4Click();
+  void ShowWindowClick();
+  void HideWindowClick();
+  void ExitClick();
 
   TNetHTTP& NetHTTP1() { return net_http_; }
   TskSkinData& skSkinData1() { return *skin_data_; }
+  TskSkinPopupMenu& skSkinPopupMenu1() { return *popup_menu1_; }
+  TskSkinPopupMenu& skSkinPopupMenu2() { return *popup_menu2_; }
+  TskSkinPopupMenu& skSkinPopupMenu3() { return *popup_menu3_; }
   QString StatusText() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // The skin broadcasts: the controls drop their data before a new skin is
+  // read and take it up again afterwards.
+  bool event(QEvent* event) override;
 
  private:
   void CreateSkinComponents(std::string_view stored_skin);
@@ -71,27 +83,30 @@ class TForm1 : public QWidget {
   TRoundTripRewriter rewriter_;
   std::unique_ptr<TskCompressedStoredSkin> stored_skin_;
   std::unique_ptr<TskSkinData> skin_data_;
+  // Serves the menus until the window has a skinned frame of its own.
+  TskStandaloneMenuHost* menu_host_ = nullptr;
+  std::unique_ptr<TskSkinPopupMenu> popup_menu1_;
+  std::unique_ptr<TskSkinPopupMenu> popup_menu2_;
+  std::unique_ptr<TskSkinPopupMenu> popup_menu3_;
   bool quit_after_first_paint_ = false;
 
-  QFrame* skSkinPanel1 = nullptr;
-  QGroupBox* skSkinGroupBox1 = nullptr;
-  QGroupBox* skSkinGroupBox2 = nullptr;
+  TskSkinPanel* skSkinPanel1 = nullptr;
+  TskSkinGroupBox* skSkinGroupBox1 = nullptr;
+  TskSkinGroupBox* skSkinGroupBox2 = nullptr;
   QPlainTextEdit* skSkinRichEdit1 = nullptr;
   QPlainTextEdit* skSkinRichEdit2 = nullptr;
   QScrollBar* skSkinScrollBar1 = nullptr;
   QScrollBar* skSkinScrollBar2 = nullptr;
-  QLabel* skSkinStdLabel1 = nullptr;
-  QLabel* skSkinStdLabel2 = nullptr;
+  TskSkinStdLabel* skSkinStdLabel1 = nullptr;
+  TskSkinStdLabel* skSkinStdLabel2 = nullptr;
   QLineEdit* skSkinEdit4 = nullptr;
   QLineEdit* skSkinEdit5 = nullptr;
-  QCheckBox* skSkinCheckRadioBox1 = nullptr;
-  QPushButton* skSkinButton1 = nullptr;
-  QPushButton* skSkinButton2 = nullptr;
-  QStatusBar* skSkinStatusBar1 = nullptr;
-  QLabel* skSkinStdLabel15 = nullptr;
-  QLabel* skSkinLinkLabel1 = nullptr;
-  QMenu* skSkinPopupMenu1 = nullptr;
-  QMenu* skSkinPopupMenu2 = nullptr;
+  TskSkinCheckRadioBox* skSkinCheckRadioBox1 = nullptr;
+  TskSkinButton* skSkinButton1 = nullptr;
+  TskSkinButton* skSkinButton2 = nullptr;
+  TskSkinStatusBar* skSkinStatusBar1 = nullptr;
+  TskSkinStdLabel* skSkinStdLabel15 = nullptr;
+  TskSkinLinkLabel* skSkinLinkLabel1 = nullptr;
 };
 
 }  // namespace lumora
