@@ -7,6 +7,7 @@
 #include "skin/draw/rect_routines.h"
 #include "skin/draw/skin_text.h"
 #include "skin/form/flat_paint.h"
+#include "skin/form/menu_window_painter.h"
 
 namespace lumora {
 
@@ -121,6 +122,36 @@ void PaintDefault(QPainter& p, const TskMenuItemStyle& style, const TskMenuItemF
   }
 }
 
+// A header drawn with the skin's header control stretched to the item, its
+// caption in the control's font, vertically centred in the control's client.
+void PaintSkinnedHeader(QPainter& p, const TskMenuItemStyle& style, const TskMenuItemFace& face,
+                        int w, int h, TColor colour) {
+  const QString caption = face.caption.mid(1, face.caption.size() - 2);
+  const TskDataSkinLabelControl* header = style.header;
+  if (header == nullptr || style.headerPicture == nullptr || header->SkinRect.IsEmpty()) {
+    p.setPen(ToQColor(colour));
+    DrawLine(p, caption, {0, 0, w, h}, dtCenter);
+    return;
+  }
+  TskNinePartSource source;
+  source.skinRect = header->SkinRect;
+  source.lt = header->LTPoint;
+  source.rt = header->RTPoint;
+  source.lb = header->LBPoint;
+  source.rb = header->RBPoint;
+  source.client = header->ClientRect;
+  const TskNinePartTarget target = NinePartTargetForSize(source, w, h);
+  TskNinePartStretch stretch{header->LeftStretch,   header->TopStretch,    header->RightStretch,
+                             header->BottomStretch, header->StretchEffect, header->StretchType};
+  QImage look;
+  DrawNinePartImage(*style.headerPicture, source, target, stretch, true, look);
+  if (!look.isNull()) p.drawImage(0, 0, look);
+  p.setFont(SkinFont(header->FontName, header->FontHeight, header->FontStyle));
+  p.setPen(ToQColor(header->FontColor));
+  const TRect& c = target.client.IsEmpty() ? TRect{0, 0, w, h} : target.client;
+  DrawLine(p, caption, {c.Left, 0, c.Right, h}, dtLeft);
+}
+
 void PaintSkinned(QPainter& p, const TskMenuItemStyle& style, const TskMenuItemFace& face, int w,
                   int h, bool highlighted) {
   const TskDataSkinMenuItem& skin = *style.skin;
@@ -152,8 +183,7 @@ void PaintSkinned(QPainter& p, const TskMenuItemStyle& style, const TskMenuItemF
   const TColor colour = MenuItemTextColour(style, face, highlighted);
   const int centreY = text.Top + text.Height() / 2;
   if (face.IsHeader()) {
-    p.setPen(ToQColor(colour));
-    DrawLine(p, face.caption.mid(1, face.caption.size() - 2), {0, 0, w, h}, dtCenter);
+    PaintSkinnedHeader(p, style, face, w, h, colour);
     return;
   }
   DrawTexts(p, face, text.Left + glyphColumn, text.Right - kSkinRightColumn, text, colour);
