@@ -114,12 +114,10 @@ int RunBatch(const BatchOptions& options, const std::string& endpoint_url, std::
     const std::string& file = options.files[n];
     if (count > 1) err << "[" << n + 1 << "/" << count << "] " << file << std::endl;
     try {
-      std::string source = NormalizeArticle(ReadInput(file));
-      const bool source_has_text = HasText(source);
+      const std::string source = NormalizeArticle(ReadInput(file));
       const std::string english = rewriter.TranslateToEnglish(source);
-      std::string().swap(source);
       const std::string chinese = rewriter.TranslateToChinese(english, options.line_breaks);
-      RefuseEmptyRewrite(file, source_has_text, chinese);
+      RefuseEmptyRewrite(file, HasText(source), chinese);
       WriteResult(output_paths[n], options.prefix + chinese + options.suffix, out);
       reporter.Report(file, source, chinese, err);
     } catch (const std::exception& e) {
