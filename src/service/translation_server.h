@@ -1,7 +1,8 @@
 #pragma once
 // The HTTP server of the translation endpoint (cpp-httplib): POST /translate
 // with any query string answers through TranslationService; another method on
-// that path gets 405, another path 404, a body over 1 MiB 413. Requests are
+// that path gets 405, another path 404, a body over 1 MiB 413. GET /health
+// answers 200 "ok" for load balancers. Requests are
 // served by a pool of threads, so concurrent clients are fine.
 
 #include <functional>
