@@ -146,6 +146,10 @@ void TranslationServer::Stop() {
   server_->stop();
 }
 
+void TranslationServer::Drain() {
+  server_->StopConnections();
+}
+
 bool TranslationServer::IsRunning() const {
   return server_->is_running();
 }

@@ -243,6 +243,8 @@ TEST(TranslationServer, LogsOneLinePerRequest) {
   client.Get("/nothing");
   server.Stop();
   serving.join();
+  // A worker may log just after the client has its answer.
+  server.Drain();
   std::lock_guard lock(mutex);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_NE(lines[0].find("POST /translate 200 EN2ZH_CN"), std::string::npos) << lines[0];
