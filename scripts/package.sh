@@ -44,9 +44,9 @@ for path in \
   ./lib/systemd/system/lumora-translator.service ./etc/default/lumora-translator; do
   grep -qxF "$path" <<<"$listing" || { echo "package: $path is missing" >&2; missing=1; }
 done
-# Dependencies come from dpkg-shlibdeps: the Qt and zlib libraries at least.
+# Dependencies come from dpkg-shlibdeps (Qt, zlib) and the language model.
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 zlib1g; do
+for lib in libqt6widgets6 zlib1g libime-data-language-model; do
   grep -q "$lib" <<<"$depends" || { echo "package: Depends lacks $lib: $depends" >&2; missing=1; }
 done
 [ "$missing" -eq 0 ]
