@@ -83,7 +83,9 @@ TForm1::TForm1(std::function<std::string()> endpoint, std::string_view stored_sk
   RegisterForm(this);
   CreateSkinComponents(stored_skin);
   setWindowTitle(QStringLiteral("Lumora 伪原创 V1.0"));
-  setFixedSize(kClientWidth, kClientHeight);
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("ClientArea"));
+  CreateSkinForm();
   CreateControls();
   CreateMenus();
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -93,7 +95,8 @@ TForm1::TForm1(std::function<std::string()> endpoint, std::string_view stored_sk
 }
 
 TForm1::~TForm1() {
-  // The skin data lets go of the stored skin before that is freed.
+  // The frame lets go of the skin data, which lets go of the stored skin.
+  skin_form_.reset();
   skin_data_.reset();
   stored_skin_.reset();
   UnregisterForm(this);
@@ -112,6 +115,22 @@ void TForm1::CreateSkinComponents(std::string_view stored_skin) {
   skin_data_->SetCompressedStoredSkin(stored_skin_.get());
 }
 
+void TForm1::CreateSkinForm() {
+  skin_form_ = std::make_unique<TskSkinForm>(this);
+  skin_form_->SetName("skSkinForm1");
+  skin_form_->SetBorderIcons(biSystemMenu | biMinimize | biMaximize | biRollUp);
+  skin_form_->MagneticSize = 5;
+  skin_form_->Magnetic = false;
+  skin_form_->SetDefMenuItemHeight(20);
+  skin_form_->SetAlphaBlendValue(200);
+  skin_form_->SetAlphaBlend(false);
+  skin_form_->UseDefaultSysMenu = true;
+  skin_form_->SetShowIcon(false);
+  skin_form_->SetClientWidget(client_);
+  skin_form_->SetSkinData(skin_data_.get());
+  skin_form_->SetClientSize(kClientWidth, kClientHeight);
+}
+
 void TForm1::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
   if (quit_after_first_paint_) {
@@ -124,7 +143,7 @@ void TForm1::paintEvent(QPaintEvent* event) {
 }
 
 void TForm1::CreateControls() {
-  skSkinPanel1 = Place(new QFrame(this), "skSkinPanel1", 0, 0, 707, 577);
+  skSkinPanel1 = Place(new QFrame(client_), "skSkinPanel1", 0, 0, 707, 577);
 
   skSkinGroupBox1 = Place(new QGroupBox(QStringLiteral("输入原文"), skSkinPanel1),
                           "skSkinGroupBox1", 0, 0, 707, 289);
@@ -147,22 +166,22 @@ void TForm1::CreateControls() {
   LinkScrollBar(skSkinRichEdit2, skSkinScrollBar2);
 
   skSkinStdLabel1 =
-      Place(new QLabel(QStringLiteral("文章前缀："), this), "skSkinStdLabel1", 0, 590, 60, 13);
+      Place(new QLabel(QStringLiteral("文章前缀："), client_), "skSkinStdLabel1", 0, 590, 60, 13);
   skSkinEdit4 =
-      Place(new QLineEdit(QStringLiteral("本站讯："), this), "skSkinEdit4", 64, 587, 137, 18);
+      Place(new QLineEdit(QStringLiteral("本站讯："), client_), "skSkinEdit4", 64, 587, 137, 18);
   skSkinStdLabel2 =
-      Place(new QLabel(QStringLiteral("文章后缀："), this), "skSkinStdLabel2", 208, 590, 60, 13);
-  skSkinEdit5 =
-      Place(new QLineEdit(QStringLiteral("本站记者：XXX"), this), "skSkinEdit5", 272, 587, 137, 18);
-  skSkinCheckRadioBox1 = Place(new QCheckBox(QStringLiteral("开启智能换行"), this),
+      Place(new QLabel(QStringLiteral("文章后缀："), client_), "skSkinStdLabel2", 208, 590, 60, 13);
+  skSkinEdit5 = Place(new QLineEdit(QStringLiteral("本站记者：XXX"), client_), "skSkinEdit5", 272,
+                      587, 137, 18);
+  skSkinCheckRadioBox1 = Place(new QCheckBox(QStringLiteral("开启智能换行"), client_),
                                "skSkinCheckRadioBox1", 412, 584, 101, 25);
   skSkinCheckRadioBox1->setChecked(true);
   skSkinButton1 =
-      Place(new QPushButton(QStringLiteral("伪原创"), this), "skSkinButton1", 520, 586, 80, 20);
+      Place(new QPushButton(QStringLiteral("伪原创"), client_), "skSkinButton1", 520, 586, 80, 20);
   skSkinButton2 =
-      Place(new QPushButton(QStringLiteral("清空"), this), "skSkinButton2", 616, 585, 80, 20);
+      Place(new QPushButton(QStringLiteral("清空"), client_), "skSkinButton2", 616, 585, 80, 20);
 
-  skSkinStatusBar1 = Place(new QStatusBar(this), "skSkinStatusBar1", 0, 619, 707, 21);
+  skSkinStatusBar1 = Place(new QStatusBar(client_), "skSkinStatusBar1", 0, 619, 707, 21);
   skSkinStatusBar1->setSizeGripEnabled(false);
   skSkinStdLabel15 = Place(new QLabel(QString::fromUtf8(kAuthorContact), skSkinStatusBar1),
                            "skSkinStdLabel15", 16, 4, 88, 13);

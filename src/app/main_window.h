@@ -13,6 +13,7 @@
 #include "rewrite/round_trip.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
+#include "skin/form/skin_form.h"
 
 class QCheckBox;
 class QFrame;
@@ -56,6 +57,9 @@ class TForm1 : public QWidget {
 
   TNetHTTP& NetHTTP1() { return net_http_; }
   TskSkinData& skSkinData1() { return *skin_data_; }
+  TskSkinForm& skSkinForm1() { return *skin_form_; }
+  // The client area inside the skinned frame; every control sits on it.
+  QWidget* ClientArea() const { return client_; }
   QString StatusText() const;
 
  protected:
@@ -63,6 +67,7 @@ class TForm1 : public QWidget {
 
  private:
   void CreateSkinComponents(std::string_view stored_skin);
+  void CreateSkinForm();
   void CreateControls();
   void CreateMenus();
   void SetStatus(const char* text);
@@ -71,6 +76,8 @@ class TForm1 : public QWidget {
   TRoundTripRewriter rewriter_;
   std::unique_ptr<TskCompressedStoredSkin> stored_skin_;
   std::unique_ptr<TskSkinData> skin_data_;
+  std::unique_ptr<TskSkinForm> skin_form_;
+  QWidget* client_ = nullptr;
   bool quit_after_first_paint_ = false;
 
   QFrame* skSkinPanel1 = nullptr;
