@@ -8,7 +8,7 @@
 #include "base/stream.h"
 #include "base/text.h"
 #include "http/http_client.h"
-#include "http/http_errors.h"
+#include "http/http_exceptions.h"
 
 namespace lumora {
 

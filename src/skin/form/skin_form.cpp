@@ -13,7 +13,10 @@
 #include "skin/draw/screen_routines.h"
 #include "skin/form/frame_hit_test.h"
 #include "skin/form/frame_painter.h"
+#include "skin/form/menu_key_hook.h"
 #include "skin/form/skin_form_events.h"
+#include "skin/form/skin_hint.h"
+#include "skin/form/skin_menu.h"
 #include "skin/form/tray_icon.h"
 
 namespace lumora {
@@ -91,6 +94,9 @@ TskSkinForm::TskSkinForm(QWidget* host) : TComponent(host) {
     const TskFrameGeometry g = Geometry();
     PopupSystemMenuAt({g.caption.Left, g.caption.Top, g.caption.Left, g.caption.Bottom});
   });
+  skin_menu_ = new TskSkinMenu(host);
+  menu_hook_ = std::make_unique<TskMenuKeyHook>(*skin_menu_, [this] { MenuClosed(); });
+  RegisterMenuHost(host, this);
   AttachedForms().push_back(this);
 }
 
@@ -99,7 +105,9 @@ TskSkinForm::~TskSkinForm() {
   forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
   StopTimers();
   fade_timer_.stop();
-  if (menu_hook_) qApp->removeEventFilter(menu_hook_.get());
+  UnregisterMenuHost(this);
+  menu_hook_.reset();
+  delete skin_menu_.data();
   objects_.clear();
   delete alt_space_.data();
   if (host_) {
@@ -127,6 +135,21 @@ void TskSkinForm::Notification(TComponent* component, TOperation operation) {
   }
   if (component == menus_skin_data_) menus_skin_data_ = nullptr;
   if (component == tray_icon_) tray_icon_ = nullptr;
+  if (component == skin_hint_) skin_hint_ = nullptr;
+}
+
+void TskSkinForm::SetSkinHint(TskSkinHint* hint) {
+  if (skin_hint_) skin_hint_->RemoveFreeNotification(this);
+  skin_hint_ = hint;
+  if (hint) hint->FreeNotification(this);
+}
+
+void TskSkinForm::CancelObjectHint() {
+  if (ShowObjectHint && skin_hint_) skin_hint_->CancelHint();
+}
+
+TskSkinData* TskSkinForm::MenusSkin() const {
+  return menus_skin_data_ ? menus_skin_data_ : skin_data_;
 }
 
 void TskSkinForm::SetClientWidget(QWidget* client) {
@@ -688,13 +711,14 @@ void TskSkinForm::SetHot(int index) {
   hot_ = index;
   if (previous_hot_ >= 0 && previous_hot_ < static_cast<int>(objects_.size())) {
     TskActiveSkinObject* old = objects_[previous_hot_].get();
-    if (ShowObjectHint && SkinHint && !old->Hint.empty()) SkinHint->CancelHint();
+    if (ShowObjectHint && skin_hint_ && !old->Hint.empty()) skin_hint_->CancelHint();
     old->MouseLeave();
   }
   if (hot_ >= 0) {
     TskActiveSkinObject* now = objects_[hot_].get();
     now->MouseEnter();
-    if (ShowObjectHint && SkinHint && !now->Hint.empty()) SkinHint->RequestHint(now->Hint);
+    if (ShowObjectHint && skin_hint_ && !now->Hint.empty())
+      skin_hint_->RequestHint(QString::fromStdString(now->Hint));
     if (!tracking_timer_.isActive() && !move_size_loop_) tracking_timer_.start();
   }
 }

@@ -25,6 +25,8 @@
 #include "skin/form/frame_region.h"
 #include "skin/form/frame_state.h"
 #include "skin/form/magnetic_snap.h"
+#include "skin/form/menu_host.h"
+#include "skin/form/skin_menu.h"
 
 class QKeyEvent;
 class QShortcut;
@@ -34,6 +36,9 @@ class QWidget;
 namespace lumora {
 
 class TskSkinData;
+class TskSkinHint;
+class TskSkinMenu;
+class TskMenuKeyHook;
 class TskTrayIcon;
 class TskFormEvents;
 
@@ -43,15 +48,7 @@ class EInvalidCast : public Exception {
   using Exception::Exception;
 };
 
-// Where object hints go; a TskSkinHint serves as one.
-class TskObjectHintTarget {
- public:
-  virtual ~TskObjectHintTarget() = default;
-  virtual void RequestHint(const std::string& hint) = 0;
-  virtual void CancelHint() = 0;
-};
-
-class TskSkinForm : public TComponent {
+class TskSkinForm : public TComponent, public TskMenuHost {
  public:
   // host must be a top-level widget; anything else raises EInvalidCast.
   explicit TskSkinForm(QWidget* host);
@@ -95,7 +92,8 @@ class TskSkinForm : public TComponent {
   bool AlphaBlendAnimation = false;
   int AlphaBlendValue() const { return alpha_blend_value_; }
   void SetAlphaBlendValue(int value);
-  TskObjectHintTarget* SkinHint = nullptr;
+  TskSkinHint* SkinHint() const { return skin_hint_; }
+  void SetSkinHint(TskSkinHint* hint);
   bool ShowObjectHint = false;
   bool UseDefaultObjectHint = true;
   bool MenusAlphaBlend = false;
@@ -132,9 +130,6 @@ class TskSkinForm : public TComponent {
   std::function<void()> OnChangeSkinData, OnBeforeChangeSkinData, OnAfterChangeSkinData, OnActivate,
       OnDeActivate, OnSkinMenuOpen, OnSkinMenuClose, OnChangeRollUpState, OnMinimizeToTray,
       OnRestoreFromTray, OnMinimize, OnRestore, OnMaximize;
-  // Shows a built menu at a screen point; the popup-menu engine installs it.
-  // Without one, menus are built but not shown.
-  std::function<void(TskSkinForm&, QMenu*, QPoint at, bool popupUp)> ShowMenu;
 
   // State.
   bool Skinnable() const { return skinnable_; }
@@ -194,10 +189,18 @@ class TskSkinForm : public TComponent {
   // Builds the system menu for the current state.
   QMenu* BuildSystemMenu();
   void PopupSystemMenu(int x, int y);
-  void PopupSystemMenuAt(const TRect& screenRect);
-  void PopupObjectMenu(QMenu* menu, const TRect& screenRect, bool popupUp);
-  void MenuOpened();
-  void MenuClosed();
+  // Below a rectangle in window coordinates.
+  void PopupSystemMenuAt(const TRect& rect);
+  void PopupObjectMenu(QMenu* menu, const TRect& rect, bool popupUp);
+  // Closes this form's open skin menus.
+  void CloseSkinMenus();
+  // Hides the hint of a frame object.
+  void CancelObjectHint();
+  // The menu host of the form's popup menus.
+  TskSkinMenu& SkinMenu() override { return *skin_menu_; }
+  TskSkinData* MenusSkin() const override;
+  void MenuOpened() override;
+  void MenuClosed() override;
   void CloseHost();
   // The move/size loop (a drag of the caption or a border).
   void EnterSizeMove();
@@ -205,9 +208,7 @@ class TskSkinForm : public TComponent {
   bool InSizeMove() const { return move_size_loop_; }
   // Adjusts a proposed top-left while moving, when Magnetic is on.
   TPoint MagneticPosition(TPoint proposed, TPoint cursor);
-  // Keys while a skin menu is open go here (the menu engine sets it); true
-  // when taken.
-  std::function<bool(QKeyEvent*)> MenuKey;
+
   // Close, maximize/restore, minimize/restore (or to the tray), roll-up
   // toggle, minimize to the tray; other commands do nothing here.
   void RunFrameCommand(TskFrameCommand command);
@@ -252,6 +253,7 @@ class TskSkinForm : public TComponent {
   void AfterStateChange();
   QRect CentredBounds(const QRect& bounds) const;
   void SetHot(int index);
+  void ShowSkinMenu(QMenu* menu, const TRect& screenRect, bool popupUp);
 
   QPointer<QWidget> host_;
   QPointer<QWidget> client_;
@@ -292,7 +294,9 @@ class TskSkinForm : public TComponent {
   bool fading_ = false;
 
   QTimer tracking_timer_, morph_timer_, animation_timer_, fade_timer_;
-  std::unique_ptr<QObject> menu_hook_;
+  QPointer<TskSkinMenu> skin_menu_;
+  std::unique_ptr<TskMenuKeyHook> menu_hook_;
+  TskSkinHint* skin_hint_ = nullptr;
   QPointer<QShortcut> alt_space_;
   std::unique_ptr<QMenu> default_system_menu_;
   std::unique_ptr<QMenu> tray_menu_;

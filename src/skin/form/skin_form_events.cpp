@@ -42,6 +42,20 @@ bool TskFormEvents::HostEvent(QEvent* event) {
   if (AsMessage(event)) return SkinMessage(event);
   QWidget* host = form_->Host();
   switch (event->type()) {
+    // These close the form's open menus and its object hint first.
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowDeactivate:
+    case QEvent::Hide:
+    case QEvent::MouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonPress:
+      form_->CancelObjectHint();
+      form_->CloseSkinMenus();
+      break;
+    default:
+      break;
+  }
+  switch (event->type()) {
     case QEvent::Resize:
       form_->OnSize();
       return false;
@@ -64,7 +78,6 @@ bool TskFormEvents::HostEvent(QEvent* event) {
       if (form_->AlphaBlend()) host->setWindowOpacity(1.0);
       return false;
     case QEvent::ActivationChange:
-      if (form_->SkinMenuOpen()) form_->MenuClosed();
       form_->ClearHoverOfObjects();
       form_->SetActiveState(form_->FormActive(), form_->EffectsOn());
       return false;
@@ -107,7 +120,7 @@ bool TskFormEvents::SkinMessage(QEvent* event) {
       if (form_->OnAfterChangeSkinData) form_->OnAfterChangeSkinData();
       break;
     case WM_SKINMENU_CLOSED:
-      if (form_->SkinMenuOpen()) form_->MenuClosed();
+      form_->MenuClosed();
       break;
     case WM_SKINDATA_STRINGS:
       form_->ReapplyHints();

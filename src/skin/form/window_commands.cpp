@@ -12,6 +12,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/draw/rect_routines.h"
 #include "skin/draw/screen_routines.h"
+#include "skin/form/menu_key_hook.h"
 #include "skin/form/skin_form.h"
 #include "skin/form/skin_form_events.h"
 #include "skin/form/tray_icon.h"
@@ -22,26 +23,6 @@ namespace {
 
 constexpr int kFadeStep = 10;
 constexpr int kFadeInterval = 6;  // ms, more than the 5 the steps must be apart
-
-// While a skin menu is open: every key goes to the menu, wheel turns are
-// swallowed.
-class TskMenuKeyHook : public QObject {
- public:
-  explicit TskMenuKeyHook(TskSkinForm* form) : form_(form) {}
-
- protected:
-  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-    if (event->type() == QEvent::Wheel) return true;
-    if (event->type() != QEvent::KeyPress) return false;
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (form_->MenuKey && form_->MenuKey(key)) return true;
-    if (key->key() == Qt::Key_Escape) form_->MenuClosed();
-    return true;
-  }
-
- private:
-  TskSkinForm* form_;
-};
 
 QRect ToQ(const TRect& r) {
   return QRect(r.Left, r.Top, r.Width(), r.Height());
@@ -315,37 +296,51 @@ QMenu* TskSkinForm::BuildSystemMenu() {
   return menu;
 }
 
-void TskSkinForm::PopupSystemMenu(int x, int y) {
-  QMenu* menu = BuildSystemMenu();
-  if (!ShowMenu) {
-    MenuClosed();
-    return;
-  }
+namespace {
+
+TRect ScreenRect(const QWidget* host, const TRect& r) {
+  const QPoint at = host->mapToGlobal(QPoint(r.Left, r.Top));
+  return r.Offset(at.x() - r.Left, at.y() - r.Top);
+}
+
+}  // namespace
+
+void TskSkinForm::ShowSkinMenu(QMenu* menu, const TRect& screenRect, bool popupUp) {
+  TskSkinMenu& engine = SkinMenu();
+  engine.UseSkinFont = UseSkinFontInMenu;
+  engine.DefaultItemHeight = def_menu_item_height_;
+  engine.DefaultItemFont = DefMenuItemFont;
+  engine.AlphaBlend = MenusAlphaBlend;
+  engine.AlphaBlendValue = MenusAlphaBlendValue;
+  engine.AlphaBlendAnimation = MenusAlphaBlendAnimation;
+  if (MaxMenuItemsInWindow >= 0) engine.MaxMenuItemsInWindow = MaxMenuItemsInWindow;
   MenuOpened();
-  ShowMenu(*this, menu, QPoint(x, y), false);
+  engine.ShowMenu(host_, MenusSkin(), popupUp, menu, screenRect, 0);
+  // Nothing opened (no visible item): the buttons holding it come up again.
+  if (!engine.Visible()) MenuClosed();
+}
+
+void TskSkinForm::PopupSystemMenu(int x, int y) {
+  if (!host_) return;
+  ShowSkinMenu(BuildSystemMenu(), {x, y, x, y}, false);
 }
 
 void TskSkinForm::PopupSystemMenuAt(const TRect& rect) {
   if (!host_) return;
-  const QPoint at = host_->mapToGlobal(QPoint(rect.Left, rect.Bottom));
-  PopupSystemMenu(at.x(), at.y());
+  ShowSkinMenu(BuildSystemMenu(), ScreenRect(host_, rect), false);
 }
 
 void TskSkinForm::PopupObjectMenu(QMenu* menu, const TRect& rect, bool popupUp) {
-  if (!host_ || !ShowMenu) {
-    MenuClosed();
-    return;
-  }
-  MenuOpened();
-  const QPoint at = host_->mapToGlobal(QPoint(rect.Left, popupUp ? rect.Top : rect.Bottom));
-  ShowMenu(*this, menu, at, popupUp);
+  if (!host_ || !menu) return;
+  ShowSkinMenu(menu, ScreenRect(host_, rect), popupUp);
+}
+
+void TskSkinForm::CloseSkinMenus() {
+  if (skin_menu_ && skin_menu_->Visible()) skin_menu_->CloseAll();
 }
 
 void TskSkinForm::MenuOpened() {
-  if (!menu_hook_) {
-    menu_hook_ = std::make_unique<TskMenuKeyHook>(this);
-    qApp->installEventFilter(menu_hook_.get());
-  }
+  menu_hook_->Install();
   if (!skin_menu_open_) {
     skin_menu_open_ = true;
     if (OnSkinMenuOpen) OnSkinMenuOpen();
@@ -362,10 +357,7 @@ void TskSkinForm::MenuClosed() {
       b->MenuClosed();
     }
   }
-  if (menu_hook_) {
-    qApp->removeEventFilter(menu_hook_.get());
-    menu_hook_.reset();
-  }
+  if (menu_hook_) menu_hook_->Remove();
   if (wasOpen && OnSkinMenuClose) OnSkinMenuClose();
 }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "form_fixture.h"
+#include "builtin_skin_fixture.h"
 #include "skin/form/frame_layout.h"
 
 namespace lumora {

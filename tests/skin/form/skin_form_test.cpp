@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "form_fixture.h"
+#include "builtin_skin_fixture.h"
 #include "platform/form_list.h"
 #include "platform/messages.h"
 #include "skin/draw/screen_routines.h"
@@ -266,6 +266,42 @@ TEST_F(SkinFormTest, SystemMenuContentsFollowTheState) {
   EXPECT_EQ(names(),
             (QStringList{"SKF_MINITEM", "SKF_MAXITEM", "SKF_ROLLUP", "About", "SKF_CLOSE"}));
   EXPECT_EQ(names().size(), 5);  // built again, not added twice
+}
+
+TEST_F(SkinFormTest, SystemMenuButtonOpensTheMenuAndEscapeClosesIt) {
+  ShowActive();
+  int opened = 0, closed = 0;
+  form_->OnSkinMenuOpen = [&] { ++opened; };
+  form_->OnSkinMenuClose = [&] { ++closed; };
+  auto* button = static_cast<TskSkinButtonObject*>(Object("sysmenubutton"));
+  const QPoint at = Centre(button);
+  QTest::mouseMove(host_.get(), at);
+  QTest::mousePress(host_.get(), Qt::LeftButton, {}, at);
+  EXPECT_TRUE(form_->SkinMenu().Visible());
+  EXPECT_TRUE(form_->SkinMenuOpen());
+  EXPECT_TRUE(button->Down);
+  EXPECT_EQ(opened, 1);
+  QTest::mouseRelease(host_.get(), Qt::LeftButton, {}, at);
+  EXPECT_TRUE(button->Down);  // held down while its menu is open
+  QTest::keyClick(host_.get(), Qt::Key_Escape);
+  EXPECT_FALSE(form_->SkinMenu().Visible());
+  EXPECT_FALSE(form_->SkinMenuOpen());
+  EXPECT_FALSE(button->Down);
+  EXPECT_EQ(closed, 1);
+}
+
+TEST_F(SkinFormTest, RightClickOnTheCaptionOpensTheSystemMenuUnlessDisabled) {
+  ShowActive();
+  const TRect caption = Object("caption")->ObjectRect;
+  const QPoint at((caption.Left + caption.Right) / 2, (caption.Top + caption.Bottom) / 2);
+  form_->DisableSystemMenu = true;
+  QTest::mouseClick(host_.get(), Qt::RightButton, {}, at);
+  EXPECT_FALSE(form_->SkinMenu().Visible());
+  form_->DisableSystemMenu = false;
+  QTest::mouseClick(host_.get(), Qt::RightButton, {}, at);
+  EXPECT_TRUE(form_->SkinMenu().Visible());
+  form_->CloseSkinMenus();
+  EXPECT_FALSE(form_->SkinMenuOpen());
 }
 
 TEST_F(SkinFormTest, TriggeringSystemMenuItemsRunsTheirCommands) {
