@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "skin/controls/skin_change_walk.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/colour.h"
 #include "skin/draw/rect_routines.h"
@@ -547,12 +548,15 @@ void TskSkinForm::BeginSkinChange() {
   StopTimers();
   objects_.clear();
   hot_ = previous_hot_ = pressed_ = -1;
+  // The controls let go of the data objects about to be freed.
+  if (host_) PrepareSkinChangeOfControls(host_);
   if (OnBeforeChangeSkinData) OnBeforeChangeSkinData();
 }
 
 void TskSkinForm::EndSkinChange(bool ours) {
   skin_changing_ = false;
   if (ours) ChangeSkinData();
+  if (host_) ApplySkinChangeOfControls(host_);
 }
 
 void TskSkinForm::ApplySkinnable(bool skinnable) {

@@ -111,7 +111,8 @@ bool TskFormEvents::SkinMessage(QEvent* event) {
   const bool ours = sender != nullptr && sender == form_->SkinData();
   switch (m->Msg()) {
     case WM_SKINDATA_CHANGING:
-      if (ours) form_->BeginSkinChange();
+      // wParam 0 stands for every skin.
+      if (ours || sender == nullptr) form_->BeginSkinChange();
       break;
     case WM_SKINDATA_LOADED:
       form_->EndSkinChange(ours);
