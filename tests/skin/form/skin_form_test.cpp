@@ -15,6 +15,7 @@
 #include "platform/messages.h"
 #include "skin/draw/screen_routines.h"
 #include "skin/form/frame_hit_test.h"
+#include "skin/form/tray_icon.h"
 
 namespace lumora {
 namespace {
@@ -398,6 +399,34 @@ TEST_F(SkinFormTest, MinimizedSecondaryFormsParkSideBySideAtTheBottomLeft) {
   EXPECT_EQ(a.size(), QSize(500, 300));
   UnregisterForm(&a);
   UnregisterForm(&b);
+}
+
+TEST_F(SkinFormTest, TrayIconTakesTheMinimizedFormAndGivesItBack) {
+  ShowActive();
+  TskTrayIcon tray(host_.get());
+  int toTray = 0, fromTray = 0;
+  form_->OnMinimizeToTray = [&] { ++toTray; };
+  form_->OnRestoreFromTray = [&] { ++fromTray; };
+  form_->MinimizeToTray();  // no icon linked: nothing
+  EXPECT_EQ(toTray, 0);
+  form_->SetTrayIcon(&tray);
+  EXPECT_FALSE(tray.Visible());
+  EXPECT_EQ(tray.PopupMenu(), form_->TrayMenu());
+  QStringList names;
+  for (QAction* a : form_->TrayMenu()->actions())
+    names << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+  EXPECT_EQ(names, (QStringList{"TRAY_SKF_RESTORE", "-", "TRAY_SKF_CLOSE"}));
+  form_->AlwaysMinimizeToTray = true;
+  form_->RunFrameCommand(cmMinimize);
+  EXPECT_TRUE(tray.MinimizedToTray());
+  EXPECT_TRUE(tray.Visible());
+  EXPECT_EQ(toTray, 1);
+  ASSERT_TRUE(tray.OnActivate);
+  tray.OnActivate();  // a click on the icon
+  EXPECT_FALSE(tray.MinimizedToTray());
+  EXPECT_FALSE(tray.Visible());
+  EXPECT_EQ(fromTray, 1);
+  EXPECT_FALSE(host_->isMinimized());
 }
 
 // Default look ---------------------------------------------------------------
