@@ -2,10 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QScreen>
-#include <QScrollBar>
 #include <QTimer>
 #include <cstdio>
 
@@ -15,13 +12,15 @@
 #include "platform/form_list.h"
 #include "platform/messages.h"
 #include "skin/controls/skin_button.h"
-#include "skin/controls/skin_change_walk.h"
 #include "skin/controls/skin_check_radio_box.h"
+#include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_group_box.h"
 #include "skin/controls/skin_labels.h"
 #include "skin/controls/skin_panel.h"
+#include "skin/controls/skin_rich_edit.h"
+#include "skin/controls/skin_scroll_bar.h"
 #include "skin/controls/skin_status_bar.h"
-#include "skin/form/standalone_menu_host.h"
+#include "skin/form/control_menus.h"
 
 namespace lumora {
 
@@ -40,20 +39,17 @@ W* Place(W* widget, const char* name, int left, int top, int width, int height) 
   return widget;
 }
 
-// The rich edit's own bar stays hidden; the separate bar mirrors it and is
-// usable only while there is more text than fits.
-void LinkScrollBar(QPlainTextEdit* edit, QScrollBar* bar) {
-  edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  QScrollBar* inner = edit->verticalScrollBar();
+// A text box's bar: vertical, stored disabled and unfocusable; the text
+// enables it once there is more than fits.
+void SetUpScrollBar(TskSkinScrollBar* bar, int max, int page, TskSkinData* skin) {
+  bar->SetKind(sbVertical);
+  bar->SetSkinDataName("vscrollbar");
+  bar->SetRangeAll(0, max, page, 0);
+  bar->SetSmallChange(1);
+  bar->SetLargeChange(1);
+  bar->SetCanFocused(false);
   bar->setEnabled(false);
-  bar->setFocusPolicy(Qt::NoFocus);
-  QObject::connect(inner, &QScrollBar::rangeChanged, bar, [bar, inner](int min, int max) {
-    bar->setRange(min, max);
-    bar->setPageStep(inner->pageStep());
-    bar->setEnabled(max > min);
-  });
-  QObject::connect(inner, &QScrollBar::valueChanged, bar, &QScrollBar::setValue);
-  QObject::connect(bar, &QScrollBar::valueChanged, inner, &QScrollBar::setValue);
+  bar->SetSkinData(skin);
 }
 
 QFont EditorFont() {
@@ -75,7 +71,9 @@ TForm1::TForm1(std::function<std::string()> endpoint, std::string_view stored_sk
   RegisterForm(this);
   CreateSkinComponents(stored_skin);
   setWindowTitle(QStringLiteral("Lumora 伪原创 V1.0"));
-  setFixedSize(kClientWidth, kClientHeight);
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("ClientArea"));
+  CreateSkinForm();
   CreateControls();
   CreateMenus();
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -88,8 +86,9 @@ TForm1::~TForm1() {
   popup_menu1_.reset();
   popup_menu2_.reset();
   popup_menu3_.reset();
-  delete menu_host_;
-  // The skin data lets go of the stored skin before that is freed.
+  // The frame (the menus' host) lets go of the skin data, which lets go of
+  // the stored skin.
+  skin_form_.reset();
   skin_data_.reset();
   stored_skin_.reset();
   UnregisterForm(this);
@@ -108,18 +107,20 @@ void TForm1::CreateSkinComponents(std::string_view stored_skin) {
   skin_data_->SetCompressedStoredSkin(stored_skin_.get());
 }
 
-bool TForm1::event(QEvent* event) {
-  if (TMessageEvent* m = AsMessage(event)) {
-    if (m->Msg() == WM_SKINDATA_CHANGING) {
-      PrepareSkinChangeOfControls(this);
-      return true;
-    }
-    if (m->Msg() == WM_SKINDATA_LOADED) {
-      ApplySkinChangeOfControls(this);
-      return true;
-    }
-  }
-  return QWidget::event(event);
+void TForm1::CreateSkinForm() {
+  skin_form_ = std::make_unique<TskSkinForm>(this);
+  skin_form_->SetName("skSkinForm1");
+  skin_form_->SetBorderIcons(biSystemMenu | biMinimize | biMaximize | biRollUp);
+  skin_form_->MagneticSize = 5;
+  skin_form_->Magnetic = false;
+  skin_form_->SetDefMenuItemHeight(20);
+  skin_form_->SetAlphaBlendValue(200);
+  skin_form_->SetAlphaBlend(false);
+  skin_form_->UseDefaultSysMenu = true;
+  skin_form_->SetShowIcon(false);
+  skin_form_->SetClientWidget(client_);
+  skin_form_->SetSkinData(skin_data_.get());
+  skin_form_->SetClientSize(kClientWidth, kClientHeight);
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {
@@ -135,7 +136,7 @@ void TForm1::paintEvent(QPaintEvent* event) {
 
 void TForm1::CreateControls() {
   TskSkinData* skin = skin_data_.get();
-  skSkinPanel1 = Place(new TskSkinPanel(this), "skSkinPanel1", 0, 0, 707, 577);
+  skSkinPanel1 = Place(new TskSkinPanel(client_), "skSkinPanel1", 0, 0, 707, 577);
   skSkinPanel1->SetBorderStyle(bvNone);
   skSkinPanel1->SetSkinData(skin);
   SetAlign(skSkinPanel1, alTop);
@@ -150,41 +151,50 @@ void TForm1::CreateControls() {
     return box;
   };
   skSkinGroupBox1 = group("skSkinGroupBox1", "输入原文", 0, 289);
-  skSkinRichEdit1 = Place(new QPlainTextEdit(skSkinGroupBox1), "skSkinRichEdit1", 1, 23, 686, 265);
+  skSkinRichEdit1 = Place(new TskSkinRichEdit(skSkinGroupBox1), "skSkinRichEdit1", 1, 23, 686, 265);
   skSkinScrollBar1 =
-      Place(new QScrollBar(Qt::Vertical, skSkinGroupBox1), "skSkinScrollBar1", 687, 23, 19, 265);
+      Place(new TskSkinScrollBar(skSkinGroupBox1), "skSkinScrollBar1", 687, 23, 19, 265);
   skSkinGroupBox2 = group("skSkinGroupBox2", "输出文章", 289, 280);
-  skSkinRichEdit2 = Place(new QPlainTextEdit(skSkinGroupBox2), "skSkinRichEdit2", 1, 23, 686, 256);
+  skSkinRichEdit2 = Place(new TskSkinRichEdit(skSkinGroupBox2), "skSkinRichEdit2", 1, 23, 686, 256);
   skSkinScrollBar2 =
-      Place(new QScrollBar(Qt::Vertical, skSkinGroupBox2), "skSkinScrollBar2", 687, 23, 19, 256);
-
-  for (QPlainTextEdit* edit : {skSkinRichEdit1, skSkinRichEdit2}) {
-    edit->setFont(EditorFont());
-    edit->setFrameShape(QFrame::NoFrame);
-    edit->setContextMenuPolicy(Qt::CustomContextMenu);
-  }
-  LinkScrollBar(skSkinRichEdit1, skSkinScrollBar1);
-  LinkScrollBar(skSkinRichEdit2, skSkinScrollBar2);
+      Place(new TskSkinScrollBar(skSkinGroupBox2), "skSkinScrollBar2", 687, 23, 19, 256);
+  SetUpScrollBar(skSkinScrollBar1, 100, 0, skin);
+  SetUpScrollBar(skSkinScrollBar2, 16, 15, skin);
   SetAlign(skSkinScrollBar1, alRight);
   SetAlign(skSkinRichEdit1, alClient);
   SetAlign(skSkinScrollBar2, alRight);
   SetAlign(skSkinRichEdit2, alClient);
 
+  for (auto [edit, bar] : {std::pair{skSkinRichEdit1, skSkinScrollBar1},
+                           std::pair{skSkinRichEdit2, skSkinScrollBar2}}) {
+    // The stored font stays: the boxes do not take the skin's.
+    edit->SetSkinSupport(false);
+    edit->setFont(EditorFont());
+    edit->setContextMenuPolicy(Qt::CustomContextMenu);
+    edit->SetSkinData(skin);
+    edit->SetVScrollBar(bar);
+  }
+
   auto fieldLabel = [this](const char* name, const char* caption, int left) {
-    auto* label = Place(new TskSkinStdLabel(this), name, left, 590, 60, 13);
+    auto* label = Place(new TskSkinStdLabel(client_), name, left, 590, 60, 13);
     label->SetDefaultFont(kLabelFont);
     label->SetCaption(QString::fromUtf8(caption));
     return label;
   };
   skSkinStdLabel1 = fieldLabel("skSkinStdLabel1", "文章前缀：", 0);
-  skSkinEdit4 =
-      Place(new QLineEdit(QStringLiteral("本站讯："), this), "skSkinEdit4", 64, 587, 137, 18);
+  auto field = [this, skin](const char* name, const char* text, int left) {
+    auto* edit = Place(new TskSkinEdit(client_), name, left, 587, 137, 18);
+    edit->setText(QString::fromUtf8(text));
+    edit->SetDefaultFont({"Arial", 14, 0, 0});
+    edit->SetSkinData(skin);
+    return edit;
+  };
+  skSkinEdit4 = field("skSkinEdit4", "本站讯：", 64);
   skSkinStdLabel2 = fieldLabel("skSkinStdLabel2", "文章后缀：", 208);
-  skSkinEdit5 =
-      Place(new QLineEdit(QStringLiteral("本站记者：XXX"), this), "skSkinEdit5", 272, 587, 137, 18);
+  skSkinEdit5 = field("skSkinEdit5", "本站记者：XXX", 272);
 
   skSkinCheckRadioBox1 =
-      Place(new TskSkinCheckRadioBox(this), "skSkinCheckRadioBox1", 412, 584, 101, 25);
+      Place(new TskSkinCheckRadioBox(client_), "skSkinCheckRadioBox1", 412, 584, 101, 25);
   skSkinCheckRadioBox1->SetCaption(QStringLiteral("开启智能换行"));
   skSkinCheckRadioBox1->SetFlat(true);
   skSkinCheckRadioBox1->SetTabStop(true);
@@ -192,7 +202,7 @@ void TForm1::CreateControls() {
   skSkinCheckRadioBox1->SetSkinData(skin);
 
   auto button = [this, skin](const char* name, const char* caption, int left, int top) {
-    auto* b = Place(new TskSkinButton(this), name, left, top, 80, 20);
+    auto* b = Place(new TskSkinButton(client_), name, left, top, 80, 20);
     b->SetCaption(QString::fromUtf8(caption));
     b->SetSkinData(skin);
     return b;
@@ -203,7 +213,7 @@ void TForm1::CreateControls() {
   skSkinButton1->SetRepeatInterval(100);
   skSkinButton2 = button("skSkinButton2", "清空", 616, 585);
 
-  skSkinStatusBar1 = Place(new TskSkinStatusBar(this), "skSkinStatusBar1", 0, 619, 707, 21);
+  skSkinStatusBar1 = Place(new TskSkinStatusBar(client_), "skSkinStatusBar1", 0, 619, 707, 21);
   skSkinStatusBar1->SetSizeGrip(false);
   skSkinStatusBar1->SetSkinData(skin);
   skSkinStdLabel15 =
@@ -230,7 +240,8 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::CreateMenus() {
-  menu_host_ = new TskStandaloneMenuHost(this, skin_data_.get());
+  // The prefix and suffix fields build their own skinned menus.
+  InstallControlPopupMenus();
   struct Item {
     const char* name;
     const char* caption;
