@@ -16,7 +16,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "builtin_skin.h"
+#include "skin/builtin/builtin_skin.h"
 #include "small_service.h"
 #include "support/scripted_peer.h"
 
