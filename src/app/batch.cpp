@@ -4,7 +4,9 @@
 #include <iostream>
 #include <iterator>
 
+#include "app/batch_output.h"
 #include "app/error_text.h"
+#include "base/exception.h"
 #include "base/stream.h"
 #include "base/utf8.h"
 #include "http/http_client.h"
@@ -17,6 +19,29 @@ namespace {
 std::string ReadInput(const std::string& file) {
   if (file == "-") return std::string(std::istreambuf_iterator<char>(std::cin), {});
   return ReadFileBytes(file);
+}
+
+std::string InputName(const std::string& file) {
+  return file == "-" ? "standard input" : file;
+}
+
+bool HasText(const std::string& article) {
+  return article.find_first_not_of(" \t\r\n") != std::string::npos;
+}
+
+// A rewrite that comes back empty means the service did not answer in the
+// translation format; writing the frame alone would pass that off as a result.
+void RefuseEmptyRewrite(const std::string& file, const std::string& source,
+                        const std::string& rewritten) {
+  if (HasText(source) && rewritten.empty())
+    throw Exception(InputName(file) + ": the translation service returned no text");
+}
+
+void WriteResult(const std::string& output_path, const std::string& article, std::ostream& out) {
+  if (output_path.empty())
+    WriteStreamChecked(out, article, "standard output");
+  else
+    WriteFileWhole(output_path, article);
 }
 
 }  // namespace
@@ -46,6 +71,11 @@ std::string NormalizeArticle(const std::string& bytes) {
 
 int RunBatch(const BatchOptions& options, const std::string& endpoint_url, std::ostream& out,
              std::ostream& err) {
+  if (auto refusal = RefuseBatchOutputs(options)) {
+    err << *refusal << std::endl;
+    return 1;
+  }
+  const std::vector<std::string> output_paths = BatchOutputPaths(options);
   TNetHTTP http;
   TRoundTripRewriter rewriter(http, endpoint_url);
   int status = 0;
@@ -58,15 +88,8 @@ int RunBatch(const BatchOptions& options, const std::string& endpoint_url, std::
       const std::string source = NormalizeArticle(ReadInput(file));
       const std::string english = rewriter.TranslateToEnglish(source);
       const std::string chinese = rewriter.TranslateToChinese(english, options.line_breaks);
-      const std::string article = options.prefix + chinese + options.suffix;
-      if (options.out_dir) {
-        std::string name =
-            file == "-" ? "stdin.txt" : std::filesystem::path(file).filename().string();
-        WriteFileBytes((std::filesystem::path(*options.out_dir) / name).string(), article);
-      } else {
-        out << article;
-        out.flush();
-      }
+      RefuseEmptyRewrite(file, source, chinese);
+      WriteResult(output_paths[n], options.prefix + chinese + options.suffix, out);
     } catch (const std::exception& e) {
       err << ErrorBoxText(e.what()) << std::endl;
       status = 1;

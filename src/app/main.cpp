@@ -1,4 +1,6 @@
 // lumora: the window, or batch mode with --rewrite.
+#include <csignal>
+#include <cstdio>
 #include <iostream>
 #include <vector>
 
@@ -23,13 +25,20 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (line.batch) {
+    // A closed pipe becomes a write error that batch mode reports.
+    std::signal(SIGPIPE, SIG_IGN);
+    int status = 1;
     try {
       TranslationEndpoint endpoint(line.service_url);
-      return RunBatch(line.batch_options, endpoint.Url(), std::cout, std::cerr);
+      status = RunBatch(line.batch_options, endpoint.Url(), std::cout, std::cerr);
     } catch (const std::exception& e) {
       std::cerr << ErrorBoxText(e.what()) << "\n";
-      return 1;
     }
+    if (std::fclose(stdout) != 0 && status == 0) {
+      std::cerr << "Cannot write to standard output\n";
+      status = 1;
+    }
+    return status;
   }
 
   TLumoraApplication app(argc, argv);

@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,6 +20,7 @@
 #include "app/error_box.h"
 #include "app/text_boundary.h"
 #include "platform/form_list.h"
+#include "skin/form/standalone_menu_host.h"
 
 namespace lumora {
 
@@ -93,6 +93,10 @@ TForm1::TForm1(std::function<std::string()> endpoint, std::string_view stored_sk
 }
 
 TForm1::~TForm1() {
+  popup_menu1_.reset();
+  popup_menu2_.reset();
+  popup_menu3_.reset();
+  delete menu_host_;
   // The skin data lets go of the stored skin before that is freed.
   skin_data_.reset();
   stored_skin_.reset();
@@ -194,33 +198,49 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::CreateMenus() {
+  menu_host_ = new TskStandaloneMenuHost(this, skin_data_.get());
   struct Item {
     const char* name;
     const char* caption;
     void (TForm1::*handler)();
   };
-  auto build = [this](const char* name, QPlainTextEdit* edit, std::initializer_list<Item> items) {
-    QMenu* menu = new QMenu(this);
-    menu->setObjectName(QString::fromLatin1(name));
+  auto build = [this](const char* name, std::initializer_list<Item> items) {
+    auto menu = std::make_unique<TskSkinPopupMenu>(this);
+    menu->SetName(name);
+    menu->Items()->setObjectName(QString::fromLatin1(name));
     for (const Item& item : items) {
-      QAction* action = menu->addAction(QString::fromUtf8(item.caption));
-      action->setObjectName(QString::fromLatin1(item.name));
       auto handler = item.handler;
-      QObject::connect(action, &QAction::triggered, this,
-                       [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
+      menu->AddItem(item.name, QString::fromUtf8(item.caption),
+                    handler ? std::function<void()>([this, handler] {
+                      RunCommand([this, handler] { (this->*handler)(); });
+                    })
+                            : std::function<void()>());
     }
-    QObject::connect(edit, &QWidget::customContextMenuRequested, menu,
-                     [menu, edit](const QPoint& at) { menu->popup(edit->mapToGlobal(at)); });
     return menu;
   };
-  skSkinPopupMenu1 = build("skSkinPopupMenu1", skSkinRichEdit1,
-                           {{"N5", "全选", &TForm1::N5Click},
-                            {"N1", "复制", &TForm1::N1Click},
-                            {"N2", "粘贴", &TForm1::N2Click}});
-  skSkinPopupMenu2 = build("skSkinPopupMenu2", skSkinRichEdit2,
-                           {{"N6", "全选", &TForm1::N6Click},
-                            {"N3", "复制", &TForm1::N3Click},
-                            {"N4", "粘贴", &TForm1::N4Click}});
+  popup_menu1_ = build("skSkinPopupMenu1", {{"N5", "全选", &TForm1::N5Click},
+                                            {"N1", "复制", &TForm1::N1Click},
+                                            {"N2", "粘贴", &TForm1::N2Click}});
+  popup_menu2_ = build("skSkinPopupMenu2", {{"N6", "全选", &TForm1::N6Click},
+                                            {"N3", "复制", &TForm1::N3Click},
+                                            {"N4", "粘贴", &TForm1::N4Click}});
+  // Attached to nothing: it never opens.
+  popup_menu3_ = build("skSkinPopupMenu3", {{"N7", "显示窗体", &TForm1::ShowWindowClick},
+                                            {"N8", "隐藏窗体", &TForm1::HideWindowClick},
+                                            {"N9", "-", nullptr},
+                                            {"N10", "帮助文档", nullptr},
+                                            {"N11", "联系作者", nullptr},
+                                            {"N12", "-", nullptr},
+                                            {"N13", "退出程序", &TForm1::ExitClick}});
+  // Each box opens its own menu, skinned, at the pointer.
+  for (auto [edit, menu] : {std::pair{skSkinRichEdit1, popup_menu1_.get()},
+                            std::pair{skSkinRichEdit2, popup_menu2_.get()}}) {
+    QObject::connect(edit, &QWidget::customContextMenuRequested, this,
+                     [edit, menu](const QPoint& at) {
+                       const QPoint global = edit->mapToGlobal(at);
+                       menu->PopupFromControl(edit, global.x(), global.y());
+                     });
+  }
 }
 
 void TForm1::SetStatus(const char* text) {
@@ -252,6 +272,18 @@ void TForm1::skSkinButton2Click() {
   skSkinRichEdit1->clear();
   skSkinRichEdit2->clear();
   SetStatus("清空完成！");
+}
+
+void TForm1::ShowWindowClick() {
+  show();
+}
+
+void TForm1::HideWindowClick() {
+  hide();
+}
+
+void TForm1::ExitClick() {
+  close();
 }
 
 void TForm1::N5Click() {

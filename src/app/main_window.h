@@ -13,19 +13,21 @@
 #include "rewrite/round_trip.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
+#include "skin/form/skin_popup_menu.h"
 
 class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollBar;
 class QStatusBar;
 
 namespace lumora {
+
+class TskStandaloneMenuHost;
 
 class TForm1 : public QWidget {
  public:
@@ -53,9 +55,15 @@ class TForm1 : public QWidget {
   void N6Click();
   void N3Click();
   void N4Click();
+  void ShowWindowClick();
+  void HideWindowClick();
+  void ExitClick();
 
   TNetHTTP& NetHTTP1() { return net_http_; }
   TskSkinData& skSkinData1() { return *skin_data_; }
+  TskSkinPopupMenu& skSkinPopupMenu1() { return *popup_menu1_; }
+  TskSkinPopupMenu& skSkinPopupMenu2() { return *popup_menu2_; }
+  TskSkinPopupMenu& skSkinPopupMenu3() { return *popup_menu3_; }
   QString StatusText() const;
 
  protected:
@@ -71,6 +79,11 @@ class TForm1 : public QWidget {
   TRoundTripRewriter rewriter_;
   std::unique_ptr<TskCompressedStoredSkin> stored_skin_;
   std::unique_ptr<TskSkinData> skin_data_;
+  // Serves the menus until the window has a skinned frame of its own.
+  TskStandaloneMenuHost* menu_host_ = nullptr;
+  std::unique_ptr<TskSkinPopupMenu> popup_menu1_;
+  std::unique_ptr<TskSkinPopupMenu> popup_menu2_;
+  std::unique_ptr<TskSkinPopupMenu> popup_menu3_;
   bool quit_after_first_paint_ = false;
 
   QFrame* skSkinPanel1 = nullptr;
@@ -90,8 +103,6 @@ class TForm1 : public QWidget {
   QStatusBar* skSkinStatusBar1 = nullptr;
   QLabel* skSkinStdLabel15 = nullptr;
   QLabel* skSkinLinkLabel1 = nullptr;
-  QMenu* skSkinPopupMenu1 = nullptr;
-  QMenu* skSkinPopupMenu2 = nullptr;
 };
 
 }  // namespace lumora

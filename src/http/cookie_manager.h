@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "http/cookie.h"
-#include "http/cookies.h"
+#include "http/cookie_store.h"
 #include "http/uri.h"
 
 namespace lumora {

@@ -1,121 +1,13 @@
 #include "http/http_client.h"
 
-#include <limits>
-
 #include "base/text.h"
-#include "http/http_errors.h"
+#include "http/http_exceptions.h"
 #include "http/http_limits.h"
+#include "http/http_request_writer.h"
+#include "http/http_response_reader.h"
 #include "net/net_exception.h"
 
 namespace lumora {
-
-namespace {
-
-// A sink for bodies nobody reads.
-class TNullStream : public TStream {
- public:
-  int64_t Read(void*, int64_t) override { return 0; }
-  int64_t Write(const void*, int64_t count) override {
-    position_ += count;
-    if (position_ > size_) size_ = position_;
-    return count;
-  }
-  int64_t Seek(int64_t offset, TSeekOrigin origin) override {
-    position_ = origin == TSeekOrigin::soBeginning ? offset
-                : origin == TSeekOrigin::soCurrent ? position_ + offset
-                                                   : size_ + offset;
-    return position_;
-  }
-  int64_t Size() override { return size_; }
-  void SetSize(int64_t size) override {
-    size_ = size;
-    if (position_ > size) position_ = size;
-  }
-
- private:
-  int64_t position_ = 0;
-  int64_t size_ = 0;
-};
-
-// Keeps at most a fixed number of bytes; the rest of an error body is cut.
-class TBoundedStringStream : public TStringStream {
- public:
-  struct Full {};
-  explicit TBoundedStringStream(int64_t limit) : limit_(limit) {}
-  int64_t Write(const void* buffer, int64_t count) override {
-    int64_t room = limit_ - Position();
-    if (count > room) {
-      if (room > 0) TStringStream::Write(buffer, room);
-      throw Full{};
-    }
-    return TStringStream::Write(buffer, count);
-  }
-  void SetSize(int64_t size) override { TStringStream::SetSize(std::min(size, limit_)); }
-
- private:
-  int64_t limit_;
-};
-
-}  // namespace
-
-const char* ProtocolVersionText(TNetHTTPProtocolVersion version) {
-  return version == pv1_0 ? "1.0" : "1.1";
-}
-
-const char* MethodWord(TNetHTTPMethod method) {
-  switch (method) {
-    case hmHead:
-      return "HEAD ";
-    case hmGet:
-      return "GET ";
-    case hmPost:
-      return "POST ";
-    case hmOptions:
-      return "OPTIONS ";
-    case hmTrace:
-      return "TRACE ";
-    case hmPut:
-      return "PUT ";
-    case hmConnect:
-      return "CONNECT ";
-    case hmDelete:
-      return "";
-  }
-  return "";
-}
-
-int TNetHTTPResponse::StatusCode() {
-  std::string text = ResponseText;
-  size_t blank = text.find(' ');
-  text = blank == std::string::npos ? std::string() : Trim(text.substr(blank + 1));
-  text = text.substr(0, text.find(' '));
-  // Only plain decimal digits count as a code.
-  bool digits = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-  auto code = digits ? ParseInt32(text) : std::nullopt;
-  response_code_ = code ? *code : -1;
-  return response_code_;
-}
-
-bool TNetHTTPResponse::IsKeepAlive() {
-  if (ResponseText.size() >= 8) {
-    std::string version = ResponseText.substr(5, 3);
-    if (SameText(version, "1.0"))
-      ResponseVersion = pv1_0;
-    else if (SameText(version, "1.1"))
-      ResponseVersion = pv1_1;
-  }
-  owner_->CheckConnectionLost(false, false);
-  keep_alive_ = owner_->IsConnected();
-  if (keep_alive_) {
-    std::string connection = Trim(Connection);
-    std::string proxy = Trim(ProxyConnection);
-    if (owner_->ProtocolVersion == pv1_0)
-      keep_alive_ = SameText(connection, "KEEP-ALIVE") || SameText(proxy, "KEEP-ALIVE");
-    else
-      keep_alive_ = !SameText(connection, "CLOSE") && !SameText(proxy, "CLOSE");
-  }
-  return keep_alive_;
-}
 
 void TNetProxyConnectionInfo::SetProxyServer(const std::string& server) {
   if (!SameText(server, proxy_server_)) Authentication.reset();
@@ -312,57 +204,17 @@ void TNetCustomHTTP::WriteRequestHead(const TNetURI* uri) {
   }
   if (uri) AddRequestCookies(*uri);
 
-  StartBufferedWrite(0);
-  try {
-    WriteText(std::string(MethodWord(request.Method)) + request.URL + " HTTP/" +
-              ProtocolVersionText(ProtocolVersion) + "\r\n");
-    for (const std::string& line : request.HeaderLines)
-      if (!line.empty()) WriteText(line + "\r\n");
-    WriteText("\r\n");
-    // A small body joins the head in one write, so it never waits on an ACK.
-    bool has_body = (request.Method == hmPost || request.Method == hmPut) && request.Source;
-    if (has_body && request.Source->Size() <= SendBufferSize()) {
-      WriteFromStream(*request.Source, true, false, 0);
-      has_body = false;
-    }
-    FinishBufferedWrite();
-    if (has_body) WriteFromStream(*request.Source, true, false, 0);
-  } catch (...) {
-    CancelBufferedWrite();
-    throw;
-  }
+  WriteRequest(*this, request, ProtocolVersion);
 }
 
 void TNetCustomHTTP::ReadResponseHead() {
   for (int interim = 0;; ++interim) {
-    Response().ResponseText = ReadLine("\n", -1, -1);
-    ReadHeaderBlock();
+    ReadStatusAndHeaders(*this, Response());
     StoreResponseCookies();
     if (Response().StatusCode() != 100) return;
     if (interim + 1 >= kMaxInterimResponses)
       throw ENetHTTPResponseInvalid("Too many interim responses");
   }
-}
-
-void TNetCustomHTTP::ReadHeaderBlock() {
-  TNetHeaderList& lines = Response().HeaderLines;
-  lines.Clear();
-  int64_t bytes = 0;
-  try {
-    for (;;) {
-      std::string line = ReadLine("\n", -1, -1);
-      if (line.empty()) break;
-      bytes += static_cast<int64_t>(line.size()) + 2;
-      if (bytes > kMaxHeaderBlockBytes || lines.Count() >= kMaxHeaderLines) {
-        CloseConnection();
-        throw ENetHTTPResponseInvalid("Response header block too large");
-      }
-      lines.Add(std::move(line));
-    }
-  } catch (const ENetConnClosedGracefully&) {
-    CloseConnection();
-  }
-  Response().ParseHeaderLines();
 }
 
 void TNetCustomHTTP::StoreResponseCookies() {
@@ -384,88 +236,8 @@ void TNetCustomHTTP::AddRequestCookies(const TNetURI& uri) {
 }
 
 void TNetCustomHTTP::ReadBody(TNetHTTPResponse& response) {
-  if (!response.ContentStream || Request().Method == hmHead) return;
-  TStream& stream = *response.ContentStream;
-  if (response.ContentLength() >= 1) {
-    try {
-      ReadToStream(stream, response.ContentLength(), false);
-    } catch (const ENetConnClosedGracefully&) {
-      // What arrived before the peer closed is kept.
-    }
-  } else if (response.HeaderLines.Values("Transfer-Encoding").find("chunked") !=
-             std::string::npos) {
-    ReadChunkedBody(stream);
-  } else if (!response.HasContentLength()) {
-    ReadToStream(stream, -1, true);
-  }
-}
-
-void TNetCustomHTTP::ReadChunkedBody(TStream& stream) {
-  DoStatus(TNetStatus::hsStatusText, "Chunk Started");
-  auto next_size = [this] {
-    std::string line = ReadLine("\n", -1, -1);
-    // Extensions after ";" are dropped rather than read as a size of 0.
-    line = Trim(line.substr(0, line.find_first_of(" ;\t")));
-    if (line.size() > static_cast<size_t>(kMaxChunkSizeDigits))
-      throw ENetHTTPResponseInvalid("Invalid chunk size");
-    uint64_t size = 0;
-    for (char c : line) {
-      int digit = (c >= '0' && c <= '9')   ? c - '0'
-                  : (c >= 'a' && c <= 'f') ? c - 'a' + 10
-                  : (c >= 'A' && c <= 'F') ? c - 'A' + 10
-                                           : -1;
-      if (digit < 0) return uint64_t{0};
-      size = size * 16 + static_cast<uint64_t>(digit);
-    }
-    if (size > static_cast<uint64_t>(std::numeric_limits<int64_t>::max()))
-      throw ENetHTTPResponseInvalid("Invalid chunk size");
-    return size;
-  };
-  for (uint64_t size = next_size(); size > 0; size = next_size()) {
-    ReadToStream(stream, static_cast<int64_t>(size), false);
-    ReadLine("\n", -1, -1);
-  }
-  // The trailer ends with an empty line; reading all of it keeps a reused
-  // connection in step.
-  for (int i = 0; i < kMaxTrailerLines; ++i)
-    if (ReadLine("\n", -1, -1).empty()) return;
-  throw ENetHTTPResponseInvalid("Chunked trailer too long");
-}
-
-void TNetCustomHTTP::DiscardBody() {
-  TNullStream sink;
-  TStream* saved = Response().ContentStream;
-  int saved_timeout = ReadTimeout();
-  SetReadTimeout(4000);
-  Response().ContentStream = &sink;
-  try {
-    ReadBody(Response());
-  } catch (const std::exception&) {
-    // A body nobody reads may fail as it likes.
-  }
-  Response().ContentStream = saved;
-  SetReadTimeout(saved_timeout);
-}
-
-void TNetCustomHTTP::RaiseHTTPError() {
-  int saved_timeout = ReadTimeout();
-  TStream* saved = Response().ContentStream;
-  TBoundedStringStream body(kMaxErrorBodyBytes);
-  SetReadTimeout(2000);
-  Response().ContentStream = &body;
-  try {
-    ReadBody(Response());
-  } catch (const TBoundedStringStream::Full&) {
-    CloseConnection();
-  } catch (...) {
-    Response().ContentStream = saved;
-    SetReadTimeout(saved_timeout);
-    throw;
-  }
-  Response().ContentStream = saved;
-  SetReadTimeout(saved_timeout);
-  throw ENetHTTPProtocolException(Response().StatusCode(), Response().ResponseText,
-                                  body.DataString());
+  if (response.ContentStream)
+    ReadResponseBody(*this, response, Request().Method, *response.ContentStream);
 }
 
 bool TNetCustomHTTP::RedirectAllowed(std::string& location, TNetHTTPMethod& method,
@@ -478,21 +250,6 @@ bool TNetCustomHTTP::RedirectAllowed(std::string& location, TNetHTTPMethod& meth
     OnRedirect(*this, location, count, handled, method);
   }
   return handled;
-}
-
-void TNetCustomHTTP::DropCredentialsForNewOrigin(const std::string& location) {
-  TNetURI target(location);
-  if (target.Host().empty()) return;
-  std::string protocol = target.Protocol().empty() ? "http" : target.Protocol();
-  std::string port = target.Port();
-  if (port.empty()) port = SameText(protocol, "https") ? "443" : "80";
-  if (SameText(target.Host(), uri_.Host()) && SameText(protocol, uri_.Protocol()) &&
-      port == uri_.Port())
-    return;
-  Request().Username.clear();
-  Request().Password.clear();
-  Request().BasicAuthentication = false;
-  Request().Authentication.reset();
 }
 
 bool TNetCustomHTTP::AuthorizeServer() {
@@ -558,60 +315,6 @@ bool TNetCustomHTTP::Authorize(bool proxy) {
     }
   }
   return false;
-}
-
-TNetNextStep TNetHTTPProtocol::DecideNextStep() {
-  TNetCustomHTTP& http = *owner_;
-  const int code = Response.StatusCode();
-  TNetNextStep result = nsUndecided;
-  http.send_credentials_ = false;
-
-  if ((code / 100 == 3 && code != 304) || !Response.Location.empty()) {
-    std::string location = Response.Location;
-    TNetHTTPMethod method = Request.Method;
-    if (http.HandleRedirects && http.redirect_count_ < http.RedirectMaximum) {
-      if (!http.RedirectAllowed(location, method, http.redirect_count_)) http.RaiseHTTPError();
-      result = nsFollow;
-      http.DropCredentialsForNewOrigin(location);
-      Request.URL = location;
-      Request.Method = method;
-    } else {
-      result = nsDone;
-      if (!http.RedirectAllowed(location, method, http.redirect_count_)) http.RaiseHTTPError();
-      Response.Location = location;
-    }
-    if (http.IsConnected()) http.DiscardBody();
-    return result;
-  }
-
-  if (code / 100 != 2) {
-    result = nsFollow;
-    if (code == 401 || code == 407) {
-      bool proxy = code == 407;
-      int retries = proxy ? http.auth_proxy_retries_ : http.auth_retries_;
-      bool authorized =
-          retries < http.AuthRetries && (proxy ? http.AuthorizeProxy() : http.AuthorizeServer());
-      if (!authorized) {
-        auto& auth = proxy ? http.proxy_params_.Authentication : Request.Authentication;
-        if (auth) auth->Reset();
-        http.RaiseHTTPError();
-      }
-      if (http.HTTPOptions & hoInProcessAuth) http.send_credentials_ = true;
-    } else {
-      http.RaiseHTTPError();
-    }
-  }
-
-  if (http.IsConnected()) {
-    if (http.send_credentials_) {
-      http.DiscardBody();
-      result = nsAuthRetry;
-    } else {
-      if (code != 204) http.ReadBody(Response);
-      result = nsDone;
-    }
-  }
-  return result;
 }
 
 }  // namespace lumora

@@ -12,12 +12,11 @@
 #include "http/authentication.h"
 #include "http/cookie_manager.h"
 #include "http/http_message.h"
+#include "http/http_protocol.h"
 #include "http/uri.h"
 #include "net/tcp_client.h"
 
 namespace lumora {
-
-class TNetCustomHTTP;
 
 // Proxy settings; a different server or port drops the proxy credentials in use.
 class TNetProxyConnectionInfo {
@@ -35,20 +34,6 @@ class TNetProxyConnectionInfo {
  private:
   std::string proxy_server_;
   int proxy_port_ = 0;
-};
-
-// The request and response of the component, and the decision what the
-// exchange loop does after a response head.
-class TNetHTTPProtocol {
- public:
-  explicit TNetHTTPProtocol(TNetCustomHTTP* owner) : Response(owner), owner_(owner) {}
-  TNetNextStep DecideNextStep();
-
-  TNetHTTPRequest Request;
-  TNetHTTPResponse Response;
-
- private:
-  TNetCustomHTTP* owner_;
 };
 
 using TNetRedirectEvent =
@@ -106,33 +91,30 @@ class TNetCustomHTTP : public TNetTCPClient {
   TNetAuthorizationEvent OnProxyAuthorization;
 
   int RedirectCount() const { return redirect_count_; }
+  // Server and proxy authorisation attempts in the current exchange.
+  int ServerAuthRetryCount() const { return auth_retries_; }
+  int ProxyAuthRetryCount() const { return auth_proxy_retries_; }
 
- protected:
+  // Whether a redirect to location is followed; OnRedirect may change the
+  // location and the method.
   virtual bool RedirectAllowed(std::string& location, TNetHTTPMethod& method, int redirect_count);
+  // Whether to retry with credentials after a 401 / 407; counts an attempt.
   virtual bool AuthorizeServer();
   virtual bool AuthorizeProxy();
+  // The body of response into its content stream, when it has one.
+  void ReadBody(TNetHTTPResponse& response);
 
+ protected:
   void ResolveRequestTarget();
   TNetConnectionKind SelectConnectionTarget();
   void OpenAndSend();
   void WriteRequestHead(const TNetURI* uri);
   void ReadResponseHead();
-  void ReadHeaderBlock();
-  void ReadBody(TNetHTTPResponse& response);
   void StoreResponseCookies();
   void AddRequestCookies(const TNetURI& uri);
-  // Raises the HTTP error for the current response, with its body.
-  [[noreturn]] void RaiseHTTPError();
-  // Reads a body that nobody wants (redirects, retries), errors ignored.
-  void DiscardBody();
 
  private:
-  friend class TNetHTTPProtocol;
-  friend class TNetHTTPResponse;
-
   bool Authorize(bool proxy);
-  void ReadChunkedBody(TStream& stream);
-  void DropCredentialsForNewOrigin(const std::string& location);
 
   TNetHTTPProtocol protocol_{this};
   TNetURI uri_;
@@ -142,7 +124,6 @@ class TNetCustomHTTP : public TNetTCPClient {
   int redirect_count_ = 0;
   int auth_retries_ = 0;
   int auth_proxy_retries_ = 0;
-  bool send_credentials_ = false;
 };
 
 // The component as the program places it.

@@ -17,5 +17,11 @@ inline constexpr int kMaxChunkSizeDigits = 16;
 inline constexpr int64_t kMaxErrorBodyBytes = 1024 * 1024;
 // Lines of trailer read after the last chunk.
 inline constexpr int kMaxTrailerLines = 100;
+// Milliseconds each read may wait while the body of an HTTP error status is
+// read for its exception.
+inline constexpr int kErrorBodyReadTimeoutMs = 2000;
+// Milliseconds each read may wait while a body nobody wants (a redirect's, or
+// one before a retry with credentials) is read and dropped.
+inline constexpr int kDiscardBodyReadTimeoutMs = 4000;
 
 }  // namespace lumora

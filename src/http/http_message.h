@@ -25,11 +25,6 @@ enum TNetConnectionKind { ckDirect, ckSecure, ckProxy, ckSecureProxy };
 
 enum TNetNextStep { nsFollow, nsDone, nsUndecided, nsReadAndRetry, nsAuthRetry };
 
-const char* ProtocolVersionText(TNetHTTPProtocolVersion version);
-// The request-line word with its trailing blank; empty for hmDelete, which
-// the head writer has no word for.
-const char* MethodWord(TNetHTTPMethod method);
-
 class TNetHTTPRequest : public TNetRequestHeaderInfo {
  public:
   std::string URL;

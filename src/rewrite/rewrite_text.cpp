@@ -24,8 +24,8 @@ std::string PercentEncode(std::string_view bytes) {
   out.reserve(bytes.size() * 3);
   for (char ch : bytes) {
     auto b = static_cast<unsigned char>(ch);
-    bool escape = b < 0x20 || b >= 0x80 || b == ' ' || b == '#' || b == '%' || b == '*' ||
-                  b == '+' || b == '<' || b == '>';
+    bool escape = b < 0x20 || b >= 0x80 || b == ' ' || b == '#' || b == '%' || b == '&' ||
+                  b == '*' || b == '+' || b == '<' || b == '=' || b == '>';
     if (escape) {
       out += '%';
       out += kHex[b >> 4];

@@ -11,8 +11,9 @@ namespace lumora {
 
 enum class TranslationDirection { ToEnglish, ToChinese };
 
-// Escapes bytes below 0x20, from 0x80, and space # % * + < > as %XX (upper
-// case); every other byte is copied, "&" and "=" included.
+// Escapes bytes below 0x20, from 0x80, and space # % & * + < = > as %XX
+// (upper case); every other byte is copied. "&" and "=" are escaped so that a
+// form-decoding service keeps them inside the text.
 std::string PercentEncode(std::string_view bytes);
 
 // k occurrences of delimiter give k + 1 pieces; each piece after the first

@@ -1,5 +1,8 @@
 #include "rewrite/round_trip.h"
 
+#include <chrono>
+#include <optional>
+
 #include "base/exception.h"
 #include "base/stream.h"
 #include "base/text.h"
@@ -65,7 +68,15 @@ std::string TRoundTripRewriter::Leg(TranslationDirection direction, const std::s
   const std::string url = endpoint_();
   TStringStream body(BuildTranslationBody(direction, utf8_text));
   request.SetContentLength(body.Size());
-  std::string answer = http_.PostToString(url, &body);
+  std::string answer;
+  http_.SetDeadline(TNetClock::now() + std::chrono::milliseconds(leg_time_limit_ms_));
+  try {
+    answer = http_.PostToString(url, &body);
+  } catch (...) {
+    http_.SetDeadline(std::nullopt);
+    throw;
+  }
+  http_.SetDeadline(std::nullopt);
   return ExtractSegments(DecodeTranslationAnswer(answer), line_breaks);
 }
 

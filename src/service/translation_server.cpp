@@ -1,12 +1,11 @@
 #include "service/translation_server.h"
 
-#include <httplib.h>
-
 #include <sys/socket.h>
 
 #include <chrono>
 
 #include "base/text.h"
+#include "service/guarded_server.h"
 
 namespace lumora {
 
@@ -50,11 +49,16 @@ void ExclusiveSocketOptions(int sock) {
 }  // namespace
 
 TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log)
-    : service_(std::move(lexicon)), log_(std::move(log)), server_(new httplib::Server) {
+    : TranslationServer(std::move(lexicon), std::move(log), ServerLimits{}) {}
+
+TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log,
+                                     const ServerLimits& limits)
+    : service_(std::move(lexicon)), log_(std::move(log)), server_(new GuardedServer(limits)) {
   server_->set_socket_options(ExclusiveSocketOptions);
   server_->set_payload_max_length(kMaxRequestBodyBytes);
-  server_->set_read_timeout(10, 0);
-  server_->set_write_timeout(10, 0);
+  server_->set_read_timeout(limits.read_timeout_ms / 1000, (limits.read_timeout_ms % 1000) * 1000);
+  server_->set_write_timeout(limits.write_timeout_ms / 1000,
+                             (limits.write_timeout_ms % 1000) * 1000);
 
   server_->Post("/translate", [this](const httplib::Request& req, httplib::Response& res,
                                      const httplib::ContentReader& reader) {
@@ -63,7 +67,7 @@ TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, Log
     const BodyRead read = ReadBody(req, reader, body);
     if (read != BodyRead::kComplete) {
       if (read == BodyRead::kTooLarge)
-        SetText(res, 413, "Request body over 1 MiB");
+        SetText(res, 413, "Request body over 32 MiB");
       else
         SetText(res, 400, "Request body incomplete");
       res.set_header("Connection", "close");
@@ -105,7 +109,7 @@ TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, Log
     if (res.status == 404)
       SetText(res, 404, "Not found; the endpoint is POST /translate");
     else if (res.status == 413)
-      SetText(res, 413, "Request body over 1 MiB");
+      SetText(res, 413, "Request body over 32 MiB");
     else
       SetText(res, res.status, "Bad request");
   });
@@ -127,6 +131,7 @@ int TranslationServer::Bind(const std::string& host, int port) {
   if (bound <= 0) {
     throw EServiceError(Format("Cannot listen on %s:%d", host.c_str(), port));
   }
+  server_->WidenListenQueue();
   return bound;
 }
 

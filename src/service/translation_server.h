@@ -1,8 +1,9 @@
 #pragma once
 // The HTTP server of the translation endpoint (cpp-httplib): POST /translate
 // with any query string answers through TranslationService; another method on
-// that path gets 405, another path 404, a body over 1 MiB 413. Requests are
-// served by a pool of threads, so concurrent clients are fine.
+// that path gets 405, another path 404, a body over 32 MiB 413. Connections
+// are kept as GuardedServer describes: idle and slow clients cost no worker,
+// and a pool of workers serves complete requests.
 
 #include <functional>
 #include <memory>
@@ -10,11 +11,10 @@
 
 #include "service/translation_service.h"
 
-namespace httplib {
-class Server;
-}
-
 namespace lumora {
+
+class GuardedServer;
+struct ServerLimits;
 
 // The server cannot listen where asked.
 class EServiceError : public Exception {
@@ -28,6 +28,8 @@ class TranslationServer {
   using LogFunction = std::function<void(const std::string&)>;
 
   explicit TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log = {});
+  TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log,
+                    const ServerLimits& limits);
   ~TranslationServer();
   TranslationServer(const TranslationServer&) = delete;
   TranslationServer& operator=(const TranslationServer&) = delete;
@@ -44,7 +46,7 @@ class TranslationServer {
  private:
   TranslationService service_;
   LogFunction log_;
-  std::unique_ptr<httplib::Server> server_;
+  std::unique_ptr<GuardedServer> server_;
 };
 
 }  // namespace lumora

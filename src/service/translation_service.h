@@ -15,7 +15,7 @@
 namespace lumora {
 
 // Requests larger than this are refused with 413.
-inline constexpr size_t kMaxRequestBodyBytes = 1024 * 1024;
+inline constexpr size_t kMaxRequestBodyBytes = 32 * 1024 * 1024;
 
 struct ServiceReply {
   int status;

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
+#include "app/batch_output.h"
 #include "app/command_line.h"
 #include "app/error_text.h"
 #include "base/stream.h"
@@ -102,6 +104,100 @@ TEST_F(Batch, RefusedServiceGivesTheSocketErrorText) {
   EXPECT_EQ(RunBatch(options, endpoint, out, err), 1);
   EXPECT_EQ(err.str(), "Socket Error # 10061\r\nConnection refused.\n");
   EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(Batch, AmpersandAndEqualsSignComeBackWhole) {
+  BatchOptions options;
+  options.files = {Input("a.txt", "价格=100元&数量=5件，生活。")};
+  options.prefix = "";
+  options.suffix = "";
+  options.line_breaks = false;
+  std::ostringstream out, err;
+  EXPECT_EQ(RunBatch(options, testing::SmallServiceEndpoint(*service_), out, err), 0) << err.str();
+  EXPECT_NE(out.str().find("=100"), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find("&"), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find("=5"), std::string::npos) << out.str();
+}
+
+TEST_F(Batch, RefusesToWriteOverAnInput) {
+  BatchOptions options;
+  options.files = {Input("a.txt", "生活")};
+  options.out_dir = (dir_ / "in").string();
+  std::ostringstream out, err;
+  EXPECT_EQ(RunBatch(options, testing::SmallServiceEndpoint(*service_), out, err), 1);
+  EXPECT_NE(err.str().find("Refusing to write over the input"), std::string::npos) << err.str();
+  EXPECT_EQ(ReadFileBytes((dir_ / "in" / "a.txt").string()), "生活");
+}
+
+TEST_F(Batch, RefusesTwoOutputsOfOneNameBeforeWritingAny) {
+  fs::create_directories(dir_ / "in" / "x");
+  fs::create_directories(dir_ / "in" / "y");
+  for (const std::vector<std::string>& files : std::vector<std::vector<std::string>>{
+           {Input("x/a.txt", "生活"), Input("y/a.txt", "质量")},  // same file name
+           {"-", "-"}}) {                                         // standard input twice
+    BatchOptions options;
+    options.files = files;
+    options.out_dir = (dir_ / "out").string();
+    std::ostringstream out, err;
+    EXPECT_EQ(RunBatch(options, testing::SmallServiceEndpoint(*service_), out, err), 1);
+    EXPECT_NE(err.str().find("would both be written to"), std::string::npos) << err.str();
+    EXPECT_FALSE(fs::exists(dir_ / "out"));
+  }
+}
+
+TEST_F(Batch, AWriteErrorOnStandardOutputFails) {
+  BatchOptions options;
+  options.files = {Input("a.txt", "生活")};
+  std::ofstream full("/dev/full");
+  ASSERT_TRUE(full.is_open());
+  std::ostringstream err;
+  EXPECT_EQ(RunBatch(options, testing::SmallServiceEndpoint(*service_), full, err), 1);
+  EXPECT_NE(err.str().find("Cannot write to standard output"), std::string::npos) << err.str();
+}
+
+TEST_F(Batch, AnOutputThatCannotBeWrittenLeavesNothingBehind) {
+  BatchOptions options;
+  options.files = {Input("a.txt", "生活")};
+  options.out_dir = (dir_ / "out").string();
+  fs::create_directories(dir_ / "out" / "a.txt");  // a folder where the file should go
+  std::ostringstream out, err;
+  EXPECT_EQ(RunBatch(options, testing::SmallServiceEndpoint(*service_), out, err), 1);
+  EXPECT_NE(err.str().find("Cannot write file"), std::string::npos) << err.str();
+  int entries = 0;
+  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir_ / "out")) ++entries;
+  EXPECT_EQ(entries, 1);  // no temporary file left
+}
+
+TEST_F(Batch, AnEmptyRewriteOfAnArticleIsAnErrorNamingTheFile) {
+  const std::string html = "<html><body>Welcome</body></html>";
+  const std::string page = "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
+                           std::to_string(html.size()) + "\r\n\r\n" + html;
+  ScriptedPeer peer(
+      {PeerExchange::Http(page, PeerAction::kClose), PeerExchange::Http(page, PeerAction::kClose)});
+  BatchOptions options;
+  options.files = {Input("a.txt", "生活")};
+  options.out_dir = (dir_ / "out").string();
+  std::ostringstream out, err;
+  EXPECT_EQ(
+      RunBatch(options, TranslationEndpointUrl("http://127.0.0.1:" + std::to_string(peer.Port())),
+               out, err),
+      1);
+  EXPECT_EQ(err.str(), Input("a.txt", "生活") + ": the translation service returned no text.\n");
+  EXPECT_FALSE(fs::exists(dir_ / "out" / "a.txt"));
+}
+
+TEST(BatchOutput, WriteFileWholeReplacesTheFileAndLeavesNoTemporary) {
+  const fs::path dir = fs::temp_directory_path() / ("lumora_whole_" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  const std::string path = (dir / "r.txt").string();
+  WriteFileBytes(path, "old contents, longer than the new");
+  WriteFileWhole(path, "new");
+  EXPECT_EQ(ReadFileBytes(path), "new");
+  int entries = 0;
+  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir)) ++entries;
+  EXPECT_EQ(entries, 1);
+  fs::remove_all(dir);
 }
 
 TEST(NormalizeArticle, GivesValidUtf8WithCrLf) {

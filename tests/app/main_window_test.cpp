@@ -17,6 +17,9 @@
 #include <QTimer>
 
 #include "skin/builtin/builtin_skin.h"
+#include "skin/form/menu_host.h"
+#include "skin/form/popup_window.h"
+#include "skin/form/skin_menu.h"
 #include "small_service.h"
 #include "support/scripted_peer.h"
 
@@ -121,10 +124,28 @@ TEST_F(MainWindow, MenuCommandsActOnTheirBoxAndReportTheirTexts) {
 TEST_F(MainWindow, RightClickOnTheOutputOpensTheOutputMenu) {
   Open("http://127.0.0.1:1/");
   QPlainTextEdit* out = Find<QPlainTextEdit>("skSkinRichEdit2");
+  out->setPlainText(QStringLiteral("改写结果"));
+  TskMenuHost* host = FindMenuHost(form_.get());
+  ASSERT_NE(host, nullptr);
+  TskSkinMenu& engine = host->SkinMenu();
   emit out->customContextMenuRequested(QPoint(10, 10));
-  EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
-  EXPECT_EQ(QApplication::activePopupWidget(), Find<QMenu>("skSkinPopupMenu2"));
-  QApplication::activePopupWidget()->close();
+  ASSERT_EQ(engine.LevelCount(), 1);
+  EXPECT_EQ(engine.Level(0)->Menu(), Find<QMenu>("skSkinPopupMenu2"));
+  EXPECT_EQ(engine.Level(0)->pos(), out->mapToGlobal(QPoint(10, 10)));
+  EXPECT_EQ(engine.Level(0)->Items().size(), 3u);
+  QTest::keyClick(out, Qt::Key_Escape);
+  EXPECT_FALSE(engine.Visible());
+
+  // "全选", then "复制": the rewritten text reaches the clipboard.
+  emit out->customContextMenuRequested(QPoint(10, 10));
+  QTest::keyClick(out, Qt::Key_Return);
+  EXPECT_EQ(Status(), QStringLiteral("全选完成！"));
+  emit out->customContextMenuRequested(QPoint(10, 10));
+  QTest::keyClick(out, Qt::Key_Down);
+  QTest::keyClick(out, Qt::Key_Return);
+  EXPECT_EQ(Status(), QStringLiteral("复制成功！"));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("改写结果"));
+  EXPECT_FALSE(engine.Visible());
 }
 
 TEST_F(MainWindow, RewriteFramesTheResultAndReportsDone) {

@@ -6,7 +6,7 @@
 
 #include "base/stream.h"
 #include "http/http_client.h"
-#include "http/http_errors.h"
+#include "http/http_exceptions.h"
 #include "http/http_limits.h"
 #include "net/net_exception.h"
 #include "support/scripted_peer.h"
@@ -106,11 +106,13 @@ TEST(ResponseBody, NoContentReadsNothing) {
   EXPECT_EQ(http.Get(Url(peer)), "k");
 }
 
-TEST(ResponseBody, PeerClosingBeforeTheLengthKeepsWhatArrived) {
+TEST(ResponseBody, PeerClosingBeforeTheLengthRaisesAndKeepsWhatArrived) {
   ScriptedPeer peer(
       {PeerExchange::Http("HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc", PeerAction::kClose)});
   TNetHTTP http;
-  EXPECT_EQ(http.Get(Url(peer)), "abc");
+  TStringStream out;
+  EXPECT_THROW(http.Get(Url(peer), &out), ENetConnClosedGracefully);
+  EXPECT_EQ(out.DataString(), "abc");
 }
 
 TEST(ResponseBody, AbsurdContentLengthIsNotAllocated) {
@@ -118,7 +120,7 @@ TEST(ResponseBody, AbsurdContentLengthIsNotAllocated) {
       "HTTP/1.1 200 OK\r\nContent-Length: 999999999999999\r\n\r\nsmall", PeerAction::kClose)});
   TNetHTTP http;
   TMemoryStream out;
-  http.Get(Url(peer), &out);
+  EXPECT_THROW(http.Get(Url(peer), &out), ENetConnClosedGracefully);
   EXPECT_EQ(out.Data(), "small");
   // Growing the stream to the announced size first would have set its size.
   EXPECT_EQ(out.Size(), 5);

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "http/http_client.h"
-#include "http/http_errors.h"
+#include "http/http_exceptions.h"
 #include "nginx_fixture.h"
 #include "support/expect_raises.h"
 

@@ -14,7 +14,8 @@ TEST(PercentEncode, EscapesExactlyTheListedBytes) {
       {"\xE4\xBD\xA0", "%E4%BD%A0"},         // U+4F60, three bytes
       {"a\r\nb", "a%0D%0Ab"},                // paragraph break
       {" #%*+<>", "%20%23%25%2A%2B%3C%3E"},  // the seven specials
-      {"&=?/:;~\x7F", "&=?/:;~\x7F"},        // copied unchanged
+      {"&=", "%26%3D"},                      // form separators stay inside the value
+      {"?/:;~\x7F", "?/:;~\x7F"},            // copied unchanged
       {std::string("\0", 1), "%00"},         // control byte
       {"\xF0\x9F\x98\x80", "%F0%9F%98%80"},  // an emoji, four bytes
   };
@@ -36,7 +37,7 @@ TEST(TranslationBody, FieldsInOrderStartingWithAmpersand) {
   EXPECT_EQ(BuildTranslationBody(TranslationDirection::ToEnglish, ""),
             "&type=ZH_CN2EN&i=&doctype=xml&xmlVersion=1.4&keyfrom=fanyi.web&ue=UTF-8&flag=false");
   EXPECT_EQ(BuildTranslationBody(TranslationDirection::ToChinese, "a&b=c d"),
-            "&type=EN2ZH_CN&i=a&b=c%20d&doctype=xml&xmlVersion=1.4&keyfrom=fanyi.web&ue=UTF-8"
+            "&type=EN2ZH_CN&i=a%26b%3Dc%20d&doctype=xml&xmlVersion=1.4&keyfrom=fanyi.web&ue=UTF-8"
             "&flag=false");
 }
 

@@ -58,7 +58,7 @@ TEST(RoundTrip, BothLegsOnTheWireWithTheCookieOfTheFirst) {
       "&keyfrom=fanyi.web&ue=UTF-8&flag=false";
   EXPECT_EQ(peer.Received(0), ExpectedHead(peer.Port(), body1.size()) + body1);
   const std::string body2 =
-      "&type=EN2ZH_CN&i=Hello%20&%20bye&doctype=xml&xmlVersion=1.4&keyfrom=fanyi.web&ue=UTF-8"
+      "&type=EN2ZH_CN&i=Hello%20%26%20bye&doctype=xml&xmlVersion=1.4&keyfrom=fanyi.web&ue=UTF-8"
       "&flag=false";
   EXPECT_EQ(peer.Received(1), ExpectedHead(peer.Port(), body2.size(), "OUTFOX=1") + body2);
 }
@@ -92,6 +92,25 @@ TEST(RoundTrip, ASilentServiceEndsAtTheReadLimit) {
   http.SetReadTimeout(300);
   EXPECT_RAISES(ENetReadTimeout, "Read Timeout", rewriter.TranslateToEnglish("x"));
   EXPECT_EQ(TRoundTripRewriter::kReadTimeoutMs, 30000);
+}
+
+TEST(RoundTrip, ATricklingServiceEndsAtTheLegTimeLimit) {
+  // A byte every 50 ms never lets the 30 s read limit fire; the whole answer
+  // would take 10 s.
+  ScriptedPeer peer(
+      {PeerExchange::Http(Answer(std::string(200, 'x')), PeerAction::kTrickle).Ms(50)});
+  TNetHTTP http;
+  TRoundTripRewriter rewriter(
+      http, TranslationEndpointUrl("http://127.0.0.1:" + std::to_string(peer.Port())));
+  rewriter.SetLegTimeLimit(400);
+  try {
+    rewriter.TranslateToEnglish("x");
+    FAIL();
+  } catch (const ENetReadTimeout& e) {
+    EXPECT_EQ(e.Message(), "Read Timeout");
+  }
+  // The limit belongs to the leg; the component keeps no deadline after it.
+  EXPECT_FALSE(http.Deadline().has_value());
 }
 
 TEST(EndpointUrl, AcceptsHostAndPortOnly) {

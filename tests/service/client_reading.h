@@ -40,8 +40,8 @@ inline std::string ClientPercentEncode(std::string_view bytes) {
   static const char* hex = "0123456789ABCDEF";
   std::string out;
   for (unsigned char c : bytes) {
-    if (c < 0x20 || c >= 0x80 || c == ' ' || c == '#' || c == '%' || c == '*' || c == '+' ||
-        c == '<' || c == '>') {
+    if (c < 0x20 || c >= 0x80 || c == ' ' || c == '#' || c == '%' || c == '&' || c == '*' ||
+        c == '+' || c == '<' || c == '=' || c == '>') {
       out += '%';
       out += hex[c >> 4];
       out += hex[c & 15];

@@ -30,11 +30,12 @@ TEST(ParseTranslateForm, ReadsTheClientBody) {
   EXPECT_EQ(ParseTranslateForm(ClientBody("EN2ZH_CN", "x")).direction, Direction::kToChinese);
 }
 
-TEST(ParseTranslateForm, AmpersandInTheTextEndsTheField) {
-  // The client leaves "&" and "=" unescaped, so "a&b=c" arrives as two fields.
-  EXPECT_EQ(ParseTranslateForm(ClientBody("ZH_CN2EN", "a=1&b=2")).text, "a=1");
-  // A text that spells out another type field does not change the direction.
-  EXPECT_EQ(ParseTranslateForm(ClientBody("ZH_CN2EN", "x&type=EN2ZH_CN")).direction,
+TEST(ParseTranslateForm, EscapedAmpersandStaysInTheTextARawOneEndsIt) {
+  EXPECT_EQ(ParseTranslateForm(ClientBody("ZH_CN2EN", "a=1&b=2")).text, "a=1&b=2");
+  // A sender that leaves "&" unescaped ends the text there, and a text that
+  // spells out another type field does not change the direction.
+  EXPECT_EQ(ParseTranslateForm("&type=ZH_CN2EN&i=a=1&b=2").text, "a=1");
+  EXPECT_EQ(ParseTranslateForm("&type=ZH_CN2EN&i=x&type=EN2ZH_CN").direction,
             Direction::kToEnglish);
 }
 

@@ -60,13 +60,27 @@ TEST_F(TranslationServerTest, BodyLargerThanTheLibraryFormLimitIsServed) {
   ASSERT_EQ(ClientSegments(res->body).size(), 1u);
 }
 
-TEST_F(TranslationServerTest, BodyOver1MiBIs413) {
+TEST_F(TranslationServerTest, AnArticleOfAFewMegabytesIsServed) {
+  std::string text;
+  while (text.size() < 3 * 1024 * 1024) text += "改善手机。";
+  auto res = Post(ClientBody("ZH_CN2EN", text));
+  ASSERT_TRUE(res);
+  EXPECT_EQ(res->status, 200);
+}
+
+TEST_F(TranslationServerTest, AmpersandAndEqualsSignStayInsideTheText) {
+  auto res = Post(ClientBody("EN2ZH_CN", "A&B=C bank"));
+  ASSERT_TRUE(res);
+  EXPECT_EQ(ClientSegments(res->body), std::vector<std::string>{"A&B=C银行"});
+}
+
+TEST_F(TranslationServerTest, BodyOver32MiBIs413) {
   auto res = Post(ClientBody("ZH_CN2EN", std::string(kMaxRequestBodyBytes, 'a')));
   ASSERT_TRUE(res);
   EXPECT_EQ(res->status, 413);
 }
 
-TEST_F(TranslationServerTest, ChunkedBodyOver1MiBIs413) {
+TEST_F(TranslationServerTest, ChunkedBodyOver32MiBIs413) {
   auto client = Client();
   size_t sent = 0;
   auto res = client.Post(

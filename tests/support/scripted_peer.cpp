@@ -352,6 +352,13 @@ void ScriptedPeer::Run() {
       changed_.notify_all();
     }
     if (!ReadRequest(*current, e)) return;
+    // Counted before the answer goes out: a client that has read it may ask
+    // at once how many exchanges were served.
+    {
+      std::lock_guard lock(mutex_);
+      ++served_;
+      changed_.notify_all();
+    }
     const std::string& r = e.reply;
     bool ok = true;
     switch (e.action) {
@@ -374,11 +381,6 @@ void ScriptedPeer::Run() {
     if (!ok) return;
     bool closing = e.action == PeerAction::kClose || e.action == PeerAction::kTruncate;
     if (closing) CloseWriting(*current);
-    {
-      std::lock_guard lock(mutex_);
-      ++served_;
-      changed_.notify_all();
-    }
     if (e.action == PeerAction::kStall) break;
     need_new = closing || e.next_on_new_connection;
   }

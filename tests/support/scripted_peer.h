@@ -83,6 +83,8 @@ class ScriptedPeer {
   // Waits until connection i has received at least count bytes.
   bool WaitReceived(int connection, size_t count, int timeout_ms = 10000);
   int Connections() const;
+  // Exchanges whose request was read; each is counted before its answer is
+  // sent, so a client holding an answer sees it counted.
   int ExchangesServed() const;
   // All bytes received on accepted connection i (0-based), and the same split
   // as the single receives delivered them.

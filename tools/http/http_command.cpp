@@ -8,7 +8,7 @@
 #include "base/stream.h"
 #include "base/text.h"
 #include "http/http_client.h"
-#include "http/http_errors.h"
+#include "http/http_exceptions.h"
 
 namespace lumora {
 
@@ -73,6 +73,19 @@ bool SetKnownHeader(TNetHTTPRequest& request, const std::string& name, const std
   if (it == fields.end()) return false;
   *it->second = value;
   return true;
+}
+
+// "HTTP/" with a version and a three-digit code; anything else is no HTTP
+// reply at all.
+bool IsHttpReply(TNetHTTPResponse& response) {
+  const int code = response.StatusCode();
+  return StartsText("HTTP/", response.ResponseText) && code >= 100 && code <= 999;
+}
+
+// The exchange ended on a redirect it did not follow.
+bool EndedOnARedirect(TNetHTTPResponse& response) {
+  const int code = response.StatusCode();
+  return (code / 100 == 3 && code != 304) || !response.Location.empty();
 }
 
 }  // namespace
@@ -159,6 +172,10 @@ int RunHttpCommand(const HttpCommand& command, int out_fd, std::ostream& err) {
   try {
     http.ExecuteRequest(Methods().at(method), command.url, command.body ? &body : nullptr, out);
   } catch (const ENetHTTPProtocolException& e) {
+    if (!IsHttpReply(http.Response())) {
+      err << "Not an HTTP reply: " << e.Message() << "\n";
+      return 2;
+    }
     if (command.include_head) {
       WriteAll(out_fd,
                http.Response().ResponseText + "\r\n" + http.Response().HeaderLines.Text() + "\r\n");
@@ -168,6 +185,12 @@ int RunHttpCommand(const HttpCommand& command, int out_fd, std::ostream& err) {
     return 1;
   } catch (const std::exception& e) {
     err << e.what() << "\n";
+    return 2;
+  }
+  // The component ends a redirect chain at its maximum without an error;
+  // with -L that is a failure, as for curl.
+  if (command.follow_redirects && EndedOnARedirect(http.Response())) {
+    err << "Maximum redirects followed\n";
     return 2;
   }
   if (command.include_head) {

@@ -141,5 +141,24 @@ TEST(HttpCommand, MaxTimeEndsATricklingServer) {
   EXPECT_EQ(r.err, "Read Timeout\n");
 }
 
+TEST(HttpCommand, RedirectLoopFailsLikeCurl) {
+  std::vector<PeerExchange> script;
+  for (int i = 0; i < 15; ++i)
+    script.push_back(
+        PeerExchange::Http("HTTP/1.1 302 Found\r\nLocation: /loop\r\nContent-Length: 0\r\n\r\n"));
+  ScriptedPeer peer(script);
+  CommandRun r = RunCommand({"-L", Url(peer, "/loop")});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "Maximum redirects followed\n");
+  EXPECT_EQ(r.out, "");
+}
+
+TEST(HttpCommand, AReplyThatIsNotHttpIsNoHttpError) {
+  ScriptedPeer peer({PeerExchange::Reply("SSH-2.0-OpenSSH_9.2\r\n\r\n", PeerAction::kClose)});
+  CommandRun r = RunCommand({Url(peer)});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "Not an HTTP reply: SSH-2.0-OpenSSH_9.2\n");
+}
+
 }  // namespace
 }  // namespace lumora

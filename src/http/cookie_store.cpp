@@ -1,4 +1,4 @@
-#include "http/cookies.h"
+#include "http/cookie_store.h"
 
 #include <algorithm>
 

@@ -1,0 +1,107 @@
+#include "app/batch_output.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <map>
+
+#include "base/exception.h"
+
+namespace lumora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Two names for one file: the same file when both exist, else the same
+// path once made absolute and normal.
+bool SameFile(const fs::path& a, const fs::path& b) {
+  std::error_code ec;
+  if (fs::equivalent(a, b, ec)) return true;
+  return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec) && !ec;
+}
+
+[[noreturn]] void RaiseWriteError(const std::string& path, int error) {
+  throw Exception("Cannot write file " + path + ": " + std::strerror(error));
+}
+
+}  // namespace
+
+std::vector<std::string> BatchOutputPaths(const BatchOptions& options) {
+  std::vector<std::string> paths;
+  for (const std::string& file : options.files) {
+    if (!options.out_dir) {
+      paths.emplace_back();
+      continue;
+    }
+    const std::string name = file == "-" ? "stdin.txt" : fs::path(file).filename().string();
+    paths.push_back((fs::path(*options.out_dir) / name).string());
+  }
+  return paths;
+}
+
+std::optional<std::string> RefuseBatchOutputs(const BatchOptions& options) {
+  if (!options.out_dir) return std::nullopt;
+  const std::vector<std::string> outputs = BatchOutputPaths(options);
+  std::map<std::string, size_t> first_of;
+  for (size_t n = 0; n < outputs.size(); ++n) {
+    for (const std::string& input : options.files) {
+      if (input != "-" && SameFile(outputs[n], input))
+        return "Refusing to write over the input " + input + "; choose another --out folder";
+    }
+    std::error_code ec;
+    const std::string key = fs::weakly_canonical(outputs[n], ec).string();
+    auto [it, fresh] = first_of.emplace(key, n);
+    if (!fresh)
+      return "Inputs " + options.files[it->second] + " and " + options.files[n] +
+             " would both be written to " + outputs[n];
+  }
+  return std::nullopt;
+}
+
+void WriteFileWhole(const std::string& path, std::string_view text) {
+  const fs::path target(path);
+  std::string temp =
+      (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+  if (target.parent_path().empty()) temp = "." + target.filename().string() + ".XXXXXX";
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) RaiseWriteError(path, errno);
+  auto fail = [&](int error) {
+    ::unlink(temp.c_str());
+    RaiseWriteError(path, error);
+  };
+  for (size_t done = 0; done < text.size();) {
+    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      const int error = n < 0 ? errno : ENOSPC;
+      ::close(fd);
+      fail(error);
+    }
+    done += static_cast<size_t>(n);
+  }
+  // mkstemp makes the file private; an output gets the modes a new file gets.
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::fchmod(fd, 0666 & ~mask);
+  if (::fsync(fd) != 0) {
+    const int error = errno;
+    ::close(fd);
+    fail(error);
+  }
+  if (::close(fd) != 0) fail(errno);
+  if (::rename(temp.c_str(), path.c_str()) != 0) fail(errno);
+}
+
+void WriteStreamChecked(std::ostream& out, std::string_view text, const std::string& name) {
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  out.flush();
+  if (!out) throw Exception("Cannot write to " + name);
+}
+
+}  // namespace lumora

@@ -1,0 +1,264 @@
+#include "skin/form/menu_item_painter.h"
+
+#include <QPainter>
+
+#include "skin/draw/colour.h"
+#include "skin/draw/nine_part.h"
+#include "skin/draw/rect_routines.h"
+#include "skin/draw/skin_text.h"
+
+namespace lumora {
+
+namespace {
+
+constexpr int kWindowColour = 5;
+constexpr int kWindowTextColour = 8;
+// Room the default look keeps right of the text for the arrow.
+constexpr int kDefaultRightColumn = 21;
+// Room the skinned look keeps right of the text for the arrow.
+constexpr int kSkinRightColumn = 16;
+// The frame glyphs' cell.
+constexpr int kFrameGlyphWidth = 11, kFrameGlyphHeight = 10;
+constexpr int kRadioSize = 6;
+
+void Fill(QPainter& p, const TRect& r, TColor c) {
+  if (!r.IsEmpty()) p.fillRect(ToQRect(r), ToQColor(c));
+}
+
+void FrameRect(QPainter& p, const TRect& r, TColor c) {
+  DrawShape(p,
+            {{r.Left, r.Top, r.Right, r.Top + 1},
+             {r.Left, r.Bottom - 1, r.Right, r.Bottom},
+             {r.Left, r.Top, r.Left + 1, r.Bottom},
+             {r.Right - 1, r.Top, r.Right, r.Bottom}},
+            c);
+}
+
+// A picture piece with its transparent colour (bottom-left pixel) cleared.
+QImage TransparentPiece(const QImage& picture, const TRect& r) {
+  if (r.IsEmpty() || picture.isNull()) return QImage();
+  return StripFrameImage(picture.copy(ToQRect(r)), 1, 1);
+}
+
+void DrawCentred(QPainter& p, const QImage& image, const TRect& area) {
+  if (image.isNull()) return;
+  p.drawImage(QPoint(area.Left + (area.Width() - image.width()) / 2,
+                     area.Top + (area.Height() - image.height()) / 2),
+              image);
+}
+
+QImage DisabledLook(const QImage& image) {
+  QImage gray = image.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < gray.height(); ++y) {
+    QRgb* row = reinterpret_cast<QRgb*>(gray.scanLine(y));
+    for (int x = 0; x < gray.width(); ++x) {
+      const int g = (qGray(row[x]) + 2 * 192) / 3;
+      row[x] = qRgba(g, g, g, qAlpha(row[x]));
+    }
+  }
+  return gray;
+}
+
+void DrawRadioDot(QPainter& p, int x, int y, TColor colour) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setPen(Qt::NoPen);
+  p.setBrush(ToQColor(colour));
+  p.drawEllipse(QRect(x, y, kRadioSize, kRadioSize));
+  p.restore();
+}
+
+void DrawLine(QPainter& p, QString text, TRect r, uint32_t align) {
+  DrawSkinText(p, text, r, align | dtSingleLine | dtVCenter);
+}
+
+// Caption and short cut between left and right, vertically centred in r.
+void DrawTexts(QPainter& p, const TskMenuItemFace& face, int left, int right, const TRect& r,
+               TColor colour) {
+  p.setPen(ToQColor(colour));
+  DrawLine(p, face.caption, {left, r.Top, right, r.Bottom}, dtLeft);
+  if (!face.shortCut.isEmpty()) {
+    DrawLine(p, face.shortCut, {left, r.Top, right, r.Bottom}, dtRight | dtNoPrefix);
+  }
+}
+
+// The mark of an item without an image: frame glyph, radio dot or check mark.
+// cell is where a picture-less mark is centred (skinned) or placed (default).
+void DrawDefaultMark(QPainter& p, const TskMenuItemFace& face, int x, int centreY, TColor colour) {
+  if (face.frameGlyph >= 0) {
+    DrawGlyph(p, static_cast<TskGlyphKind>(face.frameGlyph), x, centreY - kFrameGlyphHeight / 2,
+              colour);
+  } else if (face.checked && face.radio) {
+    DrawRadioDot(p, x + 1, centreY - kRadioSize / 2, colour);
+  } else if (face.checked) {
+    DrawGlyph(p, gkCheckMark, x + 1, centreY - 4, colour);
+  }
+}
+
+void DrawImageMark(QPainter& p, const TskMenuItemFace& face, const TRect& at, TColor colour) {
+  const QImage image = face.enabled ? face.image : DisabledLook(face.image);
+  p.drawImage(QPoint(at.Left, at.Top), image);
+  if (face.checked) FrameRect(p, {at.Left - 1, at.Top - 1, at.Right + 1, at.Bottom + 1}, colour);
+}
+
+void PaintDefault(QPainter& p, const TskMenuItemStyle& style, const TskMenuItemFace& face, int w,
+                  int h, bool highlighted) {
+  const int g = style.glyphWidth;
+  const bool separator = face.IsSeparator();
+  if (highlighted && !separator) {
+    Fill(p, {0, 0, w, h}, kDefaultMenuHighlightFill);
+    FrameRect(p, {0, 0, w, h}, kDefaultMenuHighlightFrame);
+  } else {
+    Fill(p, {0, 0, g, h}, SystemColour(scBtnFace));
+    Fill(p, {g, 0, w, h}, SystemColour(kWindowColour));
+  }
+  if (separator) {
+    Fill(p, {g, h / 2, w, h / 2 + 1}, SystemColour(scBtnShadow));
+    return;
+  }
+  if (face.IsHeader()) {
+    Fill(p, {0, 0, w, h}, SystemColour(scBtnShadow));
+    p.setPen(ToQColor(SystemColour(scBtnHighlight)));
+    DrawLine(p, face.caption.mid(1, face.caption.size() - 2),
+             {g + 2, 0, w - kDefaultRightColumn, h}, dtLeft);
+    return;
+  }
+  const TColor colour = MenuItemTextColour(style, face, highlighted);
+  DrawTexts(p, face, g + 2, w - kDefaultRightColumn, {0, 0, w, h}, colour);
+  if (face.hasSubmenu) DrawArrowMark(p, {w - 9, h / 2 - 4, w - 5, h / 2 + 3}, colour, adRight);
+  if (!face.image.isNull()) {
+    const int y = (h - face.image.height()) / 2;
+    DrawImageMark(p, face, Bounds(4, y, face.image.width(), face.image.height()), colour);
+  } else {
+    DrawDefaultMark(p, face, 4, h / 2, colour);
+  }
+}
+
+void PaintSkinned(QPainter& p, const TskMenuItemStyle& style, const TskMenuItemFace& face, int w,
+                  int h, bool highlighted) {
+  const TskDataSkinMenuItem& skin = *style.skin;
+  const QImage empty;
+  const QImage& picture = style.picture ? *style.picture : empty;
+  if (face.IsSeparator()) {
+    QImage divider;
+    DrawThreePartHorz(picture, skin.DividerRect, skin.DividerLeftOffset, skin.DividerRightOffset,
+                      skin.DividerStretchEffect, w, divider);
+    if (!divider.isNull()) p.drawImage(0, 0, divider);
+    return;
+  }
+  if (!highlighted && skin.InActiveTransparent && style.windowBackground) {
+    p.drawImage(QPoint(0, 0), *style.windowBackground,
+                QRect(style.itemOffset.x, style.itemOffset.y, w, h));
+  } else {
+    const TRect& look = highlighted ? skin.ActiveSkinRect : skin.SkinRect;
+    const bool stretch = highlighted ? skin.StretchEffect : skin.InActiveStretchEffect;
+    QImage background;
+    DrawThreePartHorz(picture, look, skin.ItemLeftOffset, skin.ItemRightOffset, stretch, w,
+                      background);
+    if (!background.isNull()) p.drawImage(0, 0, background);
+  }
+
+  const TRect text{skin.TextRect.Left, skin.TextRect.Top,
+                   skin.TextRect.Right + w - skin.SkinRect.Width(), skin.TextRect.Bottom};
+  const int glyphColumn =
+      skin.ImageRect.IsEmpty() ? (style.imageListWidth > 0 ? style.imageListWidth : 16) : 0;
+  const TColor colour = MenuItemTextColour(style, face, highlighted);
+  const int centreY = text.Top + text.Height() / 2;
+  if (face.IsHeader()) {
+    p.setPen(ToQColor(colour));
+    DrawLine(p, face.caption.mid(1, face.caption.size() - 2), {0, 0, w, h}, dtCenter);
+    return;
+  }
+  DrawTexts(p, face, text.Left + glyphColumn, text.Right - kSkinRightColumn, text, colour);
+
+  if (face.hasSubmenu) {
+    const TRect& arrowRect = highlighted ? skin.ActiveArrowImageRect : skin.ArrowImageRect;
+    if (skin.ArrowImageRect.IsEmpty()) {
+      DrawArrowMark(p, {text.Right - 7, centreY - 4, text.Right - 3, centreY + 3}, colour, adRight);
+    } else {
+      DrawCentred(p, TransparentPiece(picture, arrowRect),
+                  {text.Right - arrowRect.Width() - 5, text.Top, text.Right, text.Bottom});
+    }
+  }
+
+  const TColor markColour =
+      skin.UseImageColor ? (highlighted ? skin.ActiveImageColor : skin.ImageColor) : colour;
+  // Marks are centred in "imagerect", or start 2 pixels into the text rectangle.
+  const bool inImageRect = !skin.ImageRect.IsEmpty();
+  auto placeOf = [&](int mw, int mh) {
+    if (inImageRect) {
+      return Bounds(skin.ImageRect.Left + (skin.ImageRect.Width() - mw) / 2,
+                    skin.ImageRect.Top + (skin.ImageRect.Height() - mh) / 2, mw, mh);
+    }
+    return Bounds(text.Left + 2, centreY - mh / 2, mw, mh);
+  };
+  if (!face.image.isNull()) {
+    DrawImageMark(p, face, placeOf(face.image.width(), face.image.height()), markColour);
+    return;
+  }
+  if (face.frameGlyph >= 0) {
+    const TRect at = placeOf(kFrameGlyphWidth, kFrameGlyphHeight);
+    DrawGlyph(p, static_cast<TskGlyphKind>(face.frameGlyph), at.Left, at.Top, markColour);
+    return;
+  }
+  if (!face.checked) return;
+  const TRect& markRect = face.radio
+                              ? (highlighted ? skin.ActiveRadioImageRect : skin.RadioImageRect)
+                              : (highlighted ? skin.ActiveCheckImageRect : skin.CheckImageRect);
+  const QImage mark = TransparentPiece(picture, markRect);
+  if (!mark.isNull()) {
+    const TRect at = placeOf(mark.width(), mark.height());
+    p.drawImage(QPoint(at.Left, at.Top), mark);
+  } else if (face.radio) {
+    const TRect at = placeOf(kRadioSize, kRadioSize);
+    DrawRadioDot(p, at.Left, at.Top, markColour);
+  } else {
+    const TRect at = placeOf(8, 8);
+    DrawGlyph(p, gkCheckMark, at.Left, at.Top - 1, markColour);
+  }
+}
+
+}  // namespace
+
+bool TskMenuItemFace::IsHeader() const {
+  return !enabled && caption.size() >= 2 && caption.startsWith(QLatin1Char('-')) &&
+         caption.endsWith(QLatin1Char('-'));
+}
+
+TColor MenuItemTextColour(const TskMenuItemStyle& style, const TskMenuItemFace& face,
+                          bool highlighted) {
+  if (style.skin) {
+    if (highlighted) return style.skin->ActiveFontColor;
+    return face.enabled ? style.skin->FontColor : style.skin->UnEnabledFontColor;
+  }
+  if (highlighted || face.enabled) return SystemColour(kWindowTextColour);
+  return SystemColour(scBtnShadow);
+}
+
+QImage PaintMenuItem(const TskMenuItemStyle& style, const TskMenuItemFace& face, int width,
+                     int height, bool highlighted) {
+  if (width <= 0 || height <= 0) return QImage();
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter p(&image);
+  p.setFont(style.font);
+  if (style.skin) {
+    PaintSkinned(p, style, face, width, height, highlighted);
+  } else {
+    PaintDefault(p, style, face, width, height, highlighted);
+  }
+  return image;
+}
+
+int FrameGlyphForItem(const QString& name) {
+  if (name == QLatin1String("SKF_CLOSE") || name == QLatin1String("TRAY_SKF_CLOSE")) return gkClose;
+  if (name == QLatin1String("SKF_MINITEM")) return gkMinimize;
+  if (name == QLatin1String("SKF_MAXITEM")) return gkMaximize;
+  if (name == QLatin1String("SKF_RESTORE") || name == QLatin1String("TRAY_SKF_RESTORE"))
+    return gkRestore;
+  if (name == QLatin1String("SKF_ROLLUP")) return gkFlatBar;
+  if (name == QLatin1String("SKF_MINTOTRAY")) return gkFilledBox;
+  return -1;
+}
+
+}  // namespace lumora

@@ -1,0 +1,107 @@
+#include "skin/form/menu_window_painter.h"
+
+#include "skin/draw/colour.h"
+#include "skin/draw/mask_region.h"
+#include "skin/draw/nine_part.h"
+#include "skin/draw/rect_routines.h"
+#include "skin/draw/vector_glyphs.h"
+
+namespace lumora {
+
+namespace {
+
+constexpr int kWindowColour = 5;
+
+void Fill(QPainter& p, const TRect& r, TColor c) {
+  if (!r.IsEmpty()) p.fillRect(ToQRect(r), ToQColor(c));
+}
+
+void Outline(QPainter& p, const TRect& r, TColor c) {
+  DrawShape(p,
+            {{r.Left, r.Top, r.Right, r.Top + 1},
+             {r.Left, r.Bottom - 1, r.Right, r.Bottom},
+             {r.Left, r.Top, r.Left + 1, r.Bottom},
+             {r.Right - 1, r.Top, r.Right, r.Bottom}},
+            c);
+}
+
+}  // namespace
+
+QFont SkinFont(const std::string& name, int height, TFontStyles style) {
+  QFont font(QString::fromStdString(name));
+  font.setPixelSize(std::max(std::abs(height), 1));
+  font.setBold(style & fsBold);
+  font.setItalic(style & fsItalic);
+  font.setUnderline(style & fsUnderline);
+  font.setStrikeOut(style & fsStrikeOut);
+  return font;
+}
+
+TskNinePartSource MenuWindowSource(const TskDataSkinPopupWindow& data, const QImage& picture) {
+  TskNinePartSource s;
+  s.skinRect = {0, 0, picture.width(), picture.height()};
+  s.lt = data.LTPoint;
+  s.rt = data.RTPoint;
+  s.lb = data.LBPoint;
+  s.rb = data.RBPoint;
+  s.client = data.ItemsRect;
+  return s;
+}
+
+TskNinePartTarget MenuWindowTarget(const TskMenuLevelGeometry& level) {
+  TskNinePartTarget t;
+  t.width = level.width;
+  t.height = level.height;
+  t.lt = level.lt;
+  t.rt = level.rt;
+  t.lb = level.lb;
+  t.rb = level.rb;
+  t.client = level.itemsRect;
+  return t;
+}
+
+QImage PaintMenuWindowFrame(const TskMenuLevelGeometry& level, const TskDataSkinPopupWindow& data,
+                            const QImage* picture, int imageListWidth) {
+  if (picture && !picture->isNull()) {
+    TskNinePartStretch stretch;
+    stretch.left = data.LeftStretch;
+    stretch.top = data.TopStretch;
+    stretch.right = data.RightStretch;
+    stretch.bottom = data.BottomStretch;
+    stretch.centre = data.StretchEffect;
+    stretch.type = data.StretchType;
+    QImage frame;
+    DrawNinePartImage(*picture, MenuWindowSource(data, *picture), MenuWindowTarget(level), stretch,
+                      true, frame);
+    return frame.convertToFormat(QImage::Format_RGB32);
+  }
+  QImage frame(std::max(level.width, 1), std::max(level.height, 1), QImage::Format_RGB32);
+  QPainter p(&frame);
+  const int w = level.width, h = level.height;
+  const int column = imageListWidth > 0 ? level.glyphWidth + 2 : 21;
+  Fill(p, {0, 0, column, h}, SystemColour(scBtnFace));
+  Fill(p, {column, 0, w, h}, SystemColour(kWindowColour));
+  Outline(p, {0, 0, w, h}, SystemColour(scBtnShadow));
+  Outline(p, {1, 1, w - 1, h - 1}, SystemColour(kWindowColour));
+  return frame;
+}
+
+std::optional<QRegion> MenuWindowRegion(const TskMenuLevelGeometry& level,
+                                        const TskDataSkinPopupWindow& data, const QImage* picture,
+                                        const QImage* mask) {
+  if (!picture || picture->isNull() || !mask || mask->isNull()) return std::nullopt;
+  TskNinePartSource source = MenuWindowSource(data, *picture);
+  source.skinRect = {0, 0, mask->width(), mask->height()};
+  return RegionFromNinePartMask(*mask, source, MenuWindowTarget(level));
+}
+
+TColor ScrollMarkerColour(const TskDataSkinPopupWindow* data, bool active) {
+  if (data) return active ? data->ScrollMarkerActiveColor : data->ScrollMarkerColor;
+  return active ? SystemColour(scBtnText) : SystemColour(scBtnShadow);
+}
+
+void DrawScrollMarkerArrow(QPainter& canvas, const TRect& marker, bool up, TColor colour) {
+  DrawArrowMark(canvas, marker, colour, up ? adUp : adDown);
+}
+
+}  // namespace lumora
