@@ -1,25 +1,26 @@
 #include "app/main_window.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
-#include <QDesktopServices>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStatusBar>
 #include <QTimer>
-#include <QUrl>
 #include <cstdio>
 
 #include "app/error_box.h"
 #include "app/text_boundary.h"
+#include "platform/align.h"
 #include "platform/form_list.h"
+#include "platform/messages.h"
+#include "skin/controls/skin_button.h"
+#include "skin/controls/skin_change_walk.h"
+#include "skin/controls/skin_check_radio_box.h"
+#include "skin/controls/skin_group_box.h"
+#include "skin/controls/skin_labels.h"
+#include "skin/controls/skin_panel.h"
+#include "skin/controls/skin_status_bar.h"
 #include "skin/form/standalone_menu_host.h"
 
 namespace lumora {
@@ -28,18 +29,9 @@ namespace {
 
 constexpr const char* kAuthorContact = "作者QQ：10001 欢迎交流";
 constexpr const char* kBlogAddress = "https://lumora.example.com/blog";
-
-// Opens its address in the default browser when clicked.
-class TLinkLabel : public QLabel {
- public:
-  TLinkLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {}
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    QLabel::mouseReleaseEvent(event);
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(kBlogAddress)));
-  }
-};
+constexpr TColor kBlue = 0xFF0000;
+// The labels' own font, shown where they have no skin.
+const TskFont kLabelFont{"MS Sans Serif", -11, 0, SystemColour(8)};
 
 template <typename W>
 W* Place(W* widget, const char* name, int left, int top, int width, int height) {
@@ -116,6 +108,20 @@ void TForm1::CreateSkinComponents(std::string_view stored_skin) {
   skin_data_->SetCompressedStoredSkin(stored_skin_.get());
 }
 
+bool TForm1::event(QEvent* event) {
+  if (TMessageEvent* m = AsMessage(event)) {
+    if (m->Msg() == WM_SKINDATA_CHANGING) {
+      PrepareSkinChangeOfControls(this);
+      return true;
+    }
+    if (m->Msg() == WM_SKINDATA_LOADED) {
+      ApplySkinChangeOfControls(this);
+      return true;
+    }
+  }
+  return QWidget::event(event);
+}
+
 void TForm1::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
   if (quit_after_first_paint_) {
@@ -128,16 +134,26 @@ void TForm1::paintEvent(QPaintEvent* event) {
 }
 
 void TForm1::CreateControls() {
-  skSkinPanel1 = Place(new QFrame(this), "skSkinPanel1", 0, 0, 707, 577);
+  TskSkinData* skin = skin_data_.get();
+  skSkinPanel1 = Place(new TskSkinPanel(this), "skSkinPanel1", 0, 0, 707, 577);
+  skSkinPanel1->SetBorderStyle(bvNone);
+  skSkinPanel1->SetSkinData(skin);
+  SetAlign(skSkinPanel1, alTop);
 
-  skSkinGroupBox1 = Place(new QGroupBox(QStringLiteral("输入原文"), skSkinPanel1),
-                          "skSkinGroupBox1", 0, 0, 707, 289);
+  auto group = [this, skin](const char* name, const char* caption, int top, int height) {
+    auto* box = Place(new TskSkinGroupBox(skSkinPanel1), name, 0, top, 707, height);
+    box->SetCaption(QString::fromUtf8(caption));
+    box->SetBorderStyle(bvFrame);
+    box->SetDefaultCaptionHeight(22);
+    box->SetSkinData(skin);
+    SetAlign(box, alTop);
+    return box;
+  };
+  skSkinGroupBox1 = group("skSkinGroupBox1", "输入原文", 0, 289);
   skSkinRichEdit1 = Place(new QPlainTextEdit(skSkinGroupBox1), "skSkinRichEdit1", 1, 23, 686, 265);
   skSkinScrollBar1 =
       Place(new QScrollBar(Qt::Vertical, skSkinGroupBox1), "skSkinScrollBar1", 687, 23, 19, 265);
-
-  skSkinGroupBox2 = Place(new QGroupBox(QStringLiteral("输出文章"), skSkinPanel1),
-                          "skSkinGroupBox2", 0, 289, 707, 280);
+  skSkinGroupBox2 = group("skSkinGroupBox2", "输出文章", 289, 280);
   skSkinRichEdit2 = Place(new QPlainTextEdit(skSkinGroupBox2), "skSkinRichEdit2", 1, 23, 686, 256);
   skSkinScrollBar2 =
       Place(new QScrollBar(Qt::Vertical, skSkinGroupBox2), "skSkinScrollBar2", 687, 23, 19, 256);
@@ -149,52 +165,68 @@ void TForm1::CreateControls() {
   }
   LinkScrollBar(skSkinRichEdit1, skSkinScrollBar1);
   LinkScrollBar(skSkinRichEdit2, skSkinScrollBar2);
+  SetAlign(skSkinScrollBar1, alRight);
+  SetAlign(skSkinRichEdit1, alClient);
+  SetAlign(skSkinScrollBar2, alRight);
+  SetAlign(skSkinRichEdit2, alClient);
 
-  skSkinStdLabel1 =
-      Place(new QLabel(QStringLiteral("文章前缀："), this), "skSkinStdLabel1", 0, 590, 60, 13);
+  auto fieldLabel = [this](const char* name, const char* caption, int left) {
+    auto* label = Place(new TskSkinStdLabel(this), name, left, 590, 60, 13);
+    label->SetDefaultFont(kLabelFont);
+    label->SetCaption(QString::fromUtf8(caption));
+    return label;
+  };
+  skSkinStdLabel1 = fieldLabel("skSkinStdLabel1", "文章前缀：", 0);
   skSkinEdit4 =
       Place(new QLineEdit(QStringLiteral("本站讯："), this), "skSkinEdit4", 64, 587, 137, 18);
-  skSkinStdLabel2 =
-      Place(new QLabel(QStringLiteral("文章后缀："), this), "skSkinStdLabel2", 208, 590, 60, 13);
+  skSkinStdLabel2 = fieldLabel("skSkinStdLabel2", "文章后缀：", 208);
   skSkinEdit5 =
       Place(new QLineEdit(QStringLiteral("本站记者：XXX"), this), "skSkinEdit5", 272, 587, 137, 18);
-  skSkinCheckRadioBox1 = Place(new QCheckBox(QStringLiteral("开启智能换行"), this),
-                               "skSkinCheckRadioBox1", 412, 584, 101, 25);
-  skSkinCheckRadioBox1->setChecked(true);
-  skSkinButton1 =
-      Place(new QPushButton(QStringLiteral("伪原创"), this), "skSkinButton1", 520, 586, 80, 20);
-  skSkinButton2 =
-      Place(new QPushButton(QStringLiteral("清空"), this), "skSkinButton2", 616, 585, 80, 20);
 
-  skSkinStatusBar1 = Place(new QStatusBar(this), "skSkinStatusBar1", 0, 619, 707, 21);
-  skSkinStatusBar1->setSizeGripEnabled(false);
-  skSkinStdLabel15 = Place(new QLabel(QString::fromUtf8(kAuthorContact), skSkinStatusBar1),
-                           "skSkinStdLabel15", 16, 4, 88, 13);
-  skSkinStdLabel15->adjustSize();
+  skSkinCheckRadioBox1 =
+      Place(new TskSkinCheckRadioBox(this), "skSkinCheckRadioBox1", 412, 584, 101, 25);
+  skSkinCheckRadioBox1->SetCaption(QStringLiteral("开启智能换行"));
+  skSkinCheckRadioBox1->SetFlat(true);
+  skSkinCheckRadioBox1->SetTabStop(true);
+  skSkinCheckRadioBox1->SetChecked(true);
+  skSkinCheckRadioBox1->SetSkinData(skin);
+
+  auto button = [this, skin](const char* name, const char* caption, int left, int top) {
+    auto* b = Place(new TskSkinButton(this), name, left, top, 80, 20);
+    b->SetCaption(QString::fromUtf8(caption));
+    b->SetSkinData(skin);
+    return b;
+  };
+  skSkinButton1 = button("skSkinButton1", "伪原创", 520, 586);
+  skSkinButton1->SetUseSkinSize(true);
+  skSkinButton1->SetRepeatMode(false);
+  skSkinButton1->SetRepeatInterval(100);
+  skSkinButton2 = button("skSkinButton2", "清空", 616, 585);
+
+  skSkinStatusBar1 = Place(new TskSkinStatusBar(this), "skSkinStatusBar1", 0, 619, 707, 21);
+  skSkinStatusBar1->SetSizeGrip(false);
+  skSkinStatusBar1->SetSkinData(skin);
+  skSkinStdLabel15 =
+      Place(new TskSkinStdLabel(skSkinStatusBar1), "skSkinStdLabel15", 16, 4, 88, 13);
+  skSkinStdLabel15->SetDefaultFont(kLabelFont);
+  skSkinStdLabel15->SetSkinData(skin);
+  skSkinStdLabel15->SetCaption(QString::fromUtf8(kAuthorContact));
   skSkinLinkLabel1 =
-      Place(new TLinkLabel(QStringLiteral("点击进入Lumora‘s Blog"), skSkinStatusBar1),
-            "skSkinLinkLabel1", 586, 3, 107, 14);
-  skSkinLinkLabel1->setCursor(Qt::PointingHandCursor);
-  QFont link_font(QStringLiteral("Arial"));
-  link_font.setPixelSize(11);
-  link_font.setUnderline(true);
-  skSkinLinkLabel1->setFont(link_font);
+      Place(new TskSkinLinkLabel(skSkinStatusBar1), "skSkinLinkLabel1", 586, 3, 107, 14);
+  skSkinLinkLabel1->SetDefaultActiveFontColor(kBlue);
+  skSkinLinkLabel1->SetUseUnderLine(true);
+  skSkinLinkLabel1->SetCaption(QStringLiteral("点击进入Lumora‘s Blog"));
+  skSkinLinkLabel1->SetURL(kBlogAddress);
   // Grown to its text, it keeps its right edge inside the status bar.
-  skSkinLinkLabel1->adjustSize();
   skSkinLinkLabel1->move(586 + 107 - skSkinLinkLabel1->width(), 3);
-  QPalette link_palette = skSkinLinkLabel1->palette();
-  link_palette.setColor(QPalette::WindowText, Qt::blue);
-  skSkinLinkLabel1->setPalette(link_palette);
 
   setTabOrder(skSkinButton1, skSkinEdit4);
   setTabOrder(skSkinEdit4, skSkinEdit5);
   setTabOrder(skSkinEdit5, skSkinCheckRadioBox1);
   setTabOrder(skSkinCheckRadioBox1, skSkinButton2);
 
-  QObject::connect(skSkinButton1, &QPushButton::clicked, this,
-                   [this] { RunCommand([this] { skSkinButton1Click(); }); });
-  QObject::connect(skSkinButton2, &QPushButton::clicked, this,
-                   [this] { RunCommand([this] { skSkinButton2Click(); }); });
+  skSkinButton1->OnClick = [this] { RunCommand([this] { skSkinButton1Click(); }); };
+  skSkinButton2->OnClick = [this] { RunCommand([this] { skSkinButton2Click(); }); };
 }
 
 void TForm1::CreateMenus() {
@@ -244,12 +276,11 @@ void TForm1::CreateMenus() {
 }
 
 void TForm1::SetStatus(const char* text) {
-  skSkinStdLabel15->setText(QString::fromUtf8(text));
-  skSkinStdLabel15->adjustSize();
+  skSkinStdLabel15->SetCaption(QString::fromUtf8(text));
 }
 
 QString TForm1::StatusText() const {
-  return skSkinStdLabel15->text();
+  return skSkinStdLabel15->Caption();
 }
 
 void TForm1::skSkinButton1Click() {
@@ -262,7 +293,7 @@ void TForm1::skSkinButton1Click() {
   const std::string source = FromWidgetText(skSkinRichEdit1->toPlainText());
   const std::string english = rewriter_.TranslateToEnglish(source);
   const std::string chinese =
-      rewriter_.TranslateToChinese(english, skSkinCheckRadioBox1->isChecked());
+      rewriter_.TranslateToChinese(english, skSkinCheckRadioBox1->Checked());
   SetStatus("操作完成！");
   const std::string suffix = FromWidgetText(skSkinEdit5->text());
   skSkinRichEdit2->setPlainText(ToWidgetText(prefix + chinese + suffix));

@@ -15,18 +15,19 @@
 #include "skin/data/stored_skin.h"
 #include "skin/form/skin_popup_menu.h"
 
-class QCheckBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 class QScrollBar;
-class QStatusBar;
 
 namespace lumora {
 
+class TskSkinButton;
+class TskSkinCheckRadioBox;
+class TskSkinGroupBox;
+class TskSkinLinkLabel;
+class TskSkinPanel;
+class TskSkinStatusBar;
+class TskSkinStdLabel;
 class TskStandaloneMenuHost;
 
 class TForm1 : public QWidget {
@@ -68,6 +69,9 @@ class TForm1 : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // The skin broadcasts: the controls drop their data before a new skin is
+  // read and take it up again afterwards.
+  bool event(QEvent* event) override;
 
  private:
   void CreateSkinComponents(std::string_view stored_skin);
@@ -86,23 +90,23 @@ class TForm1 : public QWidget {
   std::unique_ptr<TskSkinPopupMenu> popup_menu3_;
   bool quit_after_first_paint_ = false;
 
-  QFrame* skSkinPanel1 = nullptr;
-  QGroupBox* skSkinGroupBox1 = nullptr;
-  QGroupBox* skSkinGroupBox2 = nullptr;
+  TskSkinPanel* skSkinPanel1 = nullptr;
+  TskSkinGroupBox* skSkinGroupBox1 = nullptr;
+  TskSkinGroupBox* skSkinGroupBox2 = nullptr;
   QPlainTextEdit* skSkinRichEdit1 = nullptr;
   QPlainTextEdit* skSkinRichEdit2 = nullptr;
   QScrollBar* skSkinScrollBar1 = nullptr;
   QScrollBar* skSkinScrollBar2 = nullptr;
-  QLabel* skSkinStdLabel1 = nullptr;
-  QLabel* skSkinStdLabel2 = nullptr;
+  TskSkinStdLabel* skSkinStdLabel1 = nullptr;
+  TskSkinStdLabel* skSkinStdLabel2 = nullptr;
   QLineEdit* skSkinEdit4 = nullptr;
   QLineEdit* skSkinEdit5 = nullptr;
-  QCheckBox* skSkinCheckRadioBox1 = nullptr;
-  QPushButton* skSkinButton1 = nullptr;
-  QPushButton* skSkinButton2 = nullptr;
-  QStatusBar* skSkinStatusBar1 = nullptr;
-  QLabel* skSkinStdLabel15 = nullptr;
-  QLabel* skSkinLinkLabel1 = nullptr;
+  TskSkinCheckRadioBox* skSkinCheckRadioBox1 = nullptr;
+  TskSkinButton* skSkinButton1 = nullptr;
+  TskSkinButton* skSkinButton2 = nullptr;
+  TskSkinStatusBar* skSkinStatusBar1 = nullptr;
+  TskSkinStdLabel* skSkinStdLabel15 = nullptr;
+  TskSkinLinkLabel* skSkinLinkLabel1 = nullptr;
 };
 
 }  // namespace lumora

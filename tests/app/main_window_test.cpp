@@ -4,19 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
 #include "skin/builtin/builtin_skin.h"
+#include "skin/controls/skin_button.h"
+#include "skin/controls/skin_check_radio_box.h"
 #include "skin/form/menu_host.h"
 #include "skin/form/popup_window.h"
 #include "skin/form/skin_menu.h"
@@ -35,7 +35,8 @@ class MainWindow : public ::testing::Test {
   }
   template <typename W>
   W* Find(const char* name) {
-    W* w = form_->findChild<W*>(QString::fromLatin1(name));
+    // dynamic_cast: the skinned controls carry no meta-object of their own.
+    W* w = dynamic_cast<W*>(form_->findChild<QObject*>(QString::fromLatin1(name)));
     EXPECT_NE(w, nullptr) << name;
     return w;
   }
@@ -54,8 +55,8 @@ TEST_F(MainWindow, OpensWithItsControlsAndSize) {
   EXPECT_LE((form_->geometry().center() - area.center()).manhattanLength(), 8);
   EXPECT_EQ(Find<QLineEdit>("skSkinEdit4")->text(), QStringLiteral("本站讯："));
   EXPECT_EQ(Find<QLineEdit>("skSkinEdit5")->text(), QStringLiteral("本站记者：XXX"));
-  EXPECT_TRUE(Find<QCheckBox>("skSkinCheckRadioBox1")->isChecked());
-  EXPECT_EQ(Find<QPushButton>("skSkinButton1")->text(), QStringLiteral("伪原创"));
+  EXPECT_TRUE(Find<TskSkinCheckRadioBox>("skSkinCheckRadioBox1")->Checked());
+  EXPECT_EQ(Find<TskSkinButton>("skSkinButton1")->Caption(), QStringLiteral("伪原创"));
   EXPECT_FALSE(Find<QScrollBar>("skSkinScrollBar1")->isEnabled());
   EXPECT_FALSE(Find<QScrollBar>("skSkinScrollBar2")->isEnabled());
   EXPECT_FALSE(Status().isEmpty());
@@ -93,7 +94,7 @@ TEST_F(MainWindow, ClearEmptiesBothBoxesOnly) {
   Find<QPlainTextEdit>("skSkinRichEdit1")->setPlainText("in");
   Find<QPlainTextEdit>("skSkinRichEdit2")->setPlainText("out");
   Find<QLineEdit>("skSkinEdit4")->setText("P");
-  QTest::mouseClick(Find<QPushButton>("skSkinButton2"), Qt::LeftButton);
+  QTest::mouseClick(Find<TskSkinButton>("skSkinButton2"), Qt::LeftButton);
   EXPECT_EQ(Find<QPlainTextEdit>("skSkinRichEdit1")->toPlainText(), "");
   EXPECT_EQ(Find<QPlainTextEdit>("skSkinRichEdit2")->toPlainText(), "");
   EXPECT_EQ(Find<QLineEdit>("skSkinEdit4")->text(), "P");
@@ -152,15 +153,15 @@ TEST_F(MainWindow, RewriteFramesTheResultAndReportsDone) {
   auto service = testing::StartSmallService();
   Open(testing::SmallServiceEndpoint(*service));
   Find<QPlainTextEdit>("skSkinRichEdit1")->setPlainText("改善生活质量\n生活");
-  QTest::mouseClick(Find<QPushButton>("skSkinButton1"), Qt::LeftButton);
+  QTest::mouseClick(Find<TskSkinButton>("skSkinButton1"), Qt::LeftButton);
   QString out = Find<QPlainTextEdit>("skSkinRichEdit2")->toPlainText();
   EXPECT_TRUE(out.startsWith(QStringLiteral("本站讯："))) << out.toStdString();
   EXPECT_TRUE(out.endsWith(QStringLiteral("本站记者：XXX"))) << out.toStdString();
   EXPECT_EQ(out.count(QStringLiteral("<br />")), 2) << out.toStdString();
   EXPECT_EQ(Status(), QStringLiteral("操作完成！"));
 
-  Find<QCheckBox>("skSkinCheckRadioBox1")->setChecked(false);
-  QTest::mouseClick(Find<QPushButton>("skSkinButton1"), Qt::LeftButton);
+  Find<TskSkinCheckRadioBox>("skSkinCheckRadioBox1")->SetChecked(false);
+  QTest::mouseClick(Find<TskSkinButton>("skSkinButton1"), Qt::LeftButton);
   out = Find<QPlainTextEdit>("skSkinRichEdit2")->toPlainText();
   EXPECT_EQ(out.count(QStringLiteral("<br />")), 0) << out.toStdString();
   // The window's kept-alive connection goes before the service stops.
@@ -188,7 +189,7 @@ TEST_F(MainWindow, AnErrorShowsTheBoxAndLeavesTheWindowAsItWas) {
     box->accept();
   });
   poll.start(20);
-  QTest::mouseClick(Find<QPushButton>("skSkinButton1"), Qt::LeftButton);
+  QTest::mouseClick(Find<TskSkinButton>("skSkinButton1"), Qt::LeftButton);
   poll.stop();
 
   EXPECT_EQ(text, QStringLiteral("Socket Error # 10061\r\nConnection refused."));

@@ -1,0 +1,174 @@
+#include "skin/controls/skin_check_radio_box.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "control_skin.h"
+#include "skin/draw/rect_routines.h"
+
+namespace lumora {
+namespace {
+
+using test::Shot;
+
+class SkinCheckBoxTest : public ::testing::Test {
+ protected:
+  void SetUp() override { form_.resize(300, 100); }
+  TskSkinCheckRadioBox* Add(int x = 0) {
+    auto* box = new TskSkinCheckRadioBox(&form_);
+    box->setGeometry(x, 0, 100, 25);
+    box->OnClick = [this, box] { clicks_.push_back(box); };
+    return box;
+  }
+  int ClicksOf(TskSkinCheckRadioBox* b) const {
+    return static_cast<int>(std::count(clicks_.begin(), clicks_.end(), b));
+  }
+  void Show() {
+    form_.show();
+    QApplication::setActiveWindow(&form_);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form_));
+  }
+
+  QWidget form_;
+  std::vector<TskSkinCheckRadioBox*> clicks_;
+};
+
+TEST_F(SkinCheckBoxTest, AssigningCheckedFiresOnClickEvenWhenUnchanged) {
+  TskSkinCheckRadioBox* box = Add();
+  box->SetChecked(true);
+  box->SetChecked(true);
+  EXPECT_EQ(ClicksOf(box), 2);
+  box->SetRadio(true);
+  box->SetChecked(false);  // a radio button that became unchecked stays quiet
+  EXPECT_EQ(ClicksOf(box), 2);
+}
+
+TEST_F(SkinCheckBoxTest, AGrayedBoxUncheckedByAssignmentStaysGrayed) {
+  TskSkinCheckRadioBox* box = Add();
+  box->SetState(cbGrayed);
+  box->SetChecked(false);
+  EXPECT_EQ(box->State(), cbGrayed);
+  EXPECT_FALSE(box->Checked());
+}
+
+TEST_F(SkinCheckBoxTest, RadioButtonsOfOneGroupUncheckEachOther) {
+  TskSkinCheckRadioBox* a = Add(0);
+  TskSkinCheckRadioBox* b = Add(120);
+  for (auto* r : {a, b}) {
+    r->SetRadio(true);
+    r->SetGroupIndex(1);
+  }
+  Show();
+  QTest::mouseClick(a, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_TRUE(a->Checked());
+  QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_TRUE(b->Checked());
+  EXPECT_FALSE(a->Checked());
+  const int before = ClicksOf(b);
+  QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_TRUE(b->Checked());  // a click never unchecks a radio button
+  EXPECT_EQ(ClicksOf(b), before);
+}
+
+TEST_F(SkinCheckBoxTest, AReleaseOutsideDoesNotToggle) {
+  TskSkinCheckRadioBox* box = Add();
+  Show();
+  QTest::mousePress(box, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseMove(box, QPoint(150, 60));
+  EXPECT_FALSE(box->IsHot());
+  QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(150, 60));
+  EXPECT_FALSE(box->Checked());
+  EXPECT_EQ(ClicksOf(box), 0);
+}
+
+TEST_F(SkinCheckBoxTest, AllowGrayedCyclesThroughTheThreeStates) {
+  TskSkinCheckRadioBox* box = Add();
+  box->SetAllowGrayed(true);
+  Show();
+  std::vector<TCheckBoxState> seen;
+  for (int i = 0; i < 3; ++i) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
+    seen.push_back(box->State());
+  }
+  EXPECT_EQ(seen, (std::vector<TCheckBoxState>{cbGrayed, cbChecked, cbUnchecked}));
+}
+
+TEST_F(SkinCheckBoxTest, SpaceToggles) {
+  TskSkinCheckRadioBox* box = Add();
+  box->SetTabStop(true);
+  Show();
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_Space);
+  EXPECT_TRUE(box->Checked());
+}
+
+// The main window's box: flat, 101 x 25, on the built-in skin.
+class BuiltinCheckBoxTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    skin_ = test::BuiltinSkin();
+    data_ = test::ControlData<TskDataSkinCheckRadioControl>(skin_->data, "checkbox");
+    ASSERT_NE(data_, nullptr);
+    picture_ = skin_->data.ActivePicture(data_->PictureIndex);
+    box_ = new TskSkinCheckRadioBox(&form_);
+    box_->setGeometry(412, 584 - 500, 101, 25);
+    box_->SetCaption(QStringLiteral("HIH HIH"));
+    box_->SetSkinData(&skin_->data);
+    form_.resize(600, 200);
+  }
+  // The pixel at the centre of the check mark as drawn, and as the skin has it.
+  std::pair<QRgb, QRgb> MarkCentre(const TRect& r) {
+    const QImage shot = Shot(*box_);
+    const int x = 3 + RectWidth(r) / 2;
+    const int y = box_->height() / 2 - RectHeight(data_->CheckImageRect) / 2 + RectHeight(r) / 2;
+    return {shot.pixel(x, y),
+            picture_->pixel(r.Left + RectWidth(r) / 2, r.Top + RectHeight(r) / 2)};
+  }
+
+  std::unique_ptr<test::LoadedSkin> skin_;
+  const TskDataSkinCheckRadioControl* data_ = nullptr;
+  const QImage* picture_ = nullptr;
+  QWidget form_;
+  TskSkinCheckRadioBox* box_ = nullptr;
+};
+
+TEST_F(BuiltinCheckBoxTest, KeepsItsOwnSizeWhateverTheSkinsSize) {
+  EXPECT_EQ(box_->size(), QSize(101, 25));
+  EXPECT_NE(RectWidth(data_->SkinRect), 101);
+  box_->ApplySkinChange();
+  EXPECT_EQ(box_->size(), QSize(101, 25));
+}
+
+TEST_F(BuiltinCheckBoxTest, DrawsTheMarkOfEachStateAndTheCaptionInTheFrameColour) {
+  const auto [unchecked, want_unchecked] = MarkCentre(data_->UnCheckImageRect);
+  EXPECT_EQ(unchecked, want_unchecked);
+  box_->SetChecked(true);
+  const auto [checked, want_checked] = MarkCentre(data_->CheckImageRect);
+  EXPECT_EQ(checked, want_checked);
+  box_->SetState(cbGrayed);
+  const auto [grayed, want_grayed] = MarkCentre(data_->GrayedCheckImageRect);
+  EXPECT_EQ(grayed, want_grayed);
+  box_->setEnabled(false);
+  box_->SetChecked(true);
+  const auto [disabled, want_disabled] = MarkCentre(data_->UnEnabledCheckImageRect);
+  EXPECT_EQ(disabled, want_disabled);
+  box_->setEnabled(true);
+  EXPECT_GT(test::CountColour(Shot(*box_), test::Rgb(data_->FrameFontColor),
+                              QRect(RectWidth(data_->CheckImageRect) + 7, 0, 90, 25)),
+            0);
+}
+
+TEST_F(BuiltinCheckBoxTest, AFlatBoxShowsItsParentsBackground) {
+  QPalette palette = form_.palette();
+  palette.setColor(QPalette::Window, QColor(12, 34, 56));
+  form_.setPalette(palette);
+  form_.setAutoFillBackground(true);
+  const QImage shot = Shot(*box_);
+  EXPECT_EQ(shot.pixel(100, 0), qRgb(12, 34, 56));
+  EXPECT_EQ(shot.pixel(1, 1), qRgb(12, 34, 56));
+}
+
+}  // namespace
+}  // namespace lumora
