@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-#include "builtin_skin.h"
+#include "skin/builtin/builtin_skin.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
 #include "skin/form/frame_geometry.h"
