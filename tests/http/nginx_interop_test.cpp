@@ -3,8 +3,8 @@
 
 #include "http/http_client.h"
 #include "http/http_exceptions.h"
-#include "nginx_fixture.h"
 #include "support/expect_raises.h"
+#include "support/nginx_fixture.h"
 
 namespace lumora {
 namespace {
