@@ -12,7 +12,7 @@
 #include "app/lumora_application.h"
 #include "app/main_window.h"
 #include "app/translation_endpoint.h"
-#include "builtin_skin.h"
+#include "skin/builtin/builtin_skin.h"
 
 int main(int argc, char** argv) {
   using namespace lumora;

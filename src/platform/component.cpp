@@ -4,7 +4,7 @@
 
 namespace lumora {
 
-TComponent::TComponent(QWidget* owner) : owner_(owner) {}
+TComponent::TComponent(QObject* owner) : owner_(owner) {}
 
 TComponent::~TComponent() {
   // Copy first: a receiver may remove its own link while being told.

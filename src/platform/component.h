@@ -4,8 +4,8 @@
 // holding it), the designing and loading states that property setters
 // consult, and the free notification that clears links between components.
 
+#include <QObject>
 #include <QPointer>
-#include <QWidget>
 #include <string>
 #include <vector>
 
@@ -15,13 +15,13 @@ enum class TOperation { opInsert, opRemove };
 
 class TComponent {
  public:
-  explicit TComponent(QWidget* owner = nullptr);
+  explicit TComponent(QObject* owner = nullptr);
   virtual ~TComponent();
   TComponent(const TComponent&) = delete;
   TComponent& operator=(const TComponent&) = delete;
 
   // The form the component sits on, or null.
-  QWidget* Owner() const { return owner_.data(); }
+  QObject* Owner() const { return owner_.data(); }
   const std::string& Name() const { return name_; }
   void SetName(std::string name) { name_ = std::move(name); }
 
@@ -44,7 +44,7 @@ class TComponent {
   virtual void Loaded() {}
 
  private:
-  QPointer<QWidget> owner_;
+  QPointer<QObject> owner_;
   std::string name_;
   bool designing_ = false;
   bool loading_ = false;
@@ -52,7 +52,7 @@ class TComponent {
 };
 
 // The owner form of a component, or null.
-inline QWidget* OwnerForm(const TComponent* component) {
+inline QObject* OwnerForm(const TComponent* component) {
   return component ? component->Owner() : nullptr;
 }
 

@@ -14,8 +14,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "builtin_skin.h"
 #include "platform/align.h"
+#include "skin/builtin/builtin_skin.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_check_radio_box.h"
 #include "skin/controls/skin_edit.h"

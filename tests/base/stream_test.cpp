@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "base/exception.h"
+#include "support/expect_raises.h"
 
 namespace lumora {
 namespace {
@@ -52,12 +53,7 @@ TEST(MemoryStream, ShrinkingClampsPosition) {
 TEST(MemoryStream, ShortReadBufferRaises) {
   TMemoryStream s(std::string("ab"));
   char buf[3];
-  try {
-    s.ReadBuffer(buf, 3);
-    FAIL();
-  } catch (const EStreamError& e) {
-    EXPECT_STREQ(e.what(), "Stream read error");
-  }
+  EXPECT_RAISES(EStreamError, "Stream read error", s.ReadBuffer(buf, 3));
 }
 
 TEST(MemoryStream, CopyFromZeroCopiesWholeSourceFromStart) {
@@ -99,12 +95,8 @@ TEST(FileStream, RoundTripAndResize) {
 }
 
 TEST(FileStream, MissingFileRaisesWithItsName) {
-  try {
-    TFileStream f("/nonexistent/dir/file", TFileMode::fmOpenRead);
-    FAIL();
-  } catch (const EFOpenError& e) {
-    EXPECT_EQ(std::string(e.what()).rfind("Cannot open file \"/nonexistent/dir/file\". ", 0), 0u);
-  }
+  EXPECT_RAISES(EFOpenError, ::testing::StartsWith("Cannot open file \"/nonexistent/dir/file\". "),
+                TFileStream("/nonexistent/dir/file", TFileMode::fmOpenRead));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/exception.h"
+#include "support/expect_raises.h"
 
 namespace lumora {
 namespace {
@@ -34,12 +35,7 @@ TEST(ParseInt, Int32RangeIsChecked) {
   EXPECT_EQ(ParseInt32("2147483647"), 2147483647);
   EXPECT_EQ(ParseInt32("2147483648"), std::nullopt);
   EXPECT_EQ(StrToIntDef("x", -1), -1);
-  try {
-    StrToInt("x1");
-    FAIL();
-  } catch (const EConvertError& e) {
-    EXPECT_STREQ(e.what(), "'x1' is not a valid integer value");
-  }
+  EXPECT_RAISES(EConvertError, "'x1' is not a valid integer value", StrToInt("x1"));
 }
 
 TEST(Text, CaseMappingTouchesAsciiOnly) {

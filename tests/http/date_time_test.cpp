@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "base/exception.h"
+#include "support/expect_raises.h"
 #include "tz_guard.h"
 
 namespace lumora {
@@ -41,12 +42,8 @@ TEST(DateTime, InvalidPartsRaiseTheEncodeMessages) {
   } times[] = {{24, 0, 0, 0}, {0, 60, 0, 0}, {0, 0, 60, 0}, {0, 0, 0, 1000}, {-1, 0, 0, 0}};
   for (const auto& t : times) {
     SCOPED_TRACE(testing::Message() << t.h << ":" << t.m << ":" << t.s << "." << t.ms);
-    try {
-      EncodeTime(t.h, t.m, t.s, t.ms);
-      ADD_FAILURE() << "no exception";
-    } catch (const EConvertError& e) {
-      EXPECT_EQ(e.Message(), "Invalid argument to time encode");
-    }
+    EXPECT_RAISES(EConvertError, "Invalid argument to time encode",
+                  EncodeTime(t.h, t.m, t.s, t.ms));
   }
   struct DateRow {
     int y, m, d;

@@ -4,6 +4,7 @@
 #include "base/stream.h"
 #include "http/http_client.h"
 #include "net/net_exception.h"
+#include "support/expect_raises.h"
 #include "support/scripted_peer.h"
 
 namespace lumora {
@@ -162,33 +163,19 @@ TEST(RequestHead, GetsReuseAKeptAliveConnection) {
 
 TEST(RequestHead, HttpsIsRefusedWithoutSecureHandler) {
   TNetHTTP http;
-  try {
-    http.Get("https://127.0.0.1/");
-    FAIL();
-  } catch (const ENetException& e) {
-    EXPECT_EQ(e.Message(), "IOHandler value is not valid");
-  }
+  EXPECT_RAISES(ENetException, "IOHandler value is not valid", http.Get("https://127.0.0.1/"));
 }
 
 TEST(RequestHead, MethodsOfHttp11AreRefusedIn10) {
   TNetHTTP http;
   http.ProtocolVersion = pv1_0;
-  try {
-    http.ExecuteRequest(hmPut, "http://127.0.0.1:1/", nullptr, nullptr);
-    FAIL();
-  } catch (const ENetException& e) {
-    EXPECT_EQ(e.Message(), "This request method is supported in HTTP 1.1");
-  }
+  EXPECT_RAISES(ENetException, "This request method is supported in HTTP 1.1",
+                http.ExecuteRequest(hmPut, "http://127.0.0.1:1/", nullptr, nullptr));
 }
 
 TEST(RequestHead, UnknownSchemeRaisesWithEmptyMessage) {
   TNetHTTP http;
-  try {
-    http.Get("ftp://127.0.0.1/file");
-    FAIL();
-  } catch (const ENetException& e) {
-    EXPECT_EQ(e.Message(), "");
-  }
+  EXPECT_RAISES(ENetException, "", http.Get("ftp://127.0.0.1/file"));
 }
 
 }  // namespace

@@ -3,10 +3,16 @@
 
 #include "http/http_client.h"
 #include "http/http_exceptions.h"
+#include "support/expect_raises.h"
 #include "support/nginx_fixture.h"
 
 namespace lumora {
 namespace {
+
+using ::testing::AllOf;
+using ::testing::HasSubstr;
+using ::testing::Property;
+using ::testing::Throws;
 
 class NginxInterop : public ::testing::Test {
  protected:
@@ -57,24 +63,18 @@ TEST_F(NginxInterop, RedirectsAreFollowed) {
 
 TEST_F(NginxInterop, NotFoundIsAnHttpError) {
   TNetHTTP http;
-  try {
-    http.Get(server_->Url("/missing"));
-    FAIL();
-  } catch (const ENetHTTPProtocolException& e) {
-    EXPECT_EQ(e.ReplyErrorCode(), 404);
-    EXPECT_EQ(e.Message(), "HTTP/1.1 404 Not Found");
-    EXPECT_NE(e.ErrorMessage().find("404"), std::string::npos);
-  }
+  EXPECT_THAT([&] { http.Get(server_->Url("/missing")); },
+              Throws<ENetHTTPProtocolException>(
+                  AllOf(Property(&ENetHTTPProtocolException::ReplyErrorCode, 404),
+                        Property(&Exception::Message, "HTTP/1.1 404 Not Found"),
+                        Property(&ENetHTTPProtocolException::ErrorMessage, HasSubstr("404")))));
 }
 
 TEST_F(NginxInterop, BasicAuthentication) {
   TNetHTTP http;
-  try {
-    http.Get(server_->Url("/private/secret.txt"));
-    FAIL();
-  } catch (const ENetHTTPProtocolException& e) {
-    EXPECT_EQ(e.ReplyErrorCode(), 401);
-  }
+  EXPECT_THAT(
+      [&] { http.Get(server_->Url("/private/secret.txt")); },
+      Throws<ENetHTTPProtocolException>(Property(&ENetHTTPProtocolException::ReplyErrorCode, 401)));
   http.Request().Username = "Aladdin";
   http.Request().Password = "open sesame";
   http.Request().BasicAuthentication = true;

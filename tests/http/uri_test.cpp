@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "http/http_exceptions.h"
+#include "support/expect_raises.h"
 
 namespace lumora {
 namespace {
@@ -130,12 +131,7 @@ TEST(NetURI, BuildingWithoutProtocolOrHostRaises) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.text);
-    try {
-      TNetURI(row.text).GetFullURI();
-      ADD_FAILURE() << "no exception";
-    } catch (const ENetURIException& e) {
-      EXPECT_EQ(e.Message(), row.message);
-    }
+    EXPECT_RAISES(ENetURIException, row.message, TNetURI(row.text).GetFullURI());
   }
 }
 

@@ -6,6 +6,7 @@
 #include "net/net_exception.h"
 #include "net/net_limits.h"
 #include "net/simple_buffer.h"
+#include "support/expect_raises.h"
 
 namespace lumora {
 namespace {
@@ -25,12 +26,7 @@ TEST(SimpleBuffer, ExtractTakesFromTheFront) {
 TEST(SimpleBuffer, TakingMoreThanHeldRaisesAndKeepsTheBytes) {
   TNetSimpleBuffer b;
   b.Append("abc");
-  try {
-    b.Extract(4);
-    FAIL();
-  } catch (const ENetNotEnoughDataInBuffer& e) {
-    EXPECT_EQ(e.Message(), "Not enough data in buffer.");
-  }
+  EXPECT_RAISES(ENetNotEnoughDataInBuffer, "Not enough data in buffer.", b.Extract(4));
   EXPECT_THROW(b.Remove(4), ENetNotEnoughDataInBuffer);
   EXPECT_EQ(b.View(), "abc");
   EXPECT_EQ(b.Extract(3), "abc");

@@ -6,9 +6,14 @@
 
 #include "net/net_component.h"
 #include "net/net_exception.h"
+#include "support/expect_raises.h"
 
 namespace lumora {
 namespace {
+
+using ::testing::AllOf;
+using ::testing::Property;
+using ::testing::Throws;
 
 TEST(NetStack, LivesWhileAnyComponentLives) {
   int before = TNetStack::ReferenceCount();
@@ -102,13 +107,10 @@ TEST(NetStack, ResolvesLocalNamesWithoutLookUp) {
 
 TEST(NetStack, UnresolvableHostIsError11001) {
   TNetComponent holder;
-  try {
-    TNetStack::Instance().ResolveHost("no-such-host.invalid");
-    FAIL() << "resolved a name under .invalid";
-  } catch (const ENetSocketError& e) {
-    EXPECT_EQ(e.LastError(), 11001);
-    EXPECT_EQ(e.Message(), "Socket Error # 11001\r\nHost not found.");
-  }
+  EXPECT_THAT([] { TNetStack::Instance().ResolveHost("no-such-host.invalid"); },
+              Throws<ENetSocketError>(
+                  AllOf(Property(&ENetSocketError::LastError, 11001),
+                        Property(&Exception::Message, "Socket Error # 11001\r\nHost not found."))));
   EXPECT_EQ(TNetStack::Instance().LastError(), 11001);
 }
 
@@ -118,12 +120,8 @@ TEST(NetStack, CheckForSocketErrorToleratesListedCodes) {
   stack.SetLastError(10054);
   EXPECT_EQ(stack.CheckForSocketError(-1, {10053, 10054}), -1);
   EXPECT_EQ(stack.CheckForSocketError(5), 5);
-  try {
-    stack.CheckForSocketError(-1, {10053});
-    FAIL();
-  } catch (const ENetSocketError& e) {
-    EXPECT_EQ(e.LastError(), 10054);
-  }
+  EXPECT_THAT([&] { stack.CheckForSocketError(-1, {10053}); },
+              Throws<ENetSocketError>(Property(&ENetSocketError::LastError, 10054)));
 }
 
 }  // namespace

@@ -8,22 +8,15 @@
 
 #include "net/io_handler_socket.h"
 #include "net/net_exception.h"
+#include "support/expect_raises.h"
 #include "support/scripted_peer.h"
 
 namespace lumora {
 namespace {
 
-template <typename E, typename F>
-void ExpectRaises(F body, const std::string& message) {
-  try {
-    body();
-    ADD_FAILURE() << "nothing raised, expected \"" << message << "\"";
-  } catch (const E& e) {
-    EXPECT_EQ(e.Message(), message);
-  } catch (const std::exception& e) {
-    ADD_FAILURE() << "wrong error: " << e.what();
-  }
-}
+using ::testing::AllOf;
+using ::testing::Property;
+using ::testing::Throws;
 
 // Collects status texts from the client and its handler, and the
 // connected / disconnected notifications, in order.
@@ -43,8 +36,8 @@ TEST(OpenConnection, UnresolvableHost) {
   EventLog log(client);
   client.SetHost("lumora-test.invalid");
   client.SetPort(80);
-  ExpectRaises<ENetSocketError>([&] { client.OpenConnection(); },
-                                "Socket Error # 11001\r\nHost not found.");
+  EXPECT_RAISES(ENetSocketError, "Socket Error # 11001\r\nHost not found.",
+                client.OpenConnection());
   EXPECT_EQ(log.lines, std::vector<std::string>{"Resolving hostname lumora-test.invalid."});
   EXPECT_EQ(client.IOHandler(), nullptr);  // the handler made for it is gone again
 }
@@ -68,15 +61,12 @@ TEST(OpenConnection, RefusedPort) {
     client.SetPort(refused.Port());
     const std::string message = "Socket Error # 10061\r\nConnection refused.";
     if (r.timed) {
-      ExpectRaises<ENetConnectException>([&] { client.OpenConnection(r.timeout_ms); }, message);
+      EXPECT_RAISES(ENetConnectException, message, client.OpenConnection(r.timeout_ms));
     } else {
-      try {
-        client.OpenConnection(r.timeout_ms);
-        ADD_FAILURE() << r.comment << ": connected";
-      } catch (const ENetSocketError& e) {
-        EXPECT_EQ(e.Message(), message) << r.comment;
-        EXPECT_EQ(e.LastError(), 10061) << r.comment;
-      }
+      EXPECT_THAT([&] { client.OpenConnection(r.timeout_ms); },
+                  Throws<ENetSocketError>(AllOf(Property(&Exception::Message, message),
+                                                Property(&ENetSocketError::LastError, 10061))))
+          << r.comment;
     }
     EXPECT_FALSE(client.IsConnected()) << r.comment;
   }
@@ -101,7 +91,7 @@ TEST(OpenConnection, StatusAndNotificationsInOrder) {
       "Disconnected.",
   };
   EXPECT_EQ(log.lines, expected);
-  ExpectRaises<ENetNotConnected>([&] { client.ReadLine(); }, "Not Connected");
+  EXPECT_RAISES(ENetNotConnected, "Not Connected", client.ReadLine());
 }
 
 TEST(OpenConnection, PeerCloseIsReportedOnce) {
@@ -124,7 +114,7 @@ TEST(OpenConnection, AlreadyConnected) {
   client.SetHost("127.0.0.1");
   client.SetPort(peer.Port());
   client.OpenConnection();
-  ExpectRaises<ENetAlreadyConnected>([&] { client.OpenConnection(); }, "Already connected.");
+  EXPECT_RAISES(ENetAlreadyConnected, "Already connected.", client.OpenConnection());
   EXPECT_TRUE(client.IsConnected());  // the first connection is untouched
 }
 
@@ -200,12 +190,7 @@ TEST(OpenConnection, BindingFailures) {
     client.SetBoundIP("127.0.0.1");
     client.SetBoundPort(r.port);
     client.SetBoundPortRange(r.min, r.max);
-    try {
-      client.OpenConnection();
-      ADD_FAILURE() << r.comment << ": connected";
-    } catch (const ENetException& e) {
-      EXPECT_EQ(e.Message(), r.message) << r.comment;
-    }
+    EXPECT_RAISES(ENetException, r.message, client.OpenConnection()) << r.comment;
     EXPECT_FALSE(client.IsConnected()) << r.comment;
   }
 }
@@ -216,7 +201,7 @@ TEST(OpenConnection, FailingConnectedHandlerClosesAgain) {
   client.SetHost("127.0.0.1");
   client.SetPort(peer.Port());
   client.OnConnected = [](TNetComponent&) { throw ENetException("refused by the program"); };
-  ExpectRaises<ENetException>([&] { client.OpenConnection(); }, "refused by the program");
+  EXPECT_RAISES(ENetException, "refused by the program", client.OpenConnection());
   EXPECT_FALSE(client.IsConnected());
 }
 
@@ -245,8 +230,7 @@ TEST(OpenConnection, ConnectThatHangsTimesOut) {
     if (r.deadline)
       client.SetDeadline(std::chrono::steady_clock::now() + std::chrono::milliseconds(300));
     auto start = std::chrono::steady_clock::now();
-    ExpectRaises<ENetConnectTimeout>([&] { client.OpenConnection(r.timeout_ms); },
-                                     "Connect timed out.");
+    EXPECT_RAISES(ENetConnectTimeout, "Connect timed out.", client.OpenConnection(r.timeout_ms));
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(250))
         << r.comment;
     EXPECT_FALSE(client.IsConnected()) << r.comment;

@@ -12,10 +12,15 @@
 #include "net/io_handler_socket.h"
 #include "net/net_exception.h"
 #include "net/tcp_client.h"
+#include "support/expect_raises.h"
 #include "support/scripted_peer.h"
 
 namespace lumora {
 namespace {
+
+using ::testing::AnyOf;
+using ::testing::Property;
+using ::testing::Throws;
 
 using std::chrono::milliseconds;
 using std::chrono::steady_clock;
@@ -26,19 +31,6 @@ std::unique_ptr<TNetTCPClient> Open(int port) {
   client->SetPort(port);
   client->OpenConnection();
   return client;
-}
-
-// Expects body to raise E with exactly message.
-template <typename E, typename F>
-void ExpectRaises(F body, const std::string& message) {
-  try {
-    body();
-    ADD_FAILURE() << "nothing raised, expected \"" << message << "\"";
-  } catch (const E& e) {
-    EXPECT_EQ(e.Message(), message);
-  } catch (const std::exception& e) {
-    ADD_FAILURE() << "wrong error: " << e.what();
-  }
 }
 
 // A memory stream that remembers the largest size it was ever given.
@@ -114,14 +106,12 @@ TEST(ReadLine, DataStaysReadableAfterThePeerClosed) {
   EXPECT_EQ(client->ReadLine(), "HTTP/1.0 200 OK");
   EXPECT_EQ(client->ReadLine(), "");
   EXPECT_EQ(client->ReadString(4), "body");
-  ExpectRaises<ENetConnClosedGracefully>([&] { client->ReadLine(); },
-                                         "Connection Closed Gracefully.");
+  EXPECT_RAISES(ENetConnClosedGracefully, "Connection Closed Gracefully.", client->ReadLine());
   EXPECT_FALSE(client->IsConnected());
   // Still closed on the next try, and writing says the same.
-  ExpectRaises<ENetConnClosedGracefully>([&] { client->ReadLine(); },
-                                         "Connection Closed Gracefully.");
-  ExpectRaises<ENetConnClosedGracefully>([&] { client->WriteLine("more"); },
-                                         "Connection Closed Gracefully.");
+  EXPECT_RAISES(ENetConnClosedGracefully, "Connection Closed Gracefully.", client->ReadLine());
+  EXPECT_RAISES(ENetConnClosedGracefully, "Connection Closed Gracefully.",
+                client->WriteLine("more"));
 }
 
 TEST(ReadLine, PeerClosingMidLineEndsWithClosedGracefully) {
@@ -133,8 +123,7 @@ TEST(ReadLine, PeerClosingMidLineEndsWithClosedGracefully) {
   // with the flag, later ones say the peer is gone.
   EXPECT_EQ(client->ReadLine(), "");
   EXPECT_TRUE(client->ReadLnTimedOut());
-  ExpectRaises<ENetConnClosedGracefully>([&] { client->ReadLine(); },
-                                         "Connection Closed Gracefully.");
+  EXPECT_RAISES(ENetConnClosedGracefully, "Connection Closed Gracefully.", client->ReadLine());
   EXPECT_EQ(client->InputBuffer().View(), "partial");
 }
 
@@ -152,7 +141,7 @@ TEST(ReadTimeout, TwoSecondsWithoutDataRaises) {
   auto client = Open(peer.Port());
   client->SetReadTimeout(2000);
   auto start = steady_clock::now();
-  ExpectRaises<ENetReadTimeout>([&] { client->ReadLine(); }, "Read Timeout");
+  EXPECT_RAISES(ENetReadTimeout, "Read Timeout", client->ReadLine());
   EXPECT_GE(steady_clock::now() - start, milliseconds(1990));
   EXPECT_TRUE(client->IsConnected());  // a time-out leaves the connection open
 }
@@ -189,8 +178,8 @@ TEST(MaxLineLength, AtAndPastTheLimit) {
     client->SetMaxLineAction(r.action);
     ASSERT_EQ(client->MaxLineLength(), 16384);
     if (r.raises) {
-      ExpectRaises<ENetReadLnMaxLineLengthExceeded>([&] { client->ReadLine(); },
-                                                    "Max line length exceeded.");
+      EXPECT_RAISES(ENetReadLnMaxLineLengthExceeded, "Max line length exceeded.",
+                    client->ReadLine());
       // The line stays in the buffer and can still be read without a limit.
       EXPECT_EQ(client->ReadLine("\n", kNetTimeoutDefault, 0), line) << r.comment;
       EXPECT_EQ(client->ReadLine(), "next") << r.comment;
@@ -210,8 +199,7 @@ TEST(MaxLineLength, UnterminatedLinePastTheLimitRaisesWithoutWaiting) {
   auto client = Open(peer.Port());
   client->SetReadTimeout(5000);
   auto start = steady_clock::now();
-  ExpectRaises<ENetReadLnMaxLineLengthExceeded>([&] { client->ReadLine(); },
-                                                "Max line length exceeded.");
+  EXPECT_RAISES(ENetReadLnMaxLineLengthExceeded, "Max line length exceeded.", client->ReadLine());
   EXPECT_LT(steady_clock::now() - start, milliseconds(4000));
 }
 
@@ -261,8 +249,8 @@ TEST(ReadBytes, PeerClosingEarlyKeepsTheBytesThatCame) {
   ScriptedPeer peer({PeerExchange::Reply("0123456789", PeerAction::kClose)});
   auto client = Open(peer.Port());
   char buffer[20];
-  ExpectRaises<ENetConnClosedGracefully>([&] { client->ReadBytes(buffer, 20); },
-                                         "Connection Closed Gracefully.");
+  EXPECT_RAISES(ENetConnClosedGracefully, "Connection Closed Gracefully.",
+                client->ReadBytes(buffer, 20));
   EXPECT_EQ(client->InputBuffer().View(), "0123456789");
   client->ReadBytes(buffer, 10);
   EXPECT_EQ(std::string(buffer, 10), "0123456789");
@@ -271,8 +259,8 @@ TEST(ReadBytes, PeerClosingEarlyKeepsTheBytesThatCame) {
 TEST(ReadBytes, EnormousStringCountAllocatesNothingUpFront) {
   ScriptedPeer peer({PeerExchange::Reply("0123456789", PeerAction::kClose)});
   auto client = Open(peer.Port());
-  ExpectRaises<ENetConnClosedGracefully>([&] { client->ReadString(int64_t{1} << 50); },
-                                         "Connection Closed Gracefully.");
+  EXPECT_RAISES(ENetConnClosedGracefully, "Connection Closed Gracefully.",
+                client->ReadString(int64_t{1} << 50));
   EXPECT_EQ(client->ReadString(10), "0123456789");
 }
 
@@ -471,7 +459,7 @@ TEST(WriteFromStream, StreamRunningDryRaises) {
   ScriptedPeer peer({PeerExchange::Reply("").Reading(PeerRead::kUntilClose)});
   auto client = Open(peer.Port());
   ShortStream stream;
-  ExpectRaises<ENetNoDataToRead>([&] { client->WriteFromStream(stream); }, "No data to read.");
+  EXPECT_RAISES(ENetNoDataToRead, "No data to read.", client->WriteFromStream(stream));
   client->CloseConnection();
   ASSERT_TRUE(peer.WaitDone());
   EXPECT_EQ(peer.Received(0), "only this");
@@ -489,8 +477,8 @@ TEST(WriteFromStream, PartOfAStream) {
 
 TEST(Writing, WithoutAConnectionRaisesNotConnected) {
   TNetTCPClient client;
-  ExpectRaises<ENetNotConnected>([&] { client.WriteLine("x"); }, "Not Connected");
-  ExpectRaises<ENetNotConnected>([&] { client.ReadLine(); }, "Not Connected");
+  EXPECT_RAISES(ENetNotConnected, "Not Connected", client.WriteLine("x"));
+  EXPECT_RAISES(ENetNotConnected, "Not Connected", client.ReadLine());
   EXPECT_EQ(client.FillInputBuffer(false), 0);
   EXPECT_FALSE(client.IsConnected());
 }
@@ -500,13 +488,11 @@ TEST(Writing, PeerThatResetsNeverKillsTheProcess) {
   auto client = Open(listener.Port());
   listener.Close();  // resets the queued connection
   std::string block(65536, 's');
-  try {
-    for (int i = 0; i < 100; ++i) client->WriteText(block);
-    FAIL() << "writes to a reset connection kept succeeding";
-  } catch (const ENetSocketError& e) {
-    EXPECT_TRUE(e.LastError() == 10054 || e.LastError() == 10058 || e.LastError() == 10053)
-        << e.Message();
-  }
+  EXPECT_THAT(
+      [&] {
+        for (int i = 0; i < 100; ++i) client->WriteText(block);
+      },
+      Throws<ENetSocketError>(Property(&ENetSocketError::LastError, AnyOf(10054, 10058, 10053))));
   EXPECT_FALSE(client->IsConnected());
 }
 
@@ -514,8 +500,8 @@ TEST(Receiving, ResetWhileReadingIsASocketError) {
   SilentListener listener;
   auto client = Open(listener.Port());
   listener.Close();  // resets the queued connection
-  ExpectRaises<ENetSocketError>([&] { client->ReadLine(); },
-                                "Socket Error # 10054\r\nConnection reset by peer.");
+  EXPECT_RAISES(ENetSocketError, "Socket Error # 10054\r\nConnection reset by peer.",
+                client->ReadLine());
   EXPECT_FALSE(client->IsConnected());  // the socket is closed after the error
 }
 
@@ -556,7 +542,7 @@ TEST(Deadline, EndsAPeerThatTricklesOneByteAtATime) {
   client->SetReadTimeout(1000);
   client->SetDeadline(steady_clock::now() + milliseconds(300));
   auto start = steady_clock::now();
-  ExpectRaises<ENetReadTimeout>([&] { client->ReadLine(); }, "Read Timeout");
+  EXPECT_RAISES(ENetReadTimeout, "Read Timeout", client->ReadLine());
   auto took = steady_clock::now() - start;
   EXPECT_GE(took, milliseconds(250));
   EXPECT_LT(took, milliseconds(3000));
@@ -568,11 +554,8 @@ TEST(Deadline, EndsASendThePeerNeverTakes) {
   auto client = Open(listener.Port());
   client->SetDeadline(steady_clock::now() + milliseconds(300));
   std::string block(1 << 20, 'w');
-  ExpectRaises<ENetReadTimeout>(
-      [&] {
-        for (int i = 0; i < 256; ++i) client->WriteText(block);
-      },
-      "Read Timeout");
+  EXPECT_RAISES(ENetReadTimeout, "Read Timeout",
+                for (int i = 0; i < 256; ++i) client->WriteText(block));
   EXPECT_FALSE(client->IsConnected());
 }
 
@@ -582,7 +565,7 @@ TEST(Deadline, PassedDeadlineStopsTheConnect) {
   client.SetHost("127.0.0.1");
   client.SetPort(peer.Port());
   client.SetDeadline(steady_clock::now() - milliseconds(1));
-  ExpectRaises<ENetConnectTimeout>([&] { client.OpenConnection(); }, "Connect timed out.");
+  EXPECT_RAISES(ENetConnectTimeout, "Connect timed out.", client.OpenConnection());
   EXPECT_FALSE(client.IsConnected());
   client.SetDeadline(std::nullopt);
   client.OpenConnection();
@@ -595,7 +578,7 @@ TEST(Deadline, DataAlreadyBufferedIsReadPastIt) {
   EXPECT_EQ(client->ReadLine(), "one");
   client->SetDeadline(steady_clock::now() - milliseconds(1));
   EXPECT_EQ(client->ReadLine(), "two");
-  ExpectRaises<ENetReadTimeout>([&] { client->ReadLine(); }, "Read Timeout");
+  EXPECT_RAISES(ENetReadTimeout, "Read Timeout", client->ReadLine());
 }
 
 }  // namespace

@@ -18,12 +18,22 @@ TEST(FormList, CreationOrderWithoutDuplicatesOrDeadForms) {
   RegisterForm(b.get());
   RegisterForm(a.get());  // keeps its first place
   RegisterForm(c.get());
-  EXPECT_EQ(Forms(), (std::vector<QWidget*>{a.get(), b.get(), c.get()}));
+  EXPECT_EQ(Forms(), (std::vector<QObject*>{a.get(), b.get(), c.get()}));
   b.reset();  // destroyed without unregistering
-  EXPECT_EQ(Forms(), (std::vector<QWidget*>{a.get(), c.get()}));
+  EXPECT_EQ(Forms(), (std::vector<QObject*>{a.get(), c.get()}));
   UnregisterForm(a.get());
   UnregisterForm(c.get());
   EXPECT_TRUE(Forms().empty());
+}
+
+TEST(FormList, OnlyTopLevelWidgetsAreForms) {
+  QWidget form;
+  QWidget child(&form);
+  QObject plain;
+  EXPECT_TRUE(IsForm(&form));
+  EXPECT_FALSE(IsForm(&child));
+  EXPECT_FALSE(IsForm(&plain));
+  EXPECT_FALSE(IsForm(nullptr));
 }
 
 class Receiver : public QWidget {

@@ -5,6 +5,7 @@
 
 #include "base/exception.h"
 #include "net/net_exception.h"
+#include "support/expect_raises.h"
 #include "support/scripted_peer.h"
 
 namespace lumora {
@@ -79,12 +80,7 @@ TEST(RoundTrip, AnHttpErrorIsRaisedWithItsStatusLine) {
   TNetHTTP http;
   TRoundTripRewriter rewriter(
       http, TranslationEndpointUrl("http://127.0.0.1:" + std::to_string(peer.Port())));
-  try {
-    rewriter.TranslateToEnglish("x");
-    FAIL();
-  } catch (const Exception& e) {
-    EXPECT_EQ(e.Message(), "HTTP/1.1 503 Service Unavailable");
-  }
+  EXPECT_RAISES(Exception, "HTTP/1.1 503 Service Unavailable", rewriter.TranslateToEnglish("x"));
 }
 
 TEST(RoundTrip, ASilentServiceEndsAtTheReadLimit) {
@@ -94,12 +90,7 @@ TEST(RoundTrip, ASilentServiceEndsAtTheReadLimit) {
       http, TranslationEndpointUrl("http://127.0.0.1:" + std::to_string(peer.Port())));
   // The rewriter's own limit is long; a test shortens it.
   http.SetReadTimeout(300);
-  try {
-    rewriter.TranslateToEnglish("x");
-    FAIL();
-  } catch (const ENetReadTimeout& e) {
-    EXPECT_EQ(e.Message(), "Read Timeout");
-  }
+  EXPECT_RAISES(ENetReadTimeout, "Read Timeout", rewriter.TranslateToEnglish("x"));
   EXPECT_EQ(TRoundTripRewriter::kReadTimeoutMs, 30000);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "client_reading.h"
+#include "support/expect_raises.h"
 
 namespace lumora {
 namespace {
@@ -60,12 +61,7 @@ TEST(ParseTranslateForm, RefusesBadForms) {
       {"", "Missing field type"},
   };
   for (const auto& c : cases) {
-    try {
-      ParseTranslateForm(c.body);
-      ADD_FAILURE() << "accepted " << c.body;
-    } catch (const EBadRequest& e) {
-      EXPECT_EQ(e.Message(), c.message) << c.body;
-    }
+    EXPECT_RAISES(EBadRequest, c.message, ParseTranslateForm(c.body)) << c.body;
   }
 }
 

@@ -11,6 +11,7 @@
 
 #include "client_reading.h"
 #include "service/embedded_translation_service.h"
+#include "support/expect_raises.h"
 #include "translate/fixture_lexicon.h"
 
 namespace lumora {
@@ -184,12 +185,8 @@ TEST(EmbeddedTranslationService, StopsCleanlyAndFreesThePort) {
 }
 
 TEST(EmbeddedTranslationService, MissingLexiconIsAClearError) {
-  try {
-    EmbeddedTranslationService::Start(std::string("/nonexistent/lumora.lex"));
-    FAIL() << "started without a lexicon";
-  } catch (const ELexiconError& e) {
-    EXPECT_NE(e.Message().find("/nonexistent/lumora.lex"), std::string::npos) << e.Message();
-  }
+  EXPECT_RAISES(ELexiconError, ::testing::HasSubstr("/nonexistent/lumora.lex"),
+                EmbeddedTranslationService::Start(std::string("/nonexistent/lumora.lex")));
   EXPECT_THROW(EmbeddedTranslationService::Start(std::string()), ELexiconError);
 }
 

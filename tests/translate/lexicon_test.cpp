@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "base/stream.h"
+#include "support/expect_raises.h"
 #include "translate/fixture_lexicon.h"
 #include "translate/gloss_cleaner.h"
 #include "translate/lexicon_builder.h"
@@ -105,12 +106,7 @@ TEST(Lexicon, RefusesRecordsPointingOutsideTheFile) {
   // The first word record's text offset sits right after the header.
   const uint32_t far = 0x7FFFFFFF;
   std::memcpy(bytes.data() + sizeof(lexicon_format::Header), &far, sizeof far);
-  try {
-    Lexicon::FromBytes(bytes);
-    FAIL() << "no error";
-  } catch (const ELexiconError& e) {
-    EXPECT_NE(e.Message().find("out of range"), std::string::npos) << e.Message();
-  }
+  EXPECT_RAISES(ELexiconError, ::testing::HasSubstr("out of range"), Lexicon::FromBytes(bytes));
 }
 
 // The exclusion records sit between the phrases and the strings.
@@ -156,12 +152,7 @@ TEST(Lexicon, ExclusionsAreKeptOneWayAndChecked) {
 TEST(Lexicon, LoadNamesTheFileThatFailed) {
   const std::string path = ::testing::TempDir() + "/missing.lex";
   std::filesystem::remove(path);
-  try {
-    Lexicon::Load(path);
-    FAIL() << "no error";
-  } catch (const ELexiconError& e) {
-    EXPECT_NE(e.Message().find(path), std::string::npos) << e.Message();
-  }
+  EXPECT_RAISES(ELexiconError, ::testing::HasSubstr(path), Lexicon::Load(path));
 }
 
 TEST(Lexicon, WrittenFileLoadsBack) {

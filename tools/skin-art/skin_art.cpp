@@ -12,6 +12,7 @@
 
 #include "base/exception.h"
 #include "skin/data/bmp_image.h"
+#include "skin/draw/rect_routines.h"
 
 namespace lumora {
 
@@ -59,10 +60,6 @@ QColor CaptionRow(int y) {
   const int span = kCaptionLastRow - kCaptionFirstRow;
   const int t = std::clamp(y - kCaptionFirstRow, 0, span) * 256 / span;
   return Mix(kCaptionTop, kCaptionBottom, t);
-}
-
-QRect ToQRect(const TRect& r) {
-  return QRect(r.Left, r.Top, r.Width(), r.Height());
 }
 
 QImage NewPicture(int w, int h, const QColor& fill) {
@@ -869,7 +866,7 @@ void WriteSkinArt(const TStringList& description, const std::string& dir) {
 void WriteEmbeddedSkinSource(std::string_view block, const std::string& path) {
   std::ostringstream s;
   s << "// Made by lumora-skin-art from assets/skin at build time.\n"
-       "#include \"builtin_skin.h\"\n\n"
+       "#include \"skin/builtin/builtin_skin.h\"\n\n"
        "namespace lumora {\n\nnamespace {\n\n"
        "alignas(8) const unsigned char kBlock[] = {";
   for (size_t i = 0; i < block.size(); ++i) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "skin_layout.h"
+#include "skin/data/skin_named_rects.h"
 
 namespace lumora {
 
@@ -32,7 +32,7 @@ QImage DrawAppIcon(int size);
 // Writes the pictures as BMP files and the description as skin.ini into dir.
 void WriteSkinArt(const TStringList& description, const std::string& dir);
 
-// A C++ source defining BuiltinSkinBlock() (builtin_skin.h) over the bytes
+// A C++ source defining BuiltinSkinBlock() (skin/builtin/builtin_skin.h) over the bytes
 // of block. The file is left untouched when it already holds that text.
 void WriteEmbeddedSkinSource(std::string_view block, const std::string& path);
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "builtin_skin.h"
+#include "skin/builtin/builtin_skin.h"
 #include "skin_commands.h"
 
 int main(int argc, char** argv) {

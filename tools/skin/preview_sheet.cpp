@@ -11,8 +11,8 @@
 
 #include "base/exception.h"
 
+#include "skin/data/skin_named_rects.h"
 #include "skin_commands.h"
-#include "skin_layout.h"
 
 namespace lumora {
 

@@ -8,21 +8,18 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
-#include <optional>
 
 #include "base/exception.h"
+#include "skin/data/skin_description.h"
+#include "skin/draw/colour.h"
 #include "skin/draw/mask_region.h"
 #include "skin/draw/nine_part.h"
+#include "skin/draw/rect_routines.h"
 #include "skin_commands.h"
-#include "skin_layout.h"
 
 namespace lumora {
 
 namespace {
-
-QColor Colour(TColor c) {
-  return QColor(RedOf(c), GreenOf(c), BlueOf(c));
-}
 
 QFont FontOf(const std::string& name, int height, TFontStyles style) {
   QFont f(QString::fromStdString(name));
@@ -37,19 +34,13 @@ const QImage* Picture(const TskSkinContainer& c, int index) {
   return &c.ActivePictures[static_cast<size_t>(index)];
 }
 
-// The picture with the colour of its bottom-left pixel (or an explicit key)
-// made transparent.
-QImage Keyed(const QImage& img, std::optional<QRgb> key = std::nullopt) {
-  QImage out = img.convertToFormat(QImage::Format_ARGB32);
-  const QRgb k = key ? *key : out.pixel(0, out.height() - 1);
-  for (int y = 0; y < out.height(); ++y)
-    for (int x = 0; x < out.width(); ++x)
-      if ((out.pixel(x, y) & 0xFFFFFF) == (k & 0xFFFFFF)) out.setPixel(x, y, 0);
-  return out;
+QImage Cut(const QImage& picture, const TRect& r) {
+  return picture.copy(ToQRect(r));
 }
 
-QImage Cut(const QImage& picture, const TRect& r) {
-  return picture.copy(r.Left, r.Top, r.Width(), r.Height());
+// A look cut out with the colour of its bottom-left pixel transparent.
+QImage Keyed(const QImage& picture, const TRect& r) {
+  return StripFrameImage(Cut(picture, r), 1, 1);
 }
 
 void Text(QPainter& p, const QRect& r, const QString& text, const QFont& font, const QColor& colour,
@@ -92,11 +83,9 @@ void GroupBox(QPainter& p, const QImage& pic, const TskDataSkinPanelControl& g,
   DrawNinePartImage(pic, s, t, StretchOf(g), true, img);
   p.drawImage(at.topLeft(), img);
   const int dw = at.width() - g.SkinRect.Width();
-  const QRect cap(at.left() + g.CaptionRect.Left, at.top() + g.CaptionRect.Top,
-                  g.CaptionRect.Width() + dw, g.CaptionRect.Height());
-  Text(p, cap, caption, FontOf(g.FontName, g.FontHeight, g.FontStyle), Colour(g.FontColor));
-  const QRect client(at.left() + t.client.Left, at.top() + t.client.Top, t.client.Width(),
-                     t.client.Height());
+  const QRect cap = ToQRect(g.CaptionRect.Offset(at.left(), at.top())).adjusted(0, 0, dw, 0);
+  Text(p, cap, caption, FontOf(g.FontName, g.FontHeight, g.FontStyle), ToQColor(g.FontColor));
+  const QRect client = ToQRect(t.client.Offset(at.left(), at.top()));
   // The vertical bar along the right of the client area, thumb included.
   const int bw = bar.SkinRect.Width();
   QImage track;
@@ -112,11 +101,9 @@ void GroupBox(QPainter& p, const QImage& pic, const TskDataSkinPanelControl& g,
     p.drawImage(client.right() + 1 - bw, ty, thumb);
     if (!bar.GlyphRect.IsEmpty()) {
       const QImage glyph =
-          Keyed(Cut(pic, bar.GlyphRect),
-                bar.GlyphTransparent ? std::optional<QRgb>(qRgb(RedOf(bar.GlyphTransparentColor),
-                                                                GreenOf(bar.GlyphTransparentColor),
-                                                                BlueOf(bar.GlyphTransparentColor)))
-                                     : std::nullopt);
+          bar.GlyphTransparent
+              ? TransparentPiece(pic, bar.GlyphRect, ToQColor(bar.GlyphTransparentColor).rgb())
+              : Keyed(pic, bar.GlyphRect);
       p.drawImage(client.right() + 1 - bw + (bw - glyph.width()) / 2,
                   ty + (length - glyph.height()) / 2, glyph);
     }
@@ -153,7 +140,7 @@ QImage DrawSampleWindow(const TskSkinContainer& c) {
     if (auto region = RegionFromNinePartMask(c.Mask, fs, ft)) p.setClipRegion(*region);
   const TskFrameBorderImages strips = BuildFrameBorderImages(
       main, fs, ft, {f.LeftStretch, f.TopStretch, f.RightStretch, f.BottomStretch});
-  const QRect client(ft.client.Left, ft.client.Top, ft.client.Width(), ft.client.Height());
+  const QRect client = ToQRect(ft.client);
   const QImage tile = Cut(main, f.ClientRect);
   p.setBrushOrigin(client.topLeft());
   p.fillRect(client, QBrush(tile));
@@ -187,7 +174,7 @@ QImage DrawSampleWindow(const TskSkinContainer& c) {
          QRect(textLeft + cap->TextRect.Left, cap->SkinRect.Top + cap->TextRect.Top,
                x - textLeft - cap->TextRect.Left - 6, cap->TextRect.Height()),
          QString::fromUtf8("Lumora 伪原创 V1.0"),
-         FontOf(cap->FontName, cap->FontHeight, cap->FontStyle), Colour(cap->ActiveFontColor));
+         FontOf(cap->FontName, cap->FontHeight, cap->FontStyle), ToQColor(cap->ActiveFontColor));
   p.setClipping(false);
 
   // Client: two group boxes, the option row and the status bar.
@@ -220,26 +207,26 @@ QImage DrawSampleWindow(const TskSkinContainer& c) {
        QColor(60, 66, 78));
   ThreePartHorz(p, *controls, edit, edit.ActiveSkinRect, cx + 70, ey, 130);
   Text(p, QRect(cx + 70 + edit.ClientRect.Left + 2, ey, 120, eh), QString::fromUtf8("本站讯："),
-       FontOf(edit.FontName, 13, edit.FontStyle), Colour(edit.FontColor));
-  const QImage mark = Keyed(Cut(*controls, check.CheckImageRect));
+       FontOf(edit.FontName, 13, edit.FontStyle), ToQColor(edit.FontColor));
+  const QImage mark = Keyed(*controls, check.CheckImageRect);
   const int chx = cx + 214;
   p.drawImage(chx, rowTop + (rowHeight - mark.height()) / 2, mark);
   Text(p, QRect(chx + mark.width() + 6, rowTop, 110, rowHeight), QString::fromUtf8("开启智能换行"),
-       FontOf(check.FontName, 13, check.FontStyle), Colour(check.FrameFontColor));
+       FontOf(check.FontName, 13, check.FontStyle), ToQColor(check.FrameFontColor));
   const int bh = button.SkinRect.Height(), by = rowTop + (rowHeight - bh) / 2;
   const QFont bf = FontOf(button.FontName, 13, button.FontStyle);
   const int b2 = cx + cw - 8 - 80, b1 = b2 - 8 - 80;
   ThreePartHorz(p, *controls, button, button.ActiveSkinRect, b1, by, 80);
-  Text(p, QRect(b1, by, 80, bh), QString::fromUtf8("伪原创"), bf, Colour(button.ActiveFontColor),
+  Text(p, QRect(b1, by, 80, bh), QString::fromUtf8("伪原创"), bf, ToQColor(button.ActiveFontColor),
        Qt::AlignCenter);
   ThreePartHorz(p, *controls, button, button.SkinRect, b2, by, 80);
-  Text(p, QRect(b2, by, 80, bh), QString::fromUtf8("清空"), bf, Colour(button.FontColor),
+  Text(p, QRect(b2, by, 80, bh), QString::fromUtf8("清空"), bf, ToQColor(button.FontColor),
        Qt::AlignCenter);
 
   const int sy = client.bottom() + 1 - statusHeight;
   ThreePartHorz(p, *controls, status, status.SkinRect, cx, sy, cw);
   Text(p, QRect(cx + 10, sy + 1, 300, statusHeight - 1), QString::fromUtf8("双向翻译完成"),
-       FontOf(status.FontName, 12, status.FontStyle), Colour(status.FontColor));
+       FontOf(status.FontName, 12, status.FontStyle), ToQColor(status.FontColor));
 
   // An open context menu over the output box.
   const auto* item = dynamic_cast<const TskDataSkinMenuItem*>(d.FindObject("menuitem"));
@@ -282,7 +269,7 @@ QImage DrawSampleWindow(const TskSkinContainer& c) {
                             : hot    ? item->ActiveFontColor
                                      : item->FontColor;
       Text(p, QRect(il + item->TextRect.Left, iy, iw - item->TextRect.Left, ih), text, mf,
-           Colour(colour));
+           ToQColor(colour));
       iy += ih;
     };
     entry(QString::fromUtf8("全选"), true, true);

@@ -13,8 +13,8 @@
 #include "base/stream.h"
 #include "skin/data/bmp_image.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_named_rects.h"
 #include "skin/data/skin_values.h"
-#include "skin_layout.h"
 
 namespace lumora {
 

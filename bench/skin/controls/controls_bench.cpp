@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "builtin_skin.h"
+#include "skin/builtin/builtin_skin.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_check_radio_box.h"
 #include "skin/controls/skin_group_box.h"

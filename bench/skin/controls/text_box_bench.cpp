@@ -17,7 +17,7 @@
 #include <functional>
 #include <vector>
 
-#include "builtin_skin.h"
+#include "skin/builtin/builtin_skin.h"
 #include "skin/controls/skin_rich_edit.h"
 #include "skin/controls/skin_scroll_bar.h"
 #include "skin/data/skin_data.h"

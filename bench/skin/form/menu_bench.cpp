@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "builtin_skin.h"
+#include "skin/builtin/builtin_skin.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
 #include "skin/form/popup_window.h"

@@ -5,11 +5,11 @@
 #include <QPainter>
 #include <QPointer>
 
+#include "skin/controls/parent_background.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/colour.h"
 #include "skin/draw/effect_bmp.h"
 #include "skin/draw/nine_part.h"
-#include "skin/draw/parent_background.h"
 #include "skin/draw/rect_routines.h"
 #include "skin/draw/skin_text.h"
 #include "skin/draw/vector_glyphs.h"

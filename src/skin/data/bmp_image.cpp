@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/exception.h"
+#include "base/little_endian.h"
 
 namespace lumora {
 
@@ -17,22 +18,6 @@ constexpr uint32_t kBiBitfields = 3;
 
 [[noreturn]] void Bad(const char* what) {
   throw EStreamError(std::string("Bitmap image is invalid: ") + what);
-}
-
-uint16_t U16(const unsigned char* p) {
-  return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-uint32_t U32(const unsigned char* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-
-void Put16(std::string& s, uint16_t v) {
-  s.push_back(static_cast<char>(v & 0xFF));
-  s.push_back(static_cast<char>(v >> 8));
-}
-void Put32(std::string& s, uint32_t v) {
-  for (int i = 0; i < 4; ++i) s.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
 }
 
 // Extracts one channel through a bit-field mask, scaled to 8 bits.
@@ -59,8 +44,8 @@ QImage ReadBitmapImage(TStream& stream) {
   unsigned char fh[kFileHeaderSize];
   stream.ReadBuffer(fh, kFileHeaderSize);
   if (fh[0] != 'B' || fh[1] != 'M') Bad("no BM signature");
-  const uint32_t file_size = U32(fh + 2);
-  const uint32_t off_bits = U32(fh + 10);
+  const uint32_t file_size = LoadLE32(fh + 2);
+  const uint32_t off_bits = LoadLE32(fh + 10);
   if (file_size < kFileHeaderSize + kCoreHeaderSize || file_size > kMaxBitmapFileSize)
     Bad("bad file size");
   int64_t left = stream.Size() - stream.Position();
@@ -72,22 +57,22 @@ QImage ReadBitmapImage(TStream& stream) {
   const auto* b = reinterpret_cast<const unsigned char*>(body.data());
   const uint32_t n = static_cast<uint32_t>(body.size());
 
-  const uint32_t header_size = U32(b);
+  const uint32_t header_size = LoadLE32(b);
   int64_t width, height;
   int bits;
   uint32_t compression = kBiRgb, colors_used = 0;
   bool core = header_size == kCoreHeaderSize;
   if (core) {
-    width = U16(b + 4);
-    height = U16(b + 6);
-    bits = U16(b + 10);
+    width = LoadLE16(b + 4);
+    height = LoadLE16(b + 6);
+    bits = LoadLE16(b + 10);
   } else {
     if (header_size < kInfoHeaderSize || header_size > n) Bad("bad info header");
-    width = static_cast<int32_t>(U32(b + 4));
-    height = static_cast<int32_t>(U32(b + 8));
-    bits = U16(b + 14);
-    compression = U32(b + 16);
-    colors_used = U32(b + 32);
+    width = static_cast<int32_t>(LoadLE32(b + 4));
+    height = static_cast<int32_t>(LoadLE32(b + 8));
+    bits = LoadLE16(b + 14);
+    compression = LoadLE32(b + 16);
+    colors_used = LoadLE32(b + 32);
   }
   bool top_down = height < 0;
   if (top_down) height = -height;
@@ -101,10 +86,10 @@ QImage ReadBitmapImage(TStream& stream) {
   uint32_t after_header = header_size;
   if (compression == kBiBitfields) {
     if (header_size >= 52) {
-      for (int i = 0; i < 3; ++i) masks[i] = U32(b + 40 + 4 * i);
+      for (int i = 0; i < 3; ++i) masks[i] = LoadLE32(b + 40 + 4 * i);
     } else {
       if (after_header + 12 > n) Bad("bit-field masks past the end");
-      for (int i = 0; i < 3; ++i) masks[i] = U32(b + after_header + 4 * i);
+      for (int i = 0; i < 3; ++i) masks[i] = LoadLE32(b + after_header + 4 * i);
       after_header += 12;
     }
   }
@@ -156,7 +141,7 @@ QImage ReadBitmapImage(TStream& stream) {
           const unsigned char* p = row + x * 3;
           px[x] = qRgb(p[2], p[1], p[0]);
         } else {
-          uint32_t v = U32(row + x * 4);
+          uint32_t v = LoadLE32(row + x * 4);
           px[x] =
               qRgb(static_cast<int>(Channel(v, masks[0])), static_cast<int>(Channel(v, masks[1])),
                    static_cast<int>(Channel(v, masks[2])));
@@ -193,20 +178,20 @@ void WriteBitmapImage(TStream& stream, const QImage& source) {
   std::string out;
   out.reserve(static_cast<size_t>(size));
   out += "BM";
-  Put32(out, static_cast<uint32_t>(size));
-  Put32(out, 0);
-  Put32(out, off);
-  Put32(out, kInfoHeaderSize);
-  Put32(out, static_cast<uint32_t>(width));
-  Put32(out, static_cast<uint32_t>(height));
-  Put16(out, 1);
-  Put16(out, static_cast<uint16_t>(bits));
-  Put32(out, kBiRgb);
-  Put32(out, static_cast<uint32_t>(row_bytes * height));
-  Put32(out, 2835);  // 72 dpi
-  Put32(out, 2835);
-  Put32(out, colors);
-  Put32(out, 0);
+  AppendLE32(out, static_cast<uint32_t>(size));
+  AppendLE32(out, 0);
+  AppendLE32(out, off);
+  AppendLE32(out, kInfoHeaderSize);
+  AppendLE32(out, static_cast<uint32_t>(width));
+  AppendLE32(out, static_cast<uint32_t>(height));
+  AppendLE16(out, 1);
+  AppendLE16(out, static_cast<uint16_t>(bits));
+  AppendLE32(out, kBiRgb);
+  AppendLE32(out, static_cast<uint32_t>(row_bytes * height));
+  AppendLE32(out, 2835);  // 72 dpi
+  AppendLE32(out, 2835);
+  AppendLE32(out, colors);
+  AppendLE32(out, 0);
   for (uint32_t i = 0; i < colors; ++i) {
     QRgb c = static_cast<int>(i) < img.colorCount() ? img.color(static_cast<int>(i)) : 0;
     out.push_back(static_cast<char>(qBlue(c)));

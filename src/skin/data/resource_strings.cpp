@@ -141,7 +141,7 @@ constexpr const char* kDefaults[] = {
 
 }  // namespace
 
-TskResourceStrData::TskResourceStrData(QWidget* owner) : TComponent(owner) {
+TskResourceStrData::TskResourceStrData(QObject* owner) : TComponent(owner) {
   res_strings_.Assign(DefaultStrings());
 }
 

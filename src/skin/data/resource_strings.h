@@ -12,7 +12,7 @@ namespace lumora {
 
 class TskResourceStrData : public TComponent {
  public:
-  explicit TskResourceStrData(QWidget* owner = nullptr);
+  explicit TskResourceStrData(QObject* owner = nullptr);
 
   const TStringList& ResStrings() const { return res_strings_; }
   void SetResStrings(const TStringList& lines) { res_strings_.Assign(lines); }

@@ -1,25 +1,11 @@
 #include "skin/data/skin_container.h"
 
+#include "base/little_endian.h"
 #include "skin/data/bmp_image.h"
 
 namespace lumora {
 
 namespace {
-
-int32_t ReadInt32(TStream& s) {
-  unsigned char b[4];
-  s.ReadBuffer(b, 4);
-  return static_cast<int32_t>(static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
-                              (static_cast<uint32_t>(b[2]) << 16) |
-                              (static_cast<uint32_t>(b[3]) << 24));
-}
-
-void WriteInt32(TStream& s, int32_t v) {
-  auto u = static_cast<uint32_t>(v);
-  unsigned char b[4] = {static_cast<unsigned char>(u), static_cast<unsigned char>(u >> 8),
-                        static_cast<unsigned char>(u >> 16), static_cast<unsigned char>(u >> 24)};
-  s.WriteBuffer(b, 4);
-}
 
 QImage ReadFlaggedPicture(TStream& s) {
   unsigned char flag;
@@ -38,7 +24,7 @@ void WriteFlaggedPicture(TStream& s, const QImage& img) {
 
 bool ReadSkinContainer(TStream& stream, TskSkinContainer& out) {
   out = TskSkinContainer{};
-  out.Version = ReadInt32(stream);
+  out.Version = ReadLE32(stream);
   if (out.Version > kSkinContainerVersion) return false;
   out.Picture = ReadFlaggedPicture(stream);
   out.InactivePicture = ReadFlaggedPicture(stream);
@@ -49,18 +35,18 @@ bool ReadSkinContainer(TStream& stream, TskSkinContainer& out) {
   }
   // A negative count, which an old writer could produce, means none. Each
   // image needs its bytes, so a huge count ends at the end of the stream.
-  const int32_t count = ReadInt32(stream);
+  const int32_t count = ReadLE32(stream);
   for (int32_t i = 0; i < count; ++i) out.ActivePictures.push_back(ReadBitmapImage(stream));
   out.Lines.LoadFromStream(stream);
   return true;
 }
 
 void WriteSkinContainer(TStream& stream, const TskSkinContainer& c) {
-  WriteInt32(stream, kSkinContainerVersion);
+  WriteLE32(stream, kSkinContainerVersion);
   WriteFlaggedPicture(stream, c.Picture);
   WriteFlaggedPicture(stream, c.InactivePicture);
   WriteFlaggedPicture(stream, c.Mask);
-  WriteInt32(stream, static_cast<int32_t>(c.ActivePictures.size()));
+  WriteLE32(stream, static_cast<uint32_t>(c.ActivePictures.size()));
   for (const QImage& img : c.ActivePictures) WriteBitmapImage(stream, img);
   c.Lines.SaveToStream(stream);
 }

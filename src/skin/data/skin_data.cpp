@@ -7,12 +7,11 @@
 #include "platform/messages.h"
 #include "skin/data/ini_file.h"
 #include "skin/data/skin_container.h"
-#include "skin/data/skin_registry.h"
-#include "skin/data/skin_values.h"
+#include "skin/data/skin_description.h"
 
 namespace lumora {
 
-TskSkinData::TskSkinData(QWidget* owner) : TComponent(owner) {}
+TskSkinData::TskSkinData(QObject* owner) : TComponent(owner) {}
 
 TskSkinData::~TskSkinData() {
   empty_ = true;
@@ -105,32 +104,28 @@ void TskSkinData::ReadSkin(const TskCompressedStoredSkin& skin) {
   inactive_picture_ = std::move(c.InactivePicture);
   mask_ = std::move(c.Mask);
   active_pictures_ = std::move(c.ActivePictures);
-  ReadDescription(TskIniFile(c.Lines));
+  ReadDescription(c.Lines);
   empty_ = false;
 }
 
-void TskSkinData::ReadDescription(const TskIniFile& ini) {
-  skin_name_ = ini.ReadString("VERSION", "skinname", "");
-  skin_author_ = ini.ReadString("VERSION", "skinauthor", "");
-  author_email_ = ini.ReadString("VERSION", "authoremail", "");
-  author_url_ = ini.ReadString("VERSION", "authorurl", "");
-  skin_comments_ = ini.ReadString("VERSION", "skincomments", "");
-
-  picture_name_ = ini.ReadString("PICTURES", "picture", "");
-  inactive_picture_name_ = ini.ReadString("PICTURES", "inactivepicture", "");
-  mask_name_ = ini.ReadString("PICTURES", "mask", "");
-  const int32_t count =
-      std::min(ReadSkinInteger(ini, "PICTURES", "activepicturescount", 0), kMaxActivePictureNames);
+void TskSkinData::ReadDescription(const TStringList& lines) {
+  SkinDescription d = ReadSkinDescription(TskIniFile(lines));
+  skin_name_ = std::move(d.SkinName);
+  skin_author_ = std::move(d.SkinAuthor);
+  author_email_ = std::move(d.AuthorEmail);
+  author_url_ = std::move(d.AuthorURL);
+  skin_comments_ = std::move(d.SkinComments);
+  picture_name_ = std::move(d.PictureName);
+  inactive_picture_name_ = std::move(d.InactivePictureName);
+  mask_name_ = std::move(d.MaskName);
   active_picture_names_.Clear();
-  for (int32_t i = 0; i < count; ++i)
-    active_picture_names_.Add(ini.ReadString("PICTURES", std::to_string(i), ""));
-
-  form_info_.ReadData(ini);
-  popup_window_.ReadData(ini);
-  hint_window_.ReadData(ini);
-  skin_colors_.ReadData(ini);
-  objects_ = ReadSkinObjects(ini);
-  controls_ = ReadSkinControls(ini);
+  for (std::string& name : d.ActivePictureNames) active_picture_names_.Add(std::move(name));
+  form_info_ = d.FormInfo;
+  popup_window_ = d.PopupWindow;
+  hint_window_ = d.HintWindow;
+  skin_colors_ = d.Colors;
+  objects_ = std::move(d.Objects);
+  controls_ = std::move(d.Controls);
 }
 
 void TskSkinData::ClearSkin() {
@@ -184,11 +179,11 @@ void TskSkinData::BroadcastSkinMessage(int msg) {
   const auto wparam = reinterpret_cast<intptr_t>(this);
   // A receiver may close forms while it handles the message; guarded
   // pointers skip those.
-  QPointer<QWidget> owner = Owner() && Owner()->isWindow() ? Owner() : nullptr;
-  std::vector<QPointer<QWidget>> forms;
-  for (QWidget* f : Forms()) forms.emplace_back(f);
+  QPointer<QObject> owner = IsForm(Owner()) ? Owner() : nullptr;
+  std::vector<QPointer<QObject>> forms;
+  for (QObject* f : Forms()) forms.emplace_back(f);
   if (owner) SendMessage(owner, msg, wparam, kSkinMessageLParam);
-  for (const QPointer<QWidget>& f : forms)
+  for (const QPointer<QObject>& f : forms)
     if (f && f != owner) SendMessage(f, msg, wparam, kSkinMessageLParam);
 }
 

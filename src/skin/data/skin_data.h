@@ -35,7 +35,7 @@ constexpr intptr_t kSkinMessageLParam = 1000;
 
 class TskSkinData : public TComponent {
  public:
-  explicit TskSkinData(QWidget* owner = nullptr);
+  explicit TskSkinData(QObject* owner = nullptr);
   ~TskSkinData() override;
 
   // Whether skinned frames using this component draw the skinned frame.
@@ -113,7 +113,7 @@ class TskSkinData : public TComponent {
 
  private:
   void ReadSkin(const TskCompressedStoredSkin& skin);
-  void ReadDescription(const TskIniFile& ini);
+  void ReadDescription(const TStringList& lines);
   void LoadListItem();
   template <typename T>
   void Relink(T*& field, T* value);

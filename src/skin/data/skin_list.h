@@ -66,7 +66,7 @@ class TskSkinListItems {
 
 class TskCompressedSkinList : public TComponent {
  public:
-  explicit TskCompressedSkinList(QWidget* owner = nullptr) : TComponent(owner), skins_(this) {}
+  explicit TskCompressedSkinList(QObject* owner = nullptr) : TComponent(owner), skins_(this) {}
   TskSkinListItems& Skins() { return skins_; }
   const TskSkinListItems& Skins() const { return skins_; }
   void SetSkins(const TskSkinListItems& value) { skins_.Assign(value); }

@@ -1,6 +1,7 @@
 #include "skin/data/stored_skin.h"
 
 #include "base/exception.h"
+#include "base/little_endian.h"
 #include "base/text.h"
 #include "skin/data/bmp_image.h"
 #include "skin/data/ini_file.h"
@@ -13,20 +14,6 @@ namespace {
 
 constexpr char kPropertyName[] = "CompressedData";
 constexpr unsigned char kBinaryTag = 0x0A;
-
-int32_t ReadInt32(TStream& s) {
-  unsigned char b[4];
-  s.ReadBuffer(b, 4);
-  return static_cast<int32_t>(static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
-                              (static_cast<uint32_t>(b[2]) << 16) |
-                              (static_cast<uint32_t>(b[3]) << 24));
-}
-
-void WriteUInt32(TStream& s, uint32_t u) {
-  unsigned char b[4] = {static_cast<unsigned char>(u), static_cast<unsigned char>(u >> 8),
-                        static_cast<unsigned char>(u >> 16), static_cast<unsigned char>(u >> 24)};
-  s.WriteBuffer(b, 4);
-}
 
 // Copies count bytes, refusing a count the source cannot back so that a
 // damaged length allocates nothing.
@@ -107,8 +94,8 @@ void TskCompressedStoredSkin::CompressContainer(const TskSkinContainer& c) {
 }
 
 void TskCompressedStoredSkin::ReadBlock(TStream& stream) {
-  if (ReadInt32(stream) > kCompressedSkinFileVersion) return;
-  int32_t length = ReadInt32(stream);
+  if (ReadLE32(stream) > kCompressedSkinFileVersion) return;
+  int32_t length = ReadLE32(stream);
   try {
     CopyExactly(compressed_, stream, length);
   } catch (...) {
@@ -130,8 +117,8 @@ void TskCompressedStoredSkin::ReadCompressedSkinStream(TStream& stream) {
 }
 
 void TskCompressedStoredSkin::WriteCompressedSkinStream(TStream& stream) const {
-  WriteUInt32(stream, kCompressedSkinFileVersion);
-  WriteUInt32(stream, static_cast<uint32_t>(compressed_.Data().size()));
+  WriteLE32(stream, kCompressedSkinFileVersion);
+  WriteLE32(stream, static_cast<uint32_t>(compressed_.Data().size()));
   stream.WriteString(compressed_.Data());
 }
 
@@ -140,7 +127,7 @@ void TskCompressedStoredSkin::WriteCompressedDataProperty(TStream& stream) const
   stream.WriteBuffer(&length, 1);
   stream.WriteString(kPropertyName);
   stream.WriteBuffer(&kBinaryTag, 1);
-  WriteUInt32(stream, static_cast<uint32_t>(compressed_.Data().size()));
+  WriteLE32(stream, static_cast<uint32_t>(compressed_.Data().size()));
   stream.WriteString(compressed_.Data());
 }
 
@@ -156,7 +143,7 @@ void TskCompressedStoredSkin::ReadCompressedDataProperty(TStream& stream) {
 }
 
 void TskCompressedStoredSkin::ReadCompressedDataValue(TStream& stream) {
-  auto length = static_cast<uint32_t>(ReadInt32(stream));
+  auto length = static_cast<uint32_t>(ReadLE32(stream));
   compressed_.Clear();
   try {
     CopyExactly(compressed_, stream, length);

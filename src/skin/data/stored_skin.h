@@ -18,7 +18,7 @@ constexpr int32_t kCompressedSkinFileVersion = 3;
 
 class TskCompressedStoredSkin : public TComponent {
  public:
-  explicit TskCompressedStoredSkin(QWidget* owner = nullptr) : TComponent(owner) {}
+  explicit TskCompressedStoredSkin(QObject* owner = nullptr) : TComponent(owner) {}
 
   const std::string& Description() const { return description_; }
   void SetDescription(std::string v) { description_ = std::move(v); }

@@ -227,22 +227,28 @@ TRect StripFrameRect(int stripWidth, int stripHeight, int k, int frameCount) {
   return {(k - 1) * frameWidth, 0, k * frameWidth, stripHeight};
 }
 
-QImage StripFrameImage(const QImage& strip, int k, int frameCount) {
-  const TRect r = StripFrameRect(strip.width(), strip.height(), k, frameCount);
+QImage TransparentPiece(const QImage& picture, const TRect& r, QRgb key) {
   if (r.IsEmpty()) return QImage();
-  const bool hasAlpha = strip.hasAlphaChannel();
-  QImage frame = strip.copy(r.Left, r.Top, r.Width(), r.Height())
+  QImage piece = picture.copy(r.Left, r.Top, r.Width(), r.Height())
                      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  if (hasAlpha) return frame;
-  const int h = frame.height(), w = frame.width();
-  const QRgb key = frame.pixel(0, h - 1) & 0xFFFFFF;
+  key &= 0xFFFFFF;
+  const int h = piece.height(), w = piece.width();
   for (int y = 0; y < h; ++y) {
-    QRgb* row = reinterpret_cast<QRgb*>(frame.scanLine(y));
+    QRgb* row = reinterpret_cast<QRgb*>(piece.scanLine(y));
     for (int x = 0; x < w; ++x) {
       if ((row[x] & 0xFFFFFF) == key) row[x] = 0;
     }
   }
-  return frame;
+  return piece;
+}
+
+QImage StripFrameImage(const QImage& strip, int k, int frameCount) {
+  const TRect r = StripFrameRect(strip.width(), strip.height(), k, frameCount);
+  if (r.IsEmpty()) return QImage();
+  if (strip.hasAlphaChannel())
+    return strip.copy(r.Left, r.Top, r.Width(), r.Height())
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  return TransparentPiece(strip, r, strip.pixel(r.Left, r.Bottom - 1));
 }
 
 void DrawStripFrame(QPainter& canvas, int x, int y, int k, int frameCount, const QImage& strip) {

@@ -123,5 +123,8 @@ TRect StripFrameRect(int stripWidth, int stripHeight, int k, int frameCount);
 void DrawStripFrame(QPainter& canvas, int x, int y, int k, int frameCount, const QImage& strip);
 // The frame cut out with its transparent pixels cleared (premultiplied ARGB32).
 QImage StripFrameImage(const QImage& strip, int k, int frameCount);
+// The piece r of picture with every pixel of colour key (alpha not compared)
+// cleared (premultiplied ARGB32); null for an empty piece.
+QImage TransparentPiece(const QImage& picture, const TRect& r, QRgb key);
 
 }  // namespace lumora

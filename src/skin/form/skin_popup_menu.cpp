@@ -34,7 +34,7 @@ void TskSkinPopupMenu::Notification(TComponent* component, TOperation operation)
 TskMenuHost* TskSkinPopupMenu::FindHost() const {
   if (host_) return host_;
   if (host_form_) return FindMenuHost(host_form_);
-  return FindMenuHost(Owner());
+  return FindMenuHost(qobject_cast<const QWidget*>(Owner()));
 }
 
 void TskSkinPopupMenu::Popup(int x, int y) {

@@ -1,7 +1,7 @@
 #include "control_skin.h"
 
 #include "base/string_list.h"
-#include "builtin_skin.h"
+#include "skin/builtin/builtin_skin.h"
 #include "skin/data/skin_container.h"
 #include "skin/draw/colour.h"
 

@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "pixel_grid.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
+#include "support/pixel_grid.h"
 
 namespace lumora::test {
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/exception.h"
+#include "base/little_endian.h"
 
 namespace lumora {
 namespace {
@@ -42,9 +43,7 @@ std::string Bytes(const QImage& img) {
 }
 
 uint32_t U32At(const std::string& s, size_t at) {
-  return static_cast<unsigned char>(s[at]) | (static_cast<unsigned char>(s[at + 1]) << 8) |
-         (static_cast<unsigned char>(s[at + 2]) << 16) |
-         (static_cast<uint32_t>(static_cast<unsigned char>(s[at + 3])) << 24);
+  return LoadLE32(reinterpret_cast<const unsigned char*>(s.data() + at));
 }
 
 TEST(BmpImage, RoundTripsEveryDepthAndOddWidths) {

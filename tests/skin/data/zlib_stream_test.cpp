@@ -1,7 +1,9 @@
 #include "skin/data/zlib_stream.h"
 
 #include <gtest/gtest.h>
+
 #include <zlib.h>
+#include "support/expect_raises.h"
 
 #include <random>
 
@@ -91,12 +93,7 @@ TEST(ZlibStream, CompressionSeekRules) {
   z.WriteString("12345");
   EXPECT_EQ(z.Seek(0, TSeekOrigin::soCurrent), 5);
   char c;
-  try {
-    z.Read(&c, 1);
-    FAIL() << "read from a compression stream";
-  } catch (const ECompressionError& e) {
-    EXPECT_EQ(e.Message(), "Invalid stream operation");
-  }
+  EXPECT_RAISES(ECompressionError, "Invalid stream operation", z.Read(&c, 1));
   EXPECT_THROW(z.Seek(1, TSeekOrigin::soCurrent), ECompressionError);
   EXPECT_THROW(z.Seek(0, TSeekOrigin::soBeginning), ECompressionError);
   EXPECT_THROW(z.Seek(0, TSeekOrigin::soEnd), ECompressionError);
@@ -134,12 +131,8 @@ TEST(ZlibStream, DecompressionSeekRules) {
       {0, TSeekOrigin::soEnd, "from the end"},
   };
   for (const Row& r : bad) {
-    try {
-      z.Seek(r.offset, r.origin);
-      ADD_FAILURE() << r.what;
-    } catch (const EDecompressionError& e) {
-      EXPECT_EQ(e.Message(), "Invalid stream operation") << r.what;
-    }
+    EXPECT_RAISES(EDecompressionError, "Invalid stream operation", z.Seek(r.offset, r.origin))
+        << r.what;
   }
   EXPECT_THROW(z.Write("x", 1), EDecompressionError);
 }
@@ -159,12 +152,7 @@ TEST(ZlibStream, TruncatedBlockEndsReadEarly) {
 TEST(ZlibStream, CorruptBlockRaisesDecompressionError) {
   std::string block = Deflate(Noise(10000, 9));
   block[1] = 0x00;  // header check fails
-  try {
-    Inflate(block);
-    FAIL();
-  } catch (const EDecompressionError& e) {
-    EXPECT_EQ(e.Message(), "compression error");
-  }
+  EXPECT_RAISES(EDecompressionError, "compression error", Inflate(block));
 }
 
 TEST(ZlibStream, BytesAfterStreamEndDoNotHangTheReader) {

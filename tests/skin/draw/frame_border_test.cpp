@@ -65,5 +65,18 @@ TEST(StripFrame, DrawsTheFrameWithItsBottomLeftColourTransparent) {
   EXPECT_TRUE(PixelsAre(canvas, {"......", ".d.e..", "...j.."}));
 }
 
+TEST(StripFrame, TransparentPieceClearsOnlyTheKeyColour) {
+  const QImage picture = test::GridImage({"abcd", "bbab", "cbdd"});
+  const QImage piece = TransparentPiece(picture, {1, 0, 4, 3}, test::GridColour('b'));
+  ASSERT_EQ(piece.size(), QSize(3, 3));
+  const char* expected[] = {"-cd", "-a-", "-dd"};  // '-' cleared
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 3; ++x) {
+      const char c = expected[y][x];
+      EXPECT_EQ(piece.pixel(x, y), c == '-' ? 0u : test::GridColour(c)) << x << "," << y;
+    }
+  EXPECT_TRUE(TransparentPiece(picture, {2, 0, 2, 3}, 0).isNull());
+}
+
 }  // namespace
 }  // namespace lumora

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "pixel_grid.h"
+#include "support/pixel_grid.h"
 
 namespace lumora {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 // The 7 x 7 nine-part look shared by the builder tests.
 
-#include "pixel_grid.h"
 #include "skin/draw/nine_part.h"
+#include "support/pixel_grid.h"
 
 namespace lumora::test {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "pixel_grid.h"
 #include "skin/draw/nine_part.h"
+#include "support/pixel_grid.h"
 
 namespace lumora {
 namespace {

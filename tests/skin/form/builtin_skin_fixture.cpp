@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "builtin_skin.h"
+#include "skin/builtin/builtin_skin.h"
 
 namespace lumora::test {
 

@@ -1,11 +1,11 @@
-#include "skin/draw/parent_background.h"
+#include "skin/controls/parent_background.h"
 
 #include <gtest/gtest.h>
 
 #include <QPainter>
 #include <QWidget>
 
-#include "pixel_grid.h"
+#include "support/pixel_grid.h"
 
 namespace lumora {
 namespace {

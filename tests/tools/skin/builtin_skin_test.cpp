@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "builtin_skin.h"
+#include "skin/builtin/builtin_skin.h"
 #include "skin/data/skin_data.h"
+#include "skin/data/skin_named_rects.h"
 #include "skin_commands.h"
-#include "skin_layout.h"
 
 namespace lumora {
 namespace {

@@ -1,4 +1,4 @@
-#include "skin/draw/parent_background.h"
+#include "skin/controls/parent_background.h"
 
 #include <QPainter>
 #include <QRegion>

@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "base/stream.h"
-#include "builtin_skin.h"
+#include "skin/builtin/builtin_skin.h"
 #include "skin/data/bmp_image.h"
 #include "skin/data/skin_container.h"
 #include "skin/data/stored_skin.h"

@@ -5,10 +5,11 @@
 #include <cstdlib>
 
 #include "base/exception.h"
-#include "builtin_skin.h"
+#include "skin/builtin/builtin_skin.h"
 #include "skin/data/stored_skin.h"
 #include "skin_art.h"
 #include "skin_commands.h"
+#include "support/expect_raises.h"
 
 namespace lumora {
 namespace {
@@ -61,14 +62,10 @@ TEST(SkinArt, BuiltinBlockHoldsTheAssetsAndTheirArt) {
 TEST(SkinArt, RefusesARectangleOutsideItsPicture) {
   TStringList lines = AssetDescription();
   Replace(lines, "skinrect=330,0,410,60", "skinrect=480,0,560,60");
-  try {
-    DrawSkinPictures(ReadSkinDescription(lines));
-    FAIL() << "no error";
-  } catch (const Exception& e) {
-    EXPECT_NE(e.Message().find("[groupbox] skinrect=480,0,560,60"), std::string::npos)
-        << e.Message();
-    EXPECT_NE(e.Message().find("controls.bmp"), std::string::npos) << e.Message();
-  }
+  EXPECT_RAISES(Exception,
+                ::testing::AllOf(::testing::HasSubstr("[groupbox] skinrect=480,0,560,60"),
+                                 ::testing::HasSubstr("controls.bmp")),
+                DrawSkinPictures(ReadSkinDescription(lines)));
 }
 
 TEST(SkinArt, RefusesPicturesAndSectionsItCannotDraw) {

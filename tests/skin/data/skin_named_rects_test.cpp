@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "skin_layout.h"
+#include "skin/data/skin_named_rects.h"
 
 namespace lumora {
 namespace {
@@ -60,6 +60,8 @@ TEST(SkinLayout, KeepsAnUnregisteredRollUpButton) {
   ASSERT_NE(d.SpareRollUpButton, nullptr);
   EXPECT_EQ(d.SpareRollUpButton->Command, cmRollUp);
   EXPECT_NE(Find(NamedRectangles(d), "rollupbutton", "skinrect"), nullptr);
+  // The program reads only what its registry lists.
+  EXPECT_EQ(ReadSkinDescription(TskIniFile(lines)).SpareRollUpButton, nullptr);
 }
 
 }  // namespace

@@ -1,12 +1,10 @@
-#include "skin_layout.h"
+#include "skin/data/skin_named_rects.h"
 
 #include <algorithm>
 #include <array>
 #include <string_view>
 
-#include "skin/data/skin_limits.h"
-#include "skin/data/skin_registry.h"
-#include "skin/data/skin_values.h"
+#include "skin/data/skin_keys.h"
 
 namespace lumora {
 
@@ -64,41 +62,6 @@ void AddRects(std::vector<SkinNamedRect>& out, int picture, TskKeyedData& data, 
 }
 
 }  // namespace
-
-TskDataSkinObject* SkinDescription::FindObject(const std::string& name) const {
-  for (const auto& o : Objects)
-    if (o->IDName == name) return o.get();
-  return nullptr;
-}
-
-TskDataSkinControl* SkinDescription::FindControl(const std::string& name) const {
-  for (const auto& c : Controls)
-    if (c->IDName == name) return c.get();
-  return nullptr;
-}
-
-SkinDescription ReadSkinDescription(const TStringList& lines) {
-  const TskIniFile ini(lines);
-  SkinDescription d;
-  d.PictureName = ini.ReadString("PICTURES", "picture", "");
-  d.InactivePictureName = ini.ReadString("PICTURES", "inactivepicture", "");
-  d.MaskName = ini.ReadString("PICTURES", "mask", "");
-  const int32_t count = std::clamp(ReadSkinInteger(ini, "PICTURES", "activepicturescount", 0), 0,
-                                   kMaxActivePictureNames);
-  for (int32_t i = 0; i < count; ++i)
-    d.ActivePictureNames.push_back(ini.ReadString("PICTURES", std::to_string(i), ""));
-  d.FormInfo.ReadData(ini);
-  d.PopupWindow.ReadData(ini);
-  d.HintWindow.ReadData(ini);
-  d.Colors.ReadData(ini);
-  d.Objects = ReadSkinObjects(ini);
-  d.Controls = ReadSkinControls(ini);
-  if (ini.SectionExists("rollupbutton") && d.FindObject("rollupbutton") == nullptr) {
-    d.SpareRollUpButton = std::make_unique<TskDataSkinStdButton>("rollupbutton");
-    d.SpareRollUpButton->ReadData(ini);
-  }
-  return d;
-}
 
 std::vector<SkinNamedRect> NamedRectangles(const SkinDescription& d) {
   std::vector<SkinNamedRect> out;

@@ -1,4 +1,4 @@
-#include "pixel_grid.h"
+#include "support/pixel_grid.h"
 
 #include <QDir>
 #include <QString>
