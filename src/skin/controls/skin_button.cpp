@@ -428,7 +428,9 @@ void TskSkinButton::mousePressEvent(QMouseEvent* event) {
   }
   if (can_focused_ && !hasFocus()) {
     setFocus(Qt::MouseFocusReason);
-    if (!hasFocus()) return;
+    // In a window that is not active yet the focus arrives with the
+    // activation; only a refusal in the active window swallows the press.
+    if (isActiveWindow() && !hasFocus()) return;
   }
   TskSkinCustomControl::mousePressEvent(event);
   StopAnimation();

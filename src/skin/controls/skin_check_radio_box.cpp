@@ -374,7 +374,9 @@ void TskSkinCheckRadioBox::PaintControl(QPainter& canvas) {
 void TskSkinCheckRadioBox::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && can_focused_ && !hasFocus()) {
     setFocus(Qt::MouseFocusReason);
-    if (!hasFocus()) return;
+    // In a window that is not active yet the focus arrives with the
+    // activation; only a refusal in the active window swallows the press.
+    if (isActiveWindow() && !hasFocus()) return;
   }
   pointer_inside_ = true;
   SetHot(true);
