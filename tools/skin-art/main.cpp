@@ -8,12 +8,14 @@
 
 #include "base/exception.h"
 #include "base/string_list.h"
+#include "platform/qt_messages.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
 #include "skin_art.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  lumora::KeepQtMessagesQuiet();
   QGuiApplication app(argc, argv);
   const bool embed = argc == 5 && std::string(argv[3]) == "--embed";
   if (argc != 3 && !embed) {
