@@ -62,7 +62,14 @@ TskSkinButton::~TskSkinButton() = default;
 
 void TskSkinButton::SetCaption(const QString& caption) {
   caption_ = caption;
+  SetAccelerator(caption);
   update();
+}
+
+void TskSkinButton::AcceleratorPressed() {
+  if (!can_focused_ || !isEnabled() || !isVisible()) return;
+  setFocus(Qt::ShortcutFocusReason);
+  PerformClick();
 }
 
 void TskSkinButton::SetUseSkinSize(bool on) {

@@ -55,7 +55,14 @@ TskSkinCheckRadioBox::TskSkinCheckRadioBox(QWidget* parent) : TskSkinCustomContr
 
 void TskSkinCheckRadioBox::SetCaption(const QString& caption) {
   caption_ = caption;
+  SetAccelerator(caption);
   update();
+}
+
+void TskSkinCheckRadioBox::AcceleratorPressed() {
+  if (!can_focused_ || !isEnabled() || !isVisible()) return;
+  setFocus(Qt::ShortcutFocusReason);
+  ToggleCheck();
 }
 
 void TskSkinCheckRadioBox::SetChecked(bool checked) {
