@@ -8,7 +8,7 @@
 //   // POST url + "/translate?smartresult=dict&smartresult=rule&sessionFrom=null"
 //   service.reset();  // stops the server and joins its threads
 //
-// Start loads the lexicon (a few hundred milliseconds for the full one) and
+// Start maps the lexicon (a few milliseconds, also for the full one) and
 // returns once the server accepts connections. It raises ELexiconError when
 // the lexicon cannot be loaded and EServiceError when the server cannot run;
 // both carry a message fit for the error box.
@@ -23,9 +23,11 @@ namespace lumora {
 
 class EmbeddedTranslationService {
  public:
-  static std::unique_ptr<EmbeddedTranslationService> Start(const std::string& lexiconPath);
+  static std::unique_ptr<EmbeddedTranslationService> Start(const std::string& lexiconPath,
+                                                           TranslatorOptions options = {});
   // For callers that already hold a lexicon (tests, several services on one).
-  static std::unique_ptr<EmbeddedTranslationService> Start(std::shared_ptr<const Lexicon> lexicon);
+  static std::unique_ptr<EmbeddedTranslationService> Start(std::shared_ptr<const Lexicon> lexicon,
+                                                           TranslatorOptions options = {});
 
   // Stops accepting, lets requests in progress finish, joins the threads.
   ~EmbeddedTranslationService();

@@ -48,12 +48,15 @@ void ExclusiveSocketOptions(int sock) {
 
 }  // namespace
 
-TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log)
-    : TranslationServer(std::move(lexicon), std::move(log), ServerLimits{}) {}
+TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log,
+                                     TranslatorOptions options)
+    : TranslationServer(std::move(lexicon), std::move(log), ServerLimits{}, std::move(options)) {}
 
 TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log,
-                                     const ServerLimits& limits)
-    : service_(std::move(lexicon)), log_(std::move(log)), server_(new GuardedServer(limits)) {
+                                     const ServerLimits& limits, TranslatorOptions options)
+    : service_(std::move(lexicon), std::move(options)),
+      log_(std::move(log)),
+      server_(new GuardedServer(limits)) {
   server_->set_socket_options(ExclusiveSocketOptions);
   server_->set_payload_max_length(kMaxRequestBodyBytes);
   server_->set_read_timeout(limits.read_timeout_ms / 1000, (limits.read_timeout_ms % 1000) * 1000);

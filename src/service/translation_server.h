@@ -27,9 +27,10 @@ class TranslationServer {
   // Receives one line per request, without a line end; called from server threads.
   using LogFunction = std::function<void(const std::string&)>;
 
-  explicit TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log = {});
+  explicit TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log = {},
+                             TranslatorOptions options = {});
   TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log,
-                    const ServerLimits& limits);
+                    const ServerLimits& limits, TranslatorOptions options = {});
   ~TranslationServer();
   TranslationServer(const TranslationServer&) = delete;
   TranslationServer& operator=(const TranslationServer&) = delete;

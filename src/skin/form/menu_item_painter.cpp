@@ -6,13 +6,13 @@
 #include "skin/draw/nine_part.h"
 #include "skin/draw/rect_routines.h"
 #include "skin/draw/skin_text.h"
+#include "skin/form/flat_paint.h"
+#include "skin/form/menu_window_painter.h"
 
 namespace lumora {
 
 namespace {
 
-constexpr int kWindowColour = 5;
-constexpr int kWindowTextColour = 8;
 // Room the default look keeps right of the text for the arrow.
 constexpr int kDefaultRightColumn = 21;
 // Room the skinned look keeps right of the text for the arrow.
@@ -20,19 +20,6 @@ constexpr int kSkinRightColumn = 16;
 // The frame glyphs' cell.
 constexpr int kFrameGlyphWidth = 11, kFrameGlyphHeight = 10;
 constexpr int kRadioSize = 6;
-
-void Fill(QPainter& p, const TRect& r, TColor c) {
-  if (!r.IsEmpty()) p.fillRect(ToQRect(r), ToQColor(c));
-}
-
-void FrameRect(QPainter& p, const TRect& r, TColor c) {
-  DrawShape(p,
-            {{r.Left, r.Top, r.Right, r.Top + 1},
-             {r.Left, r.Bottom - 1, r.Right, r.Bottom},
-             {r.Left, r.Top, r.Left + 1, r.Bottom},
-             {r.Right - 1, r.Top, r.Right, r.Bottom}},
-            c);
-}
 
 // A picture piece with its transparent colour (bottom-left pixel) cleared.
 QImage TransparentPiece(const QImage& picture, const TRect& r) {
@@ -82,8 +69,8 @@ void DrawTexts(QPainter& p, const TskMenuItemFace& face, int left, int right, co
   }
 }
 
-// The mark of an item without an image: frame glyph, radio dot or check mark.
-// cell is where a picture-less mark is centred (skinned) or placed (default).
+// The mark of an item without an image in the default look: frame glyph,
+// radio dot or check mark, from x, around the vertical centre.
 void DrawDefaultMark(QPainter& p, const TskMenuItemFace& face, int x, int centreY, TColor colour) {
   if (face.frameGlyph >= 0) {
     DrawGlyph(p, static_cast<TskGlyphKind>(face.frameGlyph), x, centreY - kFrameGlyphHeight / 2,
@@ -98,7 +85,8 @@ void DrawDefaultMark(QPainter& p, const TskMenuItemFace& face, int x, int centre
 void DrawImageMark(QPainter& p, const TskMenuItemFace& face, const TRect& at, TColor colour) {
   const QImage image = face.enabled ? face.image : DisabledLook(face.image);
   p.drawImage(QPoint(at.Left, at.Top), image);
-  if (face.checked) FrameRect(p, {at.Left - 1, at.Top - 1, at.Right + 1, at.Bottom + 1}, colour);
+  if (face.checked)
+    OutlineSkinRect(p, {at.Left - 1, at.Top - 1, at.Right + 1, at.Bottom + 1}, colour);
 }
 
 void PaintDefault(QPainter& p, const TskMenuItemStyle& style, const TskMenuItemFace& face, int w,
@@ -106,18 +94,18 @@ void PaintDefault(QPainter& p, const TskMenuItemStyle& style, const TskMenuItemF
   const int g = style.glyphWidth;
   const bool separator = face.IsSeparator();
   if (highlighted && !separator) {
-    Fill(p, {0, 0, w, h}, kDefaultMenuHighlightFill);
-    FrameRect(p, {0, 0, w, h}, kDefaultMenuHighlightFrame);
+    FillSkinRect(p, {0, 0, w, h}, kDefaultMenuHighlightFill);
+    OutlineSkinRect(p, {0, 0, w, h}, kDefaultMenuHighlightFrame);
   } else {
-    Fill(p, {0, 0, g, h}, SystemColour(scBtnFace));
-    Fill(p, {g, 0, w, h}, SystemColour(kWindowColour));
+    FillSkinRect(p, {0, 0, g, h}, SystemColour(scBtnFace));
+    FillSkinRect(p, {g, 0, w, h}, SystemColour(kSysWindow));
   }
   if (separator) {
-    Fill(p, {g, h / 2, w, h / 2 + 1}, SystemColour(scBtnShadow));
+    FillSkinRect(p, {g, h / 2, w, h / 2 + 1}, SystemColour(scBtnShadow));
     return;
   }
   if (face.IsHeader()) {
-    Fill(p, {0, 0, w, h}, SystemColour(scBtnShadow));
+    FillSkinRect(p, {0, 0, w, h}, SystemColour(scBtnShadow));
     p.setPen(ToQColor(SystemColour(scBtnHighlight)));
     DrawLine(p, face.caption.mid(1, face.caption.size() - 2),
              {g + 2, 0, w - kDefaultRightColumn, h}, dtLeft);
@@ -132,6 +120,36 @@ void PaintDefault(QPainter& p, const TskMenuItemStyle& style, const TskMenuItemF
   } else {
     DrawDefaultMark(p, face, 4, h / 2, colour);
   }
+}
+
+// A header drawn with the skin's header control stretched to the item, its
+// caption in the control's font, vertically centred in the control's client.
+void PaintSkinnedHeader(QPainter& p, const TskMenuItemStyle& style, const TskMenuItemFace& face,
+                        int w, int h, TColor colour) {
+  const QString caption = face.caption.mid(1, face.caption.size() - 2);
+  const TskDataSkinLabelControl* header = style.header;
+  if (header == nullptr || style.headerPicture == nullptr || header->SkinRect.IsEmpty()) {
+    p.setPen(ToQColor(colour));
+    DrawLine(p, caption, {0, 0, w, h}, dtCenter);
+    return;
+  }
+  TskNinePartSource source;
+  source.skinRect = header->SkinRect;
+  source.lt = header->LTPoint;
+  source.rt = header->RTPoint;
+  source.lb = header->LBPoint;
+  source.rb = header->RBPoint;
+  source.client = header->ClientRect;
+  const TskNinePartTarget target = NinePartTargetForSize(source, w, h);
+  TskNinePartStretch stretch{header->LeftStretch,   header->TopStretch,    header->RightStretch,
+                             header->BottomStretch, header->StretchEffect, header->StretchType};
+  QImage look;
+  DrawNinePartImage(*style.headerPicture, source, target, stretch, true, look);
+  if (!look.isNull()) p.drawImage(0, 0, look);
+  p.setFont(SkinFont(header->FontName, header->FontHeight, header->FontStyle));
+  p.setPen(ToQColor(header->FontColor));
+  const TRect& c = target.client.IsEmpty() ? TRect{0, 0, w, h} : target.client;
+  DrawLine(p, caption, {c.Left, 0, c.Right, h}, dtLeft);
 }
 
 void PaintSkinned(QPainter& p, const TskMenuItemStyle& style, const TskMenuItemFace& face, int w,
@@ -165,8 +183,7 @@ void PaintSkinned(QPainter& p, const TskMenuItemStyle& style, const TskMenuItemF
   const TColor colour = MenuItemTextColour(style, face, highlighted);
   const int centreY = text.Top + text.Height() / 2;
   if (face.IsHeader()) {
-    p.setPen(ToQColor(colour));
-    DrawLine(p, face.caption.mid(1, face.caption.size() - 2), {0, 0, w, h}, dtCenter);
+    PaintSkinnedHeader(p, style, face, w, h, colour);
     return;
   }
   DrawTexts(p, face, text.Left + glyphColumn, text.Right - kSkinRightColumn, text, colour);
@@ -231,7 +248,7 @@ TColor MenuItemTextColour(const TskMenuItemStyle& style, const TskMenuItemFace& 
     if (highlighted) return style.skin->ActiveFontColor;
     return face.enabled ? style.skin->FontColor : style.skin->UnEnabledFontColor;
   }
-  if (highlighted || face.enabled) return SystemColour(kWindowTextColour);
+  if (highlighted || face.enabled) return SystemColour(kSysWindowText);
   return SystemColour(scBtnShadow);
 }
 

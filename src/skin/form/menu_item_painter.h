@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QString>
 
+#include "skin/data/control_data.h"
 #include "skin/data/skin_objects.h"
 #include "skin/draw/vector_glyphs.h"
 
@@ -41,6 +42,10 @@ struct TskMenuItemStyle {
   // The window background under the item (for "inactivetransparent").
   const QImage* windowBackground = nullptr;
   TPoint itemOffset;  // the item's place in the window background
+  // The skin control header items are drawn with ("menuheader", else
+  // "label") and its picture; null draws headers as text only.
+  const TskDataSkinLabelControl* header = nullptr;
+  const QImage* headerPicture = nullptr;
 };
 
 // The text colour of the item (also the colour of its glyphs and marks).

@@ -5,27 +5,9 @@
 #include "skin/draw/nine_part.h"
 #include "skin/draw/rect_routines.h"
 #include "skin/draw/vector_glyphs.h"
+#include "skin/form/flat_paint.h"
 
 namespace lumora {
-
-namespace {
-
-constexpr int kWindowColour = 5;
-
-void Fill(QPainter& p, const TRect& r, TColor c) {
-  if (!r.IsEmpty()) p.fillRect(ToQRect(r), ToQColor(c));
-}
-
-void Outline(QPainter& p, const TRect& r, TColor c) {
-  DrawShape(p,
-            {{r.Left, r.Top, r.Right, r.Top + 1},
-             {r.Left, r.Bottom - 1, r.Right, r.Bottom},
-             {r.Left, r.Top, r.Left + 1, r.Bottom},
-             {r.Right - 1, r.Top, r.Right, r.Bottom}},
-            c);
-}
-
-}  // namespace
 
 QFont SkinFont(const std::string& name, int height, TFontStyles style) {
   QFont font(QString::fromStdString(name));
@@ -79,10 +61,10 @@ QImage PaintMenuWindowFrame(const TskMenuLevelGeometry& level, const TskDataSkin
   QPainter p(&frame);
   const int w = level.width, h = level.height;
   const int column = imageListWidth > 0 ? level.glyphWidth + 2 : 21;
-  Fill(p, {0, 0, column, h}, SystemColour(scBtnFace));
-  Fill(p, {column, 0, w, h}, SystemColour(kWindowColour));
-  Outline(p, {0, 0, w, h}, SystemColour(scBtnShadow));
-  Outline(p, {1, 1, w - 1, h - 1}, SystemColour(kWindowColour));
+  FillSkinRect(p, {0, 0, column, h}, SystemColour(scBtnFace));
+  FillSkinRect(p, {column, 0, w, h}, SystemColour(kSysWindow));
+  OutlineSkinRect(p, {0, 0, w, h}, SystemColour(scBtnShadow));
+  OutlineSkinRect(p, {1, 1, w - 1, h - 1}, SystemColour(kSysWindow));
   return frame;
 }
 

@@ -82,6 +82,12 @@ void TskSkinPopupWindow::TakeSkin() {
   mask_picture_ = skin->ActivePicture(data.MaskPictureIndex);
   item_data_ = item;
   item_picture_ = skin->ActivePicture(item->ActivePictureIndex);
+  for (const char* name : {"menuheader", "label"}) {
+    header_ =
+        dynamic_cast<const TskDataSkinLabelControl*>(skin->Control(skin->ControlIndexOf(name)));
+    if (header_) break;
+  }
+  if (header_) header_picture_ = skin->ActivePicture(header_->PictureIndex);
 }
 
 void TskSkinPopupWindow::Build() {
@@ -203,6 +209,8 @@ TskMenuItemStyle TskSkinPopupWindow::Style() const {
   style.font = font_;
   style.glyphWidth = geometry_.glyphWidth;
   style.windowBackground = &background_;
+  style.header = header_;
+  style.headerPicture = header_picture_;
   return style;
 }
 

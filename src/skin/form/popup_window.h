@@ -96,6 +96,8 @@ class TskSkinPopupWindow : public QWidget {
   const QImage* mask_picture_ = nullptr;
   const TskDataSkinMenuItem* item_data_ = nullptr;
   const QImage* item_picture_ = nullptr;
+  const TskDataSkinLabelControl* header_ = nullptr;
+  const QImage* header_picture_ = nullptr;
   QFont font_;
 
   std::vector<TskSkinMenuItem> items_;

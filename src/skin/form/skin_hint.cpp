@@ -15,14 +15,13 @@
 #include "skin/draw/rect_routines.h"
 #include "skin/draw/screen_routines.h"
 #include "skin/draw/skin_text.h"
+#include "skin/form/flat_paint.h"
 #include "skin/form/menu_window_painter.h"
 
 namespace lumora {
 
 namespace {
 
-constexpr int kInfoTextColour = 23;
-constexpr int kInfoBackColour = 24;
 // How far below the hot spot the pointer reaches; X cursors are 24 pixels.
 constexpr int kCursorHeightBelowHotSpot = 24;
 constexpr int kFadeStep = 20;
@@ -99,7 +98,7 @@ struct TskSkinHintWindow::Look {
   const QImage* picture = nullptr;
   const QImage* mask = nullptr;
   QFont font;
-  TColor colour = SystemColour(kInfoTextColour);
+  TColor colour = SystemColour(kSysInfoText);
   TskHintLook hintLook;
 };
 
@@ -221,9 +220,8 @@ void TskSkinHintWindow::Paint(const Look& look, const TskHintGeometry& g, const 
                       stretch, true, background);
     p.drawImage(0, 0, background);
   } else {
-    p.fillRect(canvas_.rect(), ToQColor(SystemColour(kInfoBackColour)));
-    p.setPen(ToQColor(SystemColour(scBtnShadow)));
-    p.drawRect(0, 0, g.width - 1, g.height - 1);
+    FillSkinRect(p, {0, 0, g.width, g.height}, SystemColour(kSysInfoBack));
+    OutlineSkinRect(p, {0, 0, g.width, g.height}, SystemColour(scBtnShadow));
   }
   p.setFont(look.font);
   p.setPen(ToQColor(look.colour));

@@ -155,6 +155,32 @@ TEST_F(SkinnedMenuItem, SubmenuArrowIsCentredLeftOfTheTextRectsEnd) {
   }
 }
 
+TEST_F(SkinnedMenuItem, HeaderIsDrawnWithTheHeaderControlStretchedToTheItem) {
+  TskDataSkinLabelControl header("menuheader");
+  header.PictureIndex = 0;
+  header.SkinRect = {2, 2, 12, 12};
+  header.LTPoint = {3, 3};
+  header.RTPoint = {7, 3};
+  header.LBPoint = {3, 7};
+  header.RBPoint = {7, 7};
+  header.ClientRect = {3, 3, 7, 7};
+  QImage headerPicture(14, 14, QImage::Format_RGB32);
+  headerPicture.fill(qRgb(0, 0, 255));
+  headerPicture.setPixel(2, 2, qRgb(255, 0, 0));    // top-left corner
+  headerPicture.setPixel(11, 11, qRgb(0, 255, 0));  // bottom-right corner
+  TskMenuItemStyle style = Style();
+  style.header = &header;
+  style.headerPicture = &headerPicture;
+  TskMenuItemFace face;
+  face.caption = QStringLiteral("-Edit-");
+  face.enabled = false;
+  const int h = mi.SkinRect.Height();
+  const QImage image = PaintMenuItem(style, face, kItemWidth, h, false);
+  EXPECT_TRUE(PixelIs(image, 0, 0, qRgb(255, 0, 0)));
+  EXPECT_TRUE(PixelIs(image, kItemWidth - 1, h - 1, qRgb(0, 255, 0)));
+  EXPECT_TRUE(PixelIs(image, kItemWidth - 1, 0, qRgb(0, 0, 255)));
+}
+
 class DefaultMenuItem : public ::testing::Test {
  protected:
   QImage Paint(const TskMenuItemFace& face, bool highlighted) {

@@ -320,6 +320,37 @@ TEST_F(SkinMenu, AMenuWithoutVisibleItemsOpensNothing) {
   EXPECT_FALSE(host->SkinMenuOpen());
 }
 
+TEST_F(SkinMenu, MorphingItemsBlendIntoTheirHighlightInSteps) {
+  auto& item = const_cast<TskDataSkinMenuItem&>(skin.MenuItem());
+  item.Morphing = true;
+  Add("a");
+  Add("b");
+  menu->Popup(10, 10);
+  TskSkinPopupWindow* level = Top();
+  EXPECT_LT(level->Items()[0].morph, 1.0);  // the highlight starts from the normal look
+  std::vector<double> seen;
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        seen.push_back(level->Items()[0].morph);
+        return level->Items()[0].morph == 1.0;
+      },
+      3000));
+  Key(Qt::Key_Down);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return level->Items()[0].morph == 0.0; }, 3000));
+  EXPECT_EQ(level->Items()[1].morph, 1.0);
+  // Between the looks the item shows neither of them.
+  EXPECT_TRUE(std::any_of(seen.begin(), seen.end(), [](double k) { return k > 0 && k < 1; }));
+}
+
+TEST_F(SkinMenu, AlphaBlendedMenusTakeTheAlphaValue) {
+  Engine().AlphaBlend = true;
+  Engine().AlphaBlendValue = 200;
+  Engine().AlphaBlendAnimation = true;
+  Add("a");
+  menu->Popup(10, 10);
+  EXPECT_NEAR(Top()->windowOpacity(), 200 / 255.0, 0.01);
+}
+
 TEST_F(SkinMenu, MovingTheFormClosesTheMenu) {
   Add("a");
   menu->Popup(10, 10);
