@@ -1,8 +1,7 @@
 #pragma once
 // A font as the skin and the stored settings describe it: a face name, a
-// height in pixels, a style and a colour. A positive height is the height of
-// the character cell (ascent plus descent), a negative one the character
-// size itself, as the platform's fonts count them.
+// height in pixels (negative heights, the character height, count by their
+// size), a style and a colour.
 
 #include <QFont>
 #include <string>
