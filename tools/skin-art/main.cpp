@@ -10,12 +10,14 @@
 #include "base/exception.h"
 #include "base/string_list.h"
 #include "base/text.h"
+#include "platform/qt_messages.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
 #include "skin_art.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  lumora::KeepQtMessagesQuiet();
   QGuiApplication app(argc, argv);
   if (argc == 4 && std::string(argv[1]) == "--icon") {
     const auto size = lumora::ParseInt32(argv[2]);

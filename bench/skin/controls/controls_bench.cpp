@@ -45,6 +45,9 @@ Figures TimePaints(QWidget& control) {
     const auto end = Clock::now();
     if (i >= 20) ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
   }
+  if (qEnvironmentVariableIsSet("LUMORA_BENCH_SAVE"))
+    canvas.save(QString::fromLocal8Bit(qgetenv("LUMORA_BENCH_SAVE")) + control.objectName() +
+                ".png");
   std::sort(ms.begin(), ms.end());
   return {ms[ms.size() / 2], ms[ms.size() * 9 / 10]};
 }
@@ -112,6 +115,7 @@ int main(int argc, char** argv) {
   QCoreApplication::processEvents();
   std::printf("%-50s %10s %10s\n", "control", "median ms", "p90 ms");
   for (const Row& r : rows) {
+    r.control->setObjectName(QString::fromLatin1(r.name).section(QLatin1Char(' '), 0, 0));
     const Figures f = TimePaints(*r.control);
     std::printf("%-50s %10.3f %10.3f\n", r.name, f.median_ms, f.p90_ms);
   }

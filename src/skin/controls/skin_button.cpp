@@ -62,7 +62,14 @@ TskSkinButton::~TskSkinButton() = default;
 
 void TskSkinButton::SetCaption(const QString& caption) {
   caption_ = caption;
+  SetAccelerator(caption);
   update();
+}
+
+void TskSkinButton::AcceleratorPressed() {
+  if (!can_focused_ || !isEnabled() || !isVisible()) return;
+  setFocus(Qt::ShortcutFocusReason);
+  PerformClick();
 }
 
 void TskSkinButton::SetUseSkinSize(bool on) {
@@ -428,7 +435,9 @@ void TskSkinButton::mousePressEvent(QMouseEvent* event) {
   }
   if (can_focused_ && !hasFocus()) {
     setFocus(Qt::MouseFocusReason);
-    if (!hasFocus()) return;
+    // In a window that is not active yet the focus arrives with the
+    // activation; only a refusal in the active window swallows the press.
+    if (isActiveWindow() && !hasFocus()) return;
   }
   TskSkinCustomControl::mousePressEvent(event);
   StopAnimation();

@@ -123,6 +123,8 @@ class TskSkinButton : public TskSkinCustomControl {
   void focusOutEvent(QFocusEvent* event) override;
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  // The caption's accelerator: focus and click.
+  void AcceleratorPressed() override;
 
  private:
   bool Focused() const;

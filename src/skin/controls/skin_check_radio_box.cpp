@@ -55,7 +55,14 @@ TskSkinCheckRadioBox::TskSkinCheckRadioBox(QWidget* parent) : TskSkinCustomContr
 
 void TskSkinCheckRadioBox::SetCaption(const QString& caption) {
   caption_ = caption;
+  SetAccelerator(caption);
   update();
+}
+
+void TskSkinCheckRadioBox::AcceleratorPressed() {
+  if (!can_focused_ || !isEnabled() || !isVisible()) return;
+  setFocus(Qt::ShortcutFocusReason);
+  ToggleCheck();
 }
 
 void TskSkinCheckRadioBox::SetChecked(bool checked) {
@@ -374,7 +381,9 @@ void TskSkinCheckRadioBox::PaintControl(QPainter& canvas) {
 void TskSkinCheckRadioBox::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && can_focused_ && !hasFocus()) {
     setFocus(Qt::MouseFocusReason);
-    if (!hasFocus()) return;
+    // In a window that is not active yet the focus arrives with the
+    // activation; only a refusal in the active window swallows the press.
+    if (isActiveWindow() && !hasFocus()) return;
   }
   pointer_inside_ = true;
   SetHot(true);

@@ -91,6 +91,8 @@ class TskSkinCheckRadioBox : public TskSkinCustomControl {
   void focusOutEvent(QFocusEvent* event) override;
   void changeEvent(QEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  // The caption's accelerator: focus and toggle.
+  void AcceleratorPressed() override;
 
  private:
   const TskDataSkinCheckRadioControl* CheckData() const;

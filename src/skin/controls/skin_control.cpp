@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QShortcutEvent>
 
 #include "platform/messages.h"
 #include "skin/data/skin_data.h"
@@ -84,9 +85,20 @@ void TskSkinControl::paintEvent(QPaintEvent*) {
   PaintControl(canvas);
 }
 
+void TskSkinControl::SetAccelerator(const QString& caption) {
+  if (accelerator_ != 0) releaseShortcut(accelerator_);
+  const QKeySequence key = QKeySequence::mnemonic(caption);
+  accelerator_ = key.isEmpty() ? 0 : grabShortcut(key);
+}
+
 bool TskSkinControl::event(QEvent* event) {
   if (TMessageEvent* m = AsMessage(event); m != nullptr && m->Msg() == WM_PARENTBGCHANGED) {
     ParentBackgroundChanged();
+    return true;
+  }
+  if (event->type() == QEvent::Shortcut && accelerator_ != 0 &&
+      static_cast<QShortcutEvent*>(event)->shortcutId() == accelerator_) {
+    AcceleratorPressed();
     return true;
   }
   return QWidget::event(event);

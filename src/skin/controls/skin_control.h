@@ -103,6 +103,11 @@ class TskSkinControl : public QWidget, public TskSkinChangeReceiver {
   // Called after the link was cleared because the component was freed.
   virtual void SkinDataRemoved() {}
 
+  // Makes the accelerator character of caption ("&x": Alt+X) call
+  // AcceleratorPressed; a caption without one drops the previous key.
+  void SetAccelerator(const QString& caption);
+  virtual void AcceleratorPressed() {}
+
  private:
   TskSkinLink link_;
   std::string skin_data_name_;
@@ -112,6 +117,7 @@ class TskSkinControl : public QWidget, public TskSkinChangeReceiver {
   int index_ = -1;
   bool in_paint_ = false;
   bool windowed_ = true;
+  int accelerator_ = 0;  // shortcut id, 0 = none
 };
 
 class TskSkinCustomControl : public TskSkinControl {

@@ -214,6 +214,7 @@ void InflateWholeStream(TStream& target, TStream& source, int64_t max_output) {
       throw EDecompressionError("Decompressed data exceeds the limit");
     target.WriteBuffer(piece, got);
   }
+  if (!z.Ended()) throw EDecompressionError("compressed data ends before the end of its stream");
 }
 
 }  // namespace lumora

@@ -87,6 +87,8 @@ class TDecompressionStream : public TCustomZlibStream {
   // so far) inflates and drops bytes. Returns the bytes inflated so far.
   // Every other seek raises "Invalid stream operation".
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
+  // The zlib stream's end has been read.
+  bool Ended() const { return ended_; }
 
  private:
   bool ended_ = false;
@@ -96,7 +98,9 @@ class TDecompressionStream : public TCustomZlibStream {
 void DeflateWholeStream(TMemoryStream& source, TStream& target);
 // Inflates the whole source (from its start) into target. More than
 // max_output bytes of output raise EDecompressionError (a guard against
-// hostile blocks); a negative max_output means no limit.
+// hostile blocks); a negative max_output means no limit. A source that
+// ends before the zlib stream's end raises EDecompressionError too: what was
+// inflated may look whole, but it is cut short.
 void InflateWholeStream(TStream& target, TStream& source, int64_t max_output = -1);
 
 }  // namespace lumora

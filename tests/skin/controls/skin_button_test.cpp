@@ -222,6 +222,20 @@ TEST_F(SkinButtonTest, SpaceClicksOnRelease) {
   EXPECT_EQ(ClicksOf(b), 1);
 }
 
+TEST_F(SkinButtonTest, TheCaptionsAcceleratorFocusesAndClicks) {
+  TskSkinButton* b = Add();
+  b->SetCaption(QStringLiteral("&Run"));
+  QLineEdit edit(&form_);
+  Show();
+  edit.setFocus();
+  QTest::keyClick(&edit, Qt::Key_R, Qt::AltModifier);
+  EXPECT_EQ(ClicksOf(b), 1);
+  EXPECT_TRUE(b->hasFocus());
+  b->SetCaption(QStringLiteral("Run"));
+  QTest::keyClick(b, Qt::Key_R, Qt::AltModifier);
+  EXPECT_EQ(ClicksOf(b), 1);
+}
+
 TEST_F(SkinButtonTest, EnteringCrossFadesInStepsBeforeSettlingOnTheHotLook) {
   skin_ = test::MakeSkin(GridImage(kPicture), Sections(true));
   TskSkinButton* b = Add();

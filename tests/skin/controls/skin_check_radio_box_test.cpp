@@ -104,6 +104,15 @@ TEST_F(SkinCheckBoxTest, SpaceToggles) {
   EXPECT_TRUE(box->Checked());
 }
 
+TEST_F(SkinCheckBoxTest, TheCaptionsAcceleratorToggles) {
+  TskSkinCheckRadioBox* box = Add();
+  box->SetCaption(QStringLiteral("&Wrap"));
+  Show();
+  QTest::keyClick(&form_, Qt::Key_W, Qt::AltModifier);
+  EXPECT_TRUE(box->Checked());
+  EXPECT_TRUE(box->hasFocus());
+}
+
 // The main window's box: flat, 101 x 25, on the built-in skin.
 class BuiltinCheckBoxTest : public ::testing::Test {
  protected:

@@ -125,6 +125,27 @@ std::string CaptionedSections(const char* alignment) {
          alignment + "\n";
 }
 
+TEST_F(SkinPanelTest, RollingUpCollapsesToTheCaptionAndBack) {
+  TskSkinGroupBox box;  // unskinned: the band is DefaultCaptionHeight
+  box.resize(100, 80);
+  QWidget child(&box);
+  int changes = 0;
+  box.OnChangeRollUpState = [&] { ++changes; };
+  box.SetRollUpState(true);  // outside roll-up mode nothing happens
+  EXPECT_FALSE(box.RollUpState());
+  EXPECT_EQ(box.height(), 80);
+  box.SetRollUpMode(true);
+  box.SetRollUpState(true);
+  EXPECT_EQ(box.height(), box.DefaultCaptionHeight() + 1);
+  EXPECT_EQ(box.RealHeight(), 80);
+  EXPECT_TRUE(child.isHidden());
+  box.SetRollUpState(false);
+  EXPECT_EQ(box.height(), 80);
+  EXPECT_EQ(box.RealHeight(), -1);
+  EXPECT_FALSE(child.isHidden());
+  EXPECT_EQ(changes, 2);
+}
+
 TEST_F(SkinPanelTest, TheCaptionIsPlacedByTheSkinsAlignment) {
   skin_ = test::MakeSkin(GridImage(kCaptioned), CaptionedSections("tacenter"));
   TskSkinGroupBox box;

@@ -197,6 +197,14 @@ TEST_F(SkinDataTest, ErrorsInTheMiddleClearTheSkinAndEndTheChange) {
          DeflateWholeStream(cut, s.CompressedStream());
        },
        "truncated container"},
+      {[](TskCompressedStoredSkin& s) {
+         // Cut inside the zlib trailer: everything inflates, the stream never ends.
+         TskCompressedStoredSkin whole;
+         Store(whole, testing::TestContainer());
+         const std::string_view block = whole.CompressedStream().Data();
+         s.CompressedStream().WriteString(block.substr(0, block.size() - 2));
+       },
+       "block that ends before its end of stream"},
   };
   for (const Row& r : rows) {
     data_->LoadStoredSkin(skin_);

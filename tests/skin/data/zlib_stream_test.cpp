@@ -149,6 +149,15 @@ TEST(ZlibStream, TruncatedBlockEndsReadEarly) {
   EXPECT_EQ(out.substr(0, static_cast<size_t>(got)), data.substr(0, static_cast<size_t>(got)));
 }
 
+TEST(ZlibStream, InflatingABlockThatEndsBeforeItsEndOfStreamRaises) {
+  const std::string data = Noise(20000, 3);
+  const std::string block = Deflate(data);
+  for (size_t cut : {size_t{1}, size_t{4}, block.size() / 2}) {
+    EXPECT_THROW(Inflate(block.substr(0, block.size() - cut)), EDecompressionError) << cut;
+  }
+  EXPECT_EQ(Inflate(block), data);
+}
+
 TEST(ZlibStream, CorruptBlockRaisesDecompressionError) {
   std::string block = Deflate(Noise(10000, 9));
   block[1] = 0x00;  // header check fails

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <cstring>
 #include <sstream>
@@ -176,6 +177,9 @@ TEST_F(SkinTool, DamagedFilesGiveAMessageAndStatusTwo) {
       {"negative length", WriteSkinFile("neg.skn", 3, block, -5)},
       {"truncated block", WriteSkinFile("cut.skn", 3, block.substr(0, block.size() / 2),
                                         static_cast<int32_t>(block.size() / 2))},
+      // All of the container inflates; only the end of the zlib stream is missing.
+      {"block cut in its last bytes", WriteSkinFile("tail.skn", 3, block.substr(0, block.size() - 3),
+                                                    static_cast<int32_t>(block.size() - 3))},
       {"not zlib", WriteSkinFile("junk.skn", 3, std::string(200, 'x'), 200)},
   };
   for (const Case& c : cases) {
@@ -190,6 +194,19 @@ TEST_F(SkinTool, DamagedFilesGiveAMessageAndStatusTwo) {
     }
   }
   EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(Path("p.png"))));
+}
+
+TEST(SkinToolProgram, PrintsNothingButItsOwnOutput) {
+  // Without a runtime directory Qt would note it on every run.
+  QProcess tool;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+  tool.setProcessEnvironment(env);
+  tool.start(QStringLiteral(LUMORA_TEST_BINARY_DIR "/bin/lumora-skin"), {QStringLiteral("info")});
+  ASSERT_TRUE(tool.waitForFinished(60000));
+  EXPECT_EQ(tool.exitCode(), 0);
+  EXPECT_EQ(tool.readAllStandardError(), QByteArray());
+  EXPECT_TRUE(tool.readAllStandardOutput().contains("Lumora Light"));
 }
 
 TEST_F(SkinTool, MalformedDescriptionIsReportedAsDamage) {
