@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
   }
   form->SetQuitAfterFirstPaint(line.quit_after_first_paint);
   form->show();
+  form->activateWindow();
   int status = app.exec();
   form.reset();
   return status;

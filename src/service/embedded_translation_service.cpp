@@ -63,12 +63,21 @@ std::string EmbeddedTranslationService::BaseUrl() const {
   return "http://127.0.0.1:" + std::to_string(port_);
 }
 
+std::string FindLexiconFor(const std::filesystem::path& program) {
+  const auto bin = program.parent_path();
+  for (const auto& candidate :
+       {bin / "lumora.lex", bin.parent_path() / "share" / "lumora" / "lumora.lex"}) {
+    if (IsFile(candidate)) return candidate.lexically_normal().string();
+  }
+  return {};
+}
+
 std::string FindDefaultLexicon() {
   std::error_code ec;
   const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec) {
-    const auto beside = exe.parent_path() / "lumora.lex";
-    if (IsFile(beside)) return beside.string();
+    std::string found = FindLexiconFor(exe);
+    if (!found.empty()) return found;
   }
 #ifdef LUMORA_BUILD_LEXICON
   if (IsFile(LUMORA_BUILD_LEXICON)) return LUMORA_BUILD_LEXICON;

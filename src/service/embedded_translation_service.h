@@ -13,6 +13,7 @@
 // the lexicon cannot be loaded and EServiceError when the server cannot run;
 // both carry a message fit for the error box.
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <thread>
@@ -46,9 +47,14 @@ class EmbeddedTranslationService {
   int port_ = 0;
 };
 
-// The lexicon the program uses by default: lumora.lex beside the running
-// executable (found through /proc/self/exe), else the one in the build tree
-// this program was built in. Returns an empty string when neither exists.
+// The lexicon the program uses by default: the one FindLexiconFor finds for
+// the running executable (through /proc/self/exe), else the one in the build
+// tree this program was built in. Returns an empty string when none exists.
 std::string FindDefaultLexicon();
+
+// lumora.lex beside the program (a build tree's bin/), else in the installed
+// data folder PREFIX/share/lumora of a program in PREFIX/bin; empty when
+// neither exists.
+std::string FindLexiconFor(const std::filesystem::path& program);
 
 }  // namespace lumora

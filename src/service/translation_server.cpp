@@ -102,6 +102,9 @@ TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, Log
     SetText(res, 405, "Method not allowed; use POST");
     res.set_header("Allow", "POST");
   };
+  // For load balancers and monitors: a cheap answer while the server serves.
+  server_->Get("/health",
+               [](const httplib::Request&, httplib::Response& res) { SetText(res, 200, "ok"); });
   server_->Get("/translate", refuse);
   server_->Options("/translate", refuse);
   server_->Put("/translate", refuseWithBody);
@@ -144,6 +147,10 @@ bool TranslationServer::Run() {
 
 void TranslationServer::Stop() {
   server_->stop();
+}
+
+void TranslationServer::Drain() {
+  server_->StopConnections();
 }
 
 bool TranslationServer::IsRunning() const {
