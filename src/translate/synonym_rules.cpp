@@ -144,9 +144,7 @@ bool IsSynonym(const Lexicon& lex, int32_t word, int32_t synonym, bool modelChec
   if (!o.leading || o.smaller == 0) return false;
   // A model that checks each sentence refuses the senses that do not fit
   // there; one specific shared sense is then enough.
-  if (modelChecks && (o.fewestCarriers <= kVagueCarriers || o.sharesChar || o.mutual)) {
-    return true;
-  }
+  if (modelChecks && o.mutual) return true;
   const double ratio = static_cast<double>(o.shared) / o.smaller;
   if (o.shared >= 2) {
     // Several shared glosses that many words carry prove little unless the

@@ -53,9 +53,8 @@ GlossOverlap CompareGlosses(const Lexicon& lexicon, int32_t word, int32_t other)
 // of about the same length and not much rarer, and their glosses overlapping
 // enough. A single character only becomes a common two-character word that
 // contains it and carries two of its leading glosses. With modelChecks (a
-// language model judges the sentence), one leading shared gloss that few
-// words carry, or any with a shared character, is enough, and so is one that
-// both words mostly mean, however many words carry it.
+// language model judges the sentence), one shared gloss that both words
+// mostly mean is enough, however many words carry it.
 bool IsSynonym(const Lexicon& lexicon, int32_t word, int32_t synonym, bool modelChecks = false);
 
 // The first primary gloss of word whose phrase key is key, if any.

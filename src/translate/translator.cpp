@@ -355,6 +355,15 @@ std::string Translator::ToEnglish(std::string_view text) const {
           ((glossed && NeedsBlank(tokens[i - 1])) || (prevGlossed && NeedsBlank(tokens[i])))) {
         out += ' ';
       }
+      // The way back drops one blank on each side of a phrase; a blank of the
+      // source next to a gloss gets one more so that it survives.
+      const bool nextGlossed = i + 1 < tokens.size() && choices[i + 1].target != Lexicon::kNone;
+      if (IsBlankToken(tokens[i]) && prevGlossed) out += ' ';
+      if (IsBlankToken(tokens[i]) && nextGlossed) {
+        out += tokens[i].text;
+        out += ' ';
+        continue;
+      }
       if (glossed) {
         glossSpans.push_back({out.size(), out.size() + choices[i].gloss.size(), i});
         out += choices[i].gloss;
@@ -435,12 +444,9 @@ std::string Translator::ToChinese(std::string_view text) const {
   auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
   auto copyPlain = [&](size_t end, bool beforeMatch) {
     std::string_view plain = text.substr(pos, end - pos);
-    if (afterMatch) {
-      while (!plain.empty() && isBlank(plain.front())) plain.remove_prefix(1);
-    }
-    if (beforeMatch) {
-      while (!plain.empty() && isBlank(plain.back())) plain.remove_suffix(1);
-    }
+    // One blank on each side of a phrase belongs to the English.
+    if (afterMatch && !plain.empty() && isBlank(plain.front())) plain.remove_prefix(1);
+    if (beforeMatch && !plain.empty() && isBlank(plain.back())) plain.remove_suffix(1);
     for (size_t at; (at = plain.find(kWordJoiner)) != std::string_view::npos;) {
       out += plain.substr(0, at);
       plain.remove_prefix(at + kWordJoiner.size());

@@ -72,6 +72,12 @@ TEST_F(PassThrough, MarkupAndAddressesComeBackByteForByte) {
   EXPECT_NE(out.find("提高"), std::string::npos) << "the words around were not rewritten: " << out;
 }
 
+TEST_F(PassThrough, BlanksAroundAnAddressNextToRewrittenWordsStay) {
+  const Translator t(lexicon_);
+  EXPECT_EQ(RoundTrip(t, "改善 https://a.cn/x 改善"), "提高 https://a.cn/x 提高");
+  EXPECT_EQ(RoundTrip(t, "改善  改善"), "提高  提高");
+}
+
 TEST_F(PassThrough, EnglishLegLeavesTheAddressesAlone) {
   const Translator t(lexicon_);
   EXPECT_EQ(t.ToChinese("to improve http://a.cn/to-improve <i class=\"to improve\">"),
