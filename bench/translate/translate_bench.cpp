@@ -1,5 +1,5 @@
 // translate_bench [LEXICON [EXAMPLES_DIR]]
-// Prints: lexicon load time and resident memory; both directions' throughput
+// Prints: lexicon and language model load times and resident memory; both directions' throughput
 // on a 100 KB article; the latency of a 5,000-character round trip (both
 // legs over loopback HTTP); requests per second with 4 concurrent clients.
 
@@ -18,6 +18,7 @@
 #include "base/stream.h"
 #include "round_trip_check.h"
 #include "service/embedded_translation_service.h"
+#include "service/translator_setup.h"
 #include "translate/utf8.h"
 
 namespace {
@@ -42,12 +43,6 @@ double Median(std::vector<double> v) {
   return v[v.size() / 2];
 }
 
-size_t CharCount(const std::string& s) {
-  size_t n = 0;
-  for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-  return n;
-}
-
 // Paragraphs of the examples, repeated until the text holds at least
 // minChars characters; paragraphs end with CR LF as the client sends them.
 std::string Article(const std::string& examples, size_t minChars) {
@@ -64,7 +59,7 @@ std::string Article(const std::string& examples, size_t minChars) {
     }
   }
   std::string text;
-  for (size_t i = 0; CharCount(text) < minChars; ++i) {
+  for (size_t i = 0; lumora::CharCount(text) < minChars; ++i) {
     if (!text.empty()) text += "\r\n";
     text += paragraphs[i % paragraphs.size()];
   }
@@ -121,12 +116,28 @@ int main(int argc, char** argv) {
     }
     std::printf("lexicon: %d words, file %.1f MB\n", lexicon->WordCount(),
                 std::filesystem::file_size(lexiconPath) / 1e6);
-    std::printf("load: median %.1f ms, best %.1f ms (5 runs)\n", Median(loads),
+    std::printf("lexicon load: median %.2f ms, best %.2f ms (5 runs)\n", Median(loads),
                 *std::min_element(loads.begin(), loads.end()));
     std::printf("resident: %.1f MB before, %.1f MB with the lexicon loaded\n", before / 1024.0,
                 loaded / 1024.0);
 
-    lumora::TranslationService service(lexicon);
+    std::vector<double> modelLoads;
+    lumora::TranslatorOptions options;
+    for (int i = 0; i < 5; ++i) {
+      options = {};
+      const auto start = Clock::now();
+      options = lumora::LoadTranslatorOptions(lumora::Strength::kNormal, std::nullopt);
+      modelLoads.push_back(Ms(Clock::now() - start));
+    }
+    if (options.model) {
+      std::printf("language model load: median %.2f ms, best %.2f ms (5 runs)\n",
+                  Median(modelLoads), *std::min_element(modelLoads.begin(), modelLoads.end()));
+    } else {
+      std::printf("no language model installed: the figures below are for the dictionary alone\n");
+    }
+    options.lockedTerms.clear();
+
+    lumora::TranslationService service(lexicon, options);
     const std::string big = [&] {
       std::string t = Article(examples, 1);
       while (t.size() < 100 * 1024) t += "\r\n" + Article(examples, 34000);
@@ -143,11 +154,12 @@ int main(int argc, char** argv) {
     }
     const double toChinese = Ms(Clock::now() - start);
     std::printf("Chinese->English: %.1f KB (%zu chars) in %.1f ms, %.2f MB/s\n",
-                big.size() / 1024.0, CharCount(big), toEnglish, big.size() / 1e3 / toEnglish);
+                big.size() / 1024.0, lumora::CharCount(big), toEnglish,
+                big.size() / 1e3 / toEnglish);
     std::printf("English->Chinese: %.1f KB in %.1f ms, %.2f MB/s (%zu bytes out)\n",
                 english.size() / 1024.0, toChinese, english.size() / 1e3 / toChinese, chinese);
 
-    auto embedded = lumora::EmbeddedTranslationService::Start(lexicon);
+    auto embedded = lumora::EmbeddedTranslationService::Start(lexicon, options);
     const std::string article = Article(examples, 5000);
     httplib::Client client("127.0.0.1", embedded->Port());
     client.set_read_timeout(30, 0);
@@ -162,7 +174,8 @@ int main(int argc, char** argv) {
     std::printf(
         "round trip of %zu chars over loopback: median %.1f ms, p90 %.1f ms, max %.1f ms "
         "(50 runs)\n",
-        CharCount(article), trips[trips.size() / 2], trips[trips.size() * 9 / 10], trips.back());
+        lumora::CharCount(article), trips[trips.size() / 2], trips[trips.size() * 9 / 10],
+        trips.back());
 
     const std::string request = Article(examples, 1000);
     std::atomic<long> done{0};
@@ -182,8 +195,8 @@ int main(int argc, char** argv) {
     std::this_thread::sleep_for(window);
     stop = true;
     for (auto& t : clients) t.join();
-    std::printf("4 concurrent clients, %zu-char requests: %.0f requests/s\n", CharCount(request),
-                done.load() / 3.0);
+    std::printf("4 concurrent clients, %zu-char requests: %.0f requests/s\n",
+                lumora::CharCount(request), done.load() / 3.0);
   } catch (const lumora::Exception& e) {
     std::fprintf(stderr, "translate_bench: %s\n", e.Message().c_str());
     return 1;

@@ -11,10 +11,38 @@
 #include "base/utf8.h"
 #include "http/http_client.h"
 #include "rewrite/round_trip.h"
+#include "service/embedded_translation_service.h"
+#include "service/translator_setup.h"
+#include "translate/rewrite_score.h"
 
 namespace lumora {
 
 namespace {
+
+// Measures each rewrite against its source and reports it on err.
+class ScoreReporter {
+ public:
+  explicit ScoreReporter(const BatchOptions& options) : json_(options.json) {
+    const std::string path = FindDefaultLexicon();
+    if (!path.empty()) lexicon_ = Lexicon::Load(path);
+    terms_ = LoadLockedTerms(options.keep_file);
+  }
+  void Report(const std::string& file, const std::string& source, const std::string& result,
+              std::ostream& err) const {
+    if (!lexicon_) return;
+    const RewriteScore score = ScoreArticle(*lexicon_, source, result, terms_);
+    if (json_) {
+      err << ScoreJson(file, score) << std::endl;
+    } else {
+      err << file << ": " << DescribeScore(score) << std::endl;
+    }
+  }
+
+ private:
+  bool json_;
+  std::shared_ptr<const Lexicon> lexicon_;
+  std::vector<std::string> terms_;
+};
 
 std::string ReadInput(const std::string& file) {
   if (file == "-") return std::string(std::istreambuf_iterator<char>(std::cin), {});
@@ -78,6 +106,7 @@ int RunBatch(const BatchOptions& options, const std::string& endpoint_url, std::
   const std::vector<std::string> output_paths = BatchOutputPaths(options);
   TNetHTTP http;
   TRoundTripRewriter rewriter(http, endpoint_url);
+  const ScoreReporter reporter(options);
   int status = 0;
   if (options.out_dir) std::filesystem::create_directories(*options.out_dir);
   const size_t count = options.files.size();
@@ -90,6 +119,7 @@ int RunBatch(const BatchOptions& options, const std::string& endpoint_url, std::
       const std::string chinese = rewriter.TranslateToChinese(english, options.line_breaks);
       RefuseEmptyRewrite(file, source, chinese);
       WriteResult(output_paths[n], options.prefix + chinese + options.suffix, out);
+      reporter.Report(file, source, chinese, err);
     } catch (const std::exception& e) {
       err << ErrorBoxText(e.what()) << std::endl;
       status = 1;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "translate/translator.h"
+
 namespace lumora {
 
 struct BatchOptions {
@@ -15,10 +17,14 @@ struct BatchOptions {
   std::string prefix = "本站讯：";
   std::string suffix = "本站记者：XXX";
   bool line_breaks = true;
+  Strength strength = Strength::kNormal;
+  std::optional<std::string> keep_file;  // none: the user's keep.txt if any
+  bool json = false;                     // the score per file as JSON on stderr
 };
 
 // Rewrites every file through the endpoint; one failing file does not stop
-// the others. Returns 0, or 1 when any file failed.
+// the others, and each gets its score on err (when a lexicon is at hand to
+// measure with). Returns 0, or 1 when any file failed.
 int RunBatch(const BatchOptions& options, const std::string& endpoint_url, std::ostream& out,
              std::ostream& err);
 

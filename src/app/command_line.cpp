@@ -5,9 +5,12 @@ namespace lumora {
 const char* const kUsage =
     "usage: lumora [--service URL]\n"
     "       lumora --rewrite FILE|- [FILE...] [--out DIR] [--prefix TEXT] [--suffix TEXT]\n"
-    "              [--no-line-breaks] [--service URL]\n"
+    "              [--no-line-breaks] [--strength low|normal|high] [--keep FILE] [--json]\n"
+    "              [--service URL]\n"
     "Without --rewrite the window opens. --service names a translation service\n"
-    "(http://host[:port]); without it the built-in one is used.\n";
+    "(http://host[:port]); without it the built-in one is used, with the strength\n"
+    "and the locked terms given (by default normal and ~/.config/lumora/keep.txt).\n"
+    "Each file's score goes to standard error; --json writes it as JSON.\n";
 
 std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args,
                                             CommandLine& line) {
@@ -34,6 +37,22 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args
       b.line_breaks = false;
       continue;
     }
+    if (a == "--json") {
+      b.json = true;
+      continue;
+    }
+    if (a == "--strength" || a == "--keep") {
+      auto v = value();
+      if (!v) return "option " + a + " needs a value";
+      if (a == "--keep") {
+        b.keep_file = *v;
+      } else if (const auto s = ParseStrength(*v)) {
+        b.strength = *s;
+      } else {
+        return "--strength wants low, normal or high, not " + *v;
+      }
+      continue;
+    }
     if (a == "--out" || a == "--prefix" || a == "--suffix" || a == "--service") {
       auto v = value();
       if (!v) return "option " + a + " needs a value";
@@ -50,9 +69,11 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args
   if (line.help) return std::nullopt;
   if (line.batch && b.files.empty()) return "--rewrite needs a file, or - for standard input";
   if (b.files.size() > 1 && !b.out_dir) return "several files need --out DIR";
-  if (!line.batch && (b.out_dir || b.prefix != BatchOptions().prefix ||
-                      b.suffix != BatchOptions().suffix || !b.line_breaks))
-    return "--out, --prefix, --suffix and --no-line-breaks belong to --rewrite";
+  if (!line.batch &&
+      (b.out_dir || b.prefix != BatchOptions().prefix || b.suffix != BatchOptions().suffix ||
+       !b.line_breaks || b.json || b.keep_file || b.strength != Strength::kNormal))
+    return "--out, --prefix, --suffix, --no-line-breaks, --strength, --keep and --json belong "
+           "to --rewrite";
   return std::nullopt;
 }
 

@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);
     int status = 1;
     try {
-      TranslationEndpoint endpoint(line.service_url);
+      TranslationEndpoint endpoint(line.service_url, line.batch_options.strength,
+                                   line.batch_options.keep_file);
       status = RunBatch(line.batch_options, endpoint.Url(), std::cout, std::cerr);
     } catch (const std::exception& e) {
       std::cerr << ErrorBoxText(e.what()) << "\n";
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
   }
   form->SetQuitAfterFirstPaint(line.quit_after_first_paint);
   form->show();
+  form->activateWindow();
   int status = app.exec();
   form.reset();
   return status;

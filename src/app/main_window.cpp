@@ -15,13 +15,11 @@
 #include "platform/form_list.h"
 #include "platform/messages.h"
 #include "skin/controls/skin_button.h"
-#include "skin/controls/skin_change_walk.h"
 #include "skin/controls/skin_check_radio_box.h"
 #include "skin/controls/skin_group_box.h"
 #include "skin/controls/skin_labels.h"
 #include "skin/controls/skin_panel.h"
 #include "skin/controls/skin_status_bar.h"
-#include "skin/form/standalone_menu_host.h"
 
 namespace lumora {
 
@@ -75,7 +73,9 @@ TForm1::TForm1(std::function<std::string()> endpoint, std::string_view stored_sk
   RegisterForm(this);
   CreateSkinComponents(stored_skin);
   setWindowTitle(QStringLiteral("Lumora 伪原创 V1.0"));
-  setFixedSize(kClientWidth, kClientHeight);
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("ClientArea"));
+  CreateSkinForm();
   CreateControls();
   CreateMenus();
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -88,8 +88,9 @@ TForm1::~TForm1() {
   popup_menu1_.reset();
   popup_menu2_.reset();
   popup_menu3_.reset();
-  delete menu_host_;
-  // The skin data lets go of the stored skin before that is freed.
+  // The frame (the menus' host) lets go of the skin data, which lets go of
+  // the stored skin.
+  skin_form_.reset();
   skin_data_.reset();
   stored_skin_.reset();
   UnregisterForm(this);
@@ -108,18 +109,20 @@ void TForm1::CreateSkinComponents(std::string_view stored_skin) {
   skin_data_->SetCompressedStoredSkin(stored_skin_.get());
 }
 
-bool TForm1::event(QEvent* event) {
-  if (TMessageEvent* m = AsMessage(event)) {
-    if (m->Msg() == WM_SKINDATA_CHANGING) {
-      PrepareSkinChangeOfControls(this);
-      return true;
-    }
-    if (m->Msg() == WM_SKINDATA_LOADED) {
-      ApplySkinChangeOfControls(this);
-      return true;
-    }
-  }
-  return QWidget::event(event);
+void TForm1::CreateSkinForm() {
+  skin_form_ = std::make_unique<TskSkinForm>(this);
+  skin_form_->SetName("skSkinForm1");
+  skin_form_->SetBorderIcons(biSystemMenu | biMinimize | biMaximize | biRollUp);
+  skin_form_->MagneticSize = 5;
+  skin_form_->Magnetic = false;
+  skin_form_->SetDefMenuItemHeight(20);
+  skin_form_->SetAlphaBlendValue(200);
+  skin_form_->SetAlphaBlend(false);
+  skin_form_->UseDefaultSysMenu = true;
+  skin_form_->SetShowIcon(false);
+  skin_form_->SetClientWidget(client_);
+  skin_form_->SetSkinData(skin_data_.get());
+  skin_form_->SetClientSize(kClientWidth, kClientHeight);
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {
@@ -135,7 +138,7 @@ void TForm1::paintEvent(QPaintEvent* event) {
 
 void TForm1::CreateControls() {
   TskSkinData* skin = skin_data_.get();
-  skSkinPanel1 = Place(new TskSkinPanel(this), "skSkinPanel1", 0, 0, 707, 577);
+  skSkinPanel1 = Place(new TskSkinPanel(client_), "skSkinPanel1", 0, 0, 707, 577);
   skSkinPanel1->SetBorderStyle(bvNone);
   skSkinPanel1->SetSkinData(skin);
   SetAlign(skSkinPanel1, alTop);
@@ -171,20 +174,20 @@ void TForm1::CreateControls() {
   SetAlign(skSkinRichEdit2, alClient);
 
   auto fieldLabel = [this](const char* name, const char* caption, int left) {
-    auto* label = Place(new TskSkinStdLabel(this), name, left, 590, 60, 13);
+    auto* label = Place(new TskSkinStdLabel(client_), name, left, 590, 60, 13);
     label->SetDefaultFont(kLabelFont);
     label->SetCaption(QString::fromUtf8(caption));
     return label;
   };
   skSkinStdLabel1 = fieldLabel("skSkinStdLabel1", "文章前缀：", 0);
   skSkinEdit4 =
-      Place(new QLineEdit(QStringLiteral("本站讯："), this), "skSkinEdit4", 64, 587, 137, 18);
+      Place(new QLineEdit(QStringLiteral("本站讯："), client_), "skSkinEdit4", 64, 587, 137, 18);
   skSkinStdLabel2 = fieldLabel("skSkinStdLabel2", "文章后缀：", 208);
-  skSkinEdit5 =
-      Place(new QLineEdit(QStringLiteral("本站记者：XXX"), this), "skSkinEdit5", 272, 587, 137, 18);
+  skSkinEdit5 = Place(new QLineEdit(QStringLiteral("本站记者：XXX"), client_), "skSkinEdit5", 272,
+                      587, 137, 18);
 
   skSkinCheckRadioBox1 =
-      Place(new TskSkinCheckRadioBox(this), "skSkinCheckRadioBox1", 412, 584, 101, 25);
+      Place(new TskSkinCheckRadioBox(client_), "skSkinCheckRadioBox1", 412, 584, 101, 25);
   skSkinCheckRadioBox1->SetCaption(QStringLiteral("开启智能换行"));
   skSkinCheckRadioBox1->SetFlat(true);
   skSkinCheckRadioBox1->SetTabStop(true);
@@ -192,7 +195,7 @@ void TForm1::CreateControls() {
   skSkinCheckRadioBox1->SetSkinData(skin);
 
   auto button = [this, skin](const char* name, const char* caption, int left, int top) {
-    auto* b = Place(new TskSkinButton(this), name, left, top, 80, 20);
+    auto* b = Place(new TskSkinButton(client_), name, left, top, 80, 20);
     b->SetCaption(QString::fromUtf8(caption));
     b->SetSkinData(skin);
     return b;
@@ -203,7 +206,7 @@ void TForm1::CreateControls() {
   skSkinButton1->SetRepeatInterval(100);
   skSkinButton2 = button("skSkinButton2", "清空", 616, 585);
 
-  skSkinStatusBar1 = Place(new TskSkinStatusBar(this), "skSkinStatusBar1", 0, 619, 707, 21);
+  skSkinStatusBar1 = Place(new TskSkinStatusBar(client_), "skSkinStatusBar1", 0, 619, 707, 21);
   skSkinStatusBar1->SetSizeGrip(false);
   skSkinStatusBar1->SetSkinData(skin);
   skSkinStdLabel15 =
@@ -230,7 +233,6 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::CreateMenus() {
-  menu_host_ = new TskStandaloneMenuHost(this, skin_data_.get());
   struct Item {
     const char* name;
     const char* caption;

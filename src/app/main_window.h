@@ -13,6 +13,7 @@
 #include "rewrite/round_trip.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
+#include "skin/form/skin_form.h"
 #include "skin/form/skin_popup_menu.h"
 
 class QLineEdit;
@@ -28,7 +29,6 @@ class TskSkinLinkLabel;
 class TskSkinPanel;
 class TskSkinStatusBar;
 class TskSkinStdLabel;
-class TskStandaloneMenuHost;
 
 class TForm1 : public QWidget {
  public:
@@ -62,6 +62,9 @@ class TForm1 : public QWidget {
 
   TNetHTTP& NetHTTP1() { return net_http_; }
   TskSkinData& skSkinData1() { return *skin_data_; }
+  TskSkinForm& skSkinForm1() { return *skin_form_; }
+  // The client area inside the skinned frame; every control sits on it.
+  QWidget* ClientArea() const { return client_; }
   TskSkinPopupMenu& skSkinPopupMenu1() { return *popup_menu1_; }
   TskSkinPopupMenu& skSkinPopupMenu2() { return *popup_menu2_; }
   TskSkinPopupMenu& skSkinPopupMenu3() { return *popup_menu3_; }
@@ -71,10 +74,10 @@ class TForm1 : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   // The skin broadcasts: the controls drop their data before a new skin is
   // read and take it up again afterwards.
-  bool event(QEvent* event) override;
 
  private:
   void CreateSkinComponents(std::string_view stored_skin);
+  void CreateSkinForm();
   void CreateControls();
   void CreateMenus();
   void SetStatus(const char* text);
@@ -83,8 +86,9 @@ class TForm1 : public QWidget {
   TRoundTripRewriter rewriter_;
   std::unique_ptr<TskCompressedStoredSkin> stored_skin_;
   std::unique_ptr<TskSkinData> skin_data_;
-  // Serves the menus until the window has a skinned frame of its own.
-  TskStandaloneMenuHost* menu_host_ = nullptr;
+  // The frame, and the host of the window's skinned menus.
+  std::unique_ptr<TskSkinForm> skin_form_;
+  QWidget* client_ = nullptr;
   std::unique_ptr<TskSkinPopupMenu> popup_menu1_;
   std::unique_ptr<TskSkinPopupMenu> popup_menu2_;
   std::unique_ptr<TskSkinPopupMenu> popup_menu3_;

@@ -3,19 +3,21 @@
 #include "base/exception.h"
 #include "rewrite/round_trip.h"
 #include "service/embedded_translation_service.h"
+#include "service/translator_setup.h"
 
 namespace lumora {
 
-TranslationEndpoint::TranslationEndpoint(const std::optional<std::string>& service_url) {
+TranslationEndpoint::TranslationEndpoint(const std::optional<std::string>& service_url,
+                                         Strength strength, std::optional<std::string> keep_file) {
   if (service_url) {
     url_ = TranslationEndpointUrl(*service_url);
     return;
   }
-  starting_ = std::async(std::launch::async, [] {
+  starting_ = std::async(std::launch::async, [strength, keep_file] {
     std::string lexicon = FindDefaultLexicon();
     if (lexicon.empty())
       throw Exception("The translation lexicon lumora.lex was not found beside the program");
-    return EmbeddedTranslationService::Start(lexicon);
+    return EmbeddedTranslationService::Start(lexicon, LoadTranslatorOptions(strength, keep_file));
   });
 }
 

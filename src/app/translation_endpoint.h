@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "translate/translator.h"
+
 namespace lumora {
 
 class EmbeddedTranslationService;
@@ -15,8 +17,11 @@ class EmbeddedTranslationService;
 // window paints at once; the first rewrite waits for it.
 class TranslationEndpoint {
  public:
-  // Raises Exception for an address that is not usable.
-  explicit TranslationEndpoint(const std::optional<std::string>& service_url);
+  // Raises Exception for an address that is not usable. The built-in service
+  // runs with the installed language model, strength and locked terms.
+  explicit TranslationEndpoint(const std::optional<std::string>& service_url,
+                               Strength strength = Strength::kNormal,
+                               std::optional<std::string> keep_file = std::nullopt);
   ~TranslationEndpoint();
 
   // Waits for the built-in service if it is still starting; raises Exception

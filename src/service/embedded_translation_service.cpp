@@ -20,19 +20,20 @@ bool IsFile(const std::filesystem::path& p) {
 }  // namespace
 
 std::unique_ptr<EmbeddedTranslationService> EmbeddedTranslationService::Start(
-    const std::string& lexiconPath) {
+    const std::string& lexiconPath, TranslatorOptions options) {
   if (lexiconPath.empty()) {
     throw ELexiconError(
         "No lexicon found: lumora.lex is neither beside the program nor in "
         "its build tree");
   }
-  return Start(Lexicon::Load(lexiconPath));
+  return Start(Lexicon::Load(lexiconPath), std::move(options));
 }
 
 std::unique_ptr<EmbeddedTranslationService> EmbeddedTranslationService::Start(
-    std::shared_ptr<const Lexicon> lexicon) {
+    std::shared_ptr<const Lexicon> lexicon, TranslatorOptions options) {
   std::unique_ptr<EmbeddedTranslationService> service(new EmbeddedTranslationService);
-  service->server_ = std::make_unique<TranslationServer>(std::move(lexicon));
+  service->server_ = std::make_unique<TranslationServer>(
+      std::move(lexicon), TranslationServer::LogFunction{}, std::move(options));
   service->port_ = service->server_->Bind("127.0.0.1", 0);
   auto finished = std::make_shared<std::promise<bool>>();
   std::future<bool> ran = finished->get_future();
@@ -62,12 +63,21 @@ std::string EmbeddedTranslationService::BaseUrl() const {
   return "http://127.0.0.1:" + std::to_string(port_);
 }
 
+std::string FindLexiconFor(const std::filesystem::path& program) {
+  const auto bin = program.parent_path();
+  for (const auto& candidate :
+       {bin / "lumora.lex", bin.parent_path() / "share" / "lumora" / "lumora.lex"}) {
+    if (IsFile(candidate)) return candidate.lexically_normal().string();
+  }
+  return {};
+}
+
 std::string FindDefaultLexicon() {
   std::error_code ec;
   const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec) {
-    const auto beside = exe.parent_path() / "lumora.lex";
-    if (IsFile(beside)) return beside.string();
+    std::string found = FindLexiconFor(exe);
+    if (!found.empty()) return found;
   }
 #ifdef LUMORA_BUILD_LEXICON
   if (IsFile(LUMORA_BUILD_LEXICON)) return LUMORA_BUILD_LEXICON;

@@ -8,11 +8,12 @@
 //   // POST url + "/translate?smartresult=dict&smartresult=rule&sessionFrom=null"
 //   service.reset();  // stops the server and joins its threads
 //
-// Start loads the lexicon (a few hundred milliseconds for the full one) and
+// Start maps the lexicon (a few milliseconds, also for the full one) and
 // returns once the server accepts connections. It raises ELexiconError when
 // the lexicon cannot be loaded and EServiceError when the server cannot run;
 // both carry a message fit for the error box.
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <thread>
@@ -23,9 +24,11 @@ namespace lumora {
 
 class EmbeddedTranslationService {
  public:
-  static std::unique_ptr<EmbeddedTranslationService> Start(const std::string& lexiconPath);
+  static std::unique_ptr<EmbeddedTranslationService> Start(const std::string& lexiconPath,
+                                                           TranslatorOptions options = {});
   // For callers that already hold a lexicon (tests, several services on one).
-  static std::unique_ptr<EmbeddedTranslationService> Start(std::shared_ptr<const Lexicon> lexicon);
+  static std::unique_ptr<EmbeddedTranslationService> Start(std::shared_ptr<const Lexicon> lexicon,
+                                                           TranslatorOptions options = {});
 
   // Stops accepting, lets requests in progress finish, joins the threads.
   ~EmbeddedTranslationService();
@@ -44,9 +47,14 @@ class EmbeddedTranslationService {
   int port_ = 0;
 };
 
-// The lexicon the program uses by default: lumora.lex beside the running
-// executable (found through /proc/self/exe), else the one in the build tree
-// this program was built in. Returns an empty string when neither exists.
+// The lexicon the program uses by default: the one FindLexiconFor finds for
+// the running executable (through /proc/self/exe), else the one in the build
+// tree this program was built in. Returns an empty string when none exists.
 std::string FindDefaultLexicon();
+
+// lumora.lex beside the program (a build tree's bin/), else in the installed
+// data folder PREFIX/share/lumora of a program in PREFIX/bin; empty when
+// neither exists.
+std::string FindLexiconFor(const std::filesystem::path& program);
 
 }  // namespace lumora

@@ -1,4 +1,4 @@
-// lumora-translator [--listen ADDR:PORT] [--lexicon FILE]
+// lumora-translator [--listen ADDR:PORT] [--lexicon FILE] [--strength S] [--keep FILE]
 // The translation service on its own, for several users; one log line per
 // request on stderr. Stops on SIGINT or SIGTERM.
 
@@ -14,14 +14,19 @@
 #include "base/text.h"
 #include "service/embedded_translation_service.h"
 #include "service/translation_server.h"
+#include "service/translator_setup.h"
+#include "translate/libime_language_model.h"
 
 namespace {
 
 void Usage(FILE* to) {
   std::fprintf(to,
                "usage: lumora-translator [--listen ADDR:PORT] [--lexicon FILE]\n"
+               "                         [--strength low|normal|high] [--keep FILE]\n"
                "  --listen   address and port to serve on (default 127.0.0.1:8080)\n"
-               "  --lexicon  lexicon file (default: lumora.lex beside the program)\n");
+               "  --lexicon  lexicon file (default: lumora.lex beside the program)\n"
+               "  --strength how far a rewrite may go (default normal)\n"
+               "  --keep     locked terms, one a line (default ~/.config/lumora/keep.txt)\n");
 }
 
 void Log(const std::string& line) {
@@ -38,10 +43,16 @@ void Log(const std::string& line) {
 int main(int argc, char** argv) {
   std::string listen = "127.0.0.1:8080";
   std::string lexiconPath;
+  lumora::Strength strength = lumora::Strength::kNormal;
+  std::optional<std::string> keepFile;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if ((arg == "--listen" || arg == "--lexicon") && i + 1 < argc) {
       (arg == "--listen" ? listen : lexiconPath) = argv[++i];
+    } else if (arg == "--keep" && i + 1 < argc) {
+      keepFile = argv[++i];
+    } else if (arg == "--strength" && i + 1 < argc && lumora::ParseStrength(argv[i + 1])) {
+      strength = *lumora::ParseStrength(argv[++i]);
     } else if (arg == "--help" || arg == "-h") {
       Usage(stdout);
       return 0;
@@ -75,10 +86,15 @@ int main(int argc, char** argv) {
   signal(SIGPIPE, SIG_IGN);
 
   try {
-    lumora::TranslationServer server(lumora::Lexicon::Load(lexiconPath), Log);
+    lumora::TranslationServer server(lumora::Lexicon::Load(lexiconPath), Log,
+                                     lumora::LoadTranslatorOptions(strength, keepFile));
     const int bound = server.Bind(host, *port);
     Log(lumora::Format("lumora-translator: serving %s on http://%s:%d/translate",
                        lexiconPath.c_str(), host.c_str(), bound));
+    if (lumora::FindDefaultLanguageModel().empty()) {
+      Log("lumora-translator: no language model installed (libime-data-language-model); "
+          "rewrites choose words from the dictionary alone");
+    }
     bool ok = true;
     std::thread serving([&] {
       ok = server.Run();
@@ -88,6 +104,7 @@ int main(int argc, char** argv) {
     sigwait(&stopSignals, &signalNumber);
     server.Stop();
     serving.join();
+    server.Drain();
     Log("lumora-translator: stopped");
     return ok ? 0 : 1;
   } catch (const lumora::Exception& e) {

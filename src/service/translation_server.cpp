@@ -48,12 +48,15 @@ void ExclusiveSocketOptions(int sock) {
 
 }  // namespace
 
-TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log)
-    : TranslationServer(std::move(lexicon), std::move(log), ServerLimits{}) {}
+TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log,
+                                     TranslatorOptions options)
+    : TranslationServer(std::move(lexicon), std::move(log), ServerLimits{}, std::move(options)) {}
 
 TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log,
-                                     const ServerLimits& limits)
-    : service_(std::move(lexicon)), log_(std::move(log)), server_(new GuardedServer(limits)) {
+                                     const ServerLimits& limits, TranslatorOptions options)
+    : service_(std::move(lexicon), std::move(options)),
+      log_(std::move(log)),
+      server_(new GuardedServer(limits)) {
   server_->set_socket_options(ExclusiveSocketOptions);
   server_->set_payload_max_length(kMaxRequestBodyBytes);
   server_->set_read_timeout(limits.read_timeout_ms / 1000, (limits.read_timeout_ms % 1000) * 1000);
@@ -99,6 +102,9 @@ TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, Log
     SetText(res, 405, "Method not allowed; use POST");
     res.set_header("Allow", "POST");
   };
+  // For load balancers and monitors: a cheap answer while the server serves.
+  server_->Get("/health",
+               [](const httplib::Request&, httplib::Response& res) { SetText(res, 200, "ok"); });
   server_->Get("/translate", refuse);
   server_->Options("/translate", refuse);
   server_->Put("/translate", refuseWithBody);
@@ -141,6 +147,10 @@ bool TranslationServer::Run() {
 
 void TranslationServer::Stop() {
   server_->stop();
+}
+
+void TranslationServer::Drain() {
+  server_->StopConnections();
 }
 
 bool TranslationServer::IsRunning() const {

@@ -1,9 +1,10 @@
 #pragma once
 // The HTTP server of the translation endpoint (cpp-httplib): POST /translate
 // with any query string answers through TranslationService; another method on
-// that path gets 405, another path 404, a body over 32 MiB 413. Connections
-// are kept as GuardedServer describes: idle and slow clients cost no worker,
-// and a pool of workers serves complete requests.
+// that path gets 405, another path 404, a body over 32 MiB 413; GET /health
+// answers 200 "ok" for load balancers. Connections are kept as GuardedServer
+// describes: idle and slow clients cost no worker, and a pool of workers
+// serves complete requests.
 
 #include <functional>
 #include <memory>
@@ -27,9 +28,10 @@ class TranslationServer {
   // Receives one line per request, without a line end; called from server threads.
   using LogFunction = std::function<void(const std::string&)>;
 
-  explicit TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log = {});
+  explicit TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log = {},
+                             TranslatorOptions options = {});
   TranslationServer(std::shared_ptr<const Lexicon> lexicon, LogFunction log,
-                    const ServerLimits& limits);
+                    const ServerLimits& limits, TranslatorOptions options = {});
   ~TranslationServer();
   TranslationServer(const TranslationServer&) = delete;
   TranslationServer& operator=(const TranslationServer&) = delete;
@@ -41,6 +43,9 @@ class TranslationServer {
   bool Run();
   // Safe from any thread, also before Run has started.
   void Stop();
+  // After Run has returned: lets the requests being served finish and closes
+  // every connection, so nothing is left running.
+  void Drain();
   bool IsRunning() const;
 
  private:

@@ -2,8 +2,9 @@
 
 namespace lumora {
 
-TranslationService::TranslationService(std::shared_ptr<const Lexicon> lexicon)
-    : translator_(std::move(lexicon)) {}
+TranslationService::TranslationService(std::shared_ptr<const Lexicon> lexicon,
+                                       TranslatorOptions options)
+    : translator_(std::move(lexicon), std::move(options)) {}
 
 std::vector<std::string> TranslationService::Translate(Direction direction,
                                                        std::string_view text) const {

@@ -28,7 +28,8 @@ struct ServiceReply {
 
 class TranslationService {
  public:
-  explicit TranslationService(std::shared_ptr<const Lexicon> lexicon);
+  explicit TranslationService(std::shared_ptr<const Lexicon> lexicon,
+                              TranslatorOptions options = {});
 
   // One segment per paragraph, as described above.
   std::vector<std::string> Translate(Direction direction, std::string_view text) const;

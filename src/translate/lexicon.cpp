@@ -1,11 +1,16 @@
 #include "translate/lexicon.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <string>
 #include <utility>
 
-#include "base/stream.h"
 #include "translate/utf8.h"
 
 namespace lumora {
@@ -14,29 +19,37 @@ namespace fmt = lexicon_format;
 
 namespace {
 
-uint64_t HashBytes(std::string_view s) {
-  uint64_t h = 1469598103934665603ull;
-  for (unsigned char c : s) {
-    h ^= c;
-    h *= 1099511628211ull;
-  }
-  return h ^ (h >> 29);
-}
-
-int CountChars(std::string_view s) {
-  int n = 0;
-  for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-  return n;
-}
-
+// Views count records of the file at offset, moving offset past them.
 template <typename Record>
-void CopySection(const std::string& bytes, size_t& offset, size_t count, std::vector<Record>& out) {
-  if (count > (bytes.size() - offset) / sizeof(Record)) {
-    throw ELexiconError("Lexicon file is truncated");
-  }
-  out.resize(count);
-  if (count) std::memcpy(out.data(), bytes.data() + offset, count * sizeof(Record));
+std::span<const Record> Section(const char* data, size_t size, size_t& offset, size_t count) {
+  if (count > (size - offset) / sizeof(Record)) throw ELexiconError("Lexicon file is truncated");
+  const auto* first = reinterpret_cast<const Record*>(data + offset);
   offset += count * sizeof(Record);
+  return {first, count};
+}
+
+// A read-only private mapping of a whole file, unmapped with its last owner.
+std::shared_ptr<const void> MapFile(const std::string& path, size_t& size) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw ELexiconError("Cannot read lexicon \"" + path + "\": " + std::strerror(errno));
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    throw ELexiconError("Cannot read lexicon \"" + path + "\": not a regular file");
+  }
+  size = static_cast<size_t>(st.st_size);
+  if (size == 0) {
+    close(fd);
+    return std::make_shared<char>(0);
+  }
+  void* at = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+  const int error = errno;
+  close(fd);
+  if (at == MAP_FAILED) {
+    throw ELexiconError("Cannot read lexicon \"" + path + "\": " + std::strerror(error));
+  }
+  return std::shared_ptr<const void>(at,
+                                     [size](const void* p) { munmap(const_cast<void*>(p), size); });
 }
 
 }  // namespace
@@ -107,70 +120,82 @@ bool IsContentClass(WordClass c) {
 }
 
 std::shared_ptr<const Lexicon> Lexicon::Load(const std::string& path) {
-  std::string bytes;
+  std::shared_ptr<Lexicon> lexicon(new Lexicon());
+  lexicon->storage_ = MapFile(path, lexicon->size_);
+  lexicon->data_ = static_cast<const char*>(lexicon->storage_.get());
   try {
-    bytes = ReadFileBytes(path);
-  } catch (const Exception& e) {
-    throw ELexiconError("Cannot read lexicon \"" + path + "\": " + e.Message());
-  }
-  try {
-    return FromBytes(std::move(bytes));
+    lexicon->Parse();
   } catch (const ELexiconError& e) {
     throw ELexiconError("Lexicon \"" + path + "\" is not usable: " + e.Message());
   }
+  return lexicon;
 }
 
 std::shared_ptr<const Lexicon> Lexicon::FromBytes(std::string bytes) {
   std::shared_ptr<Lexicon> lexicon(new Lexicon());
-  lexicon->bytes_ = std::move(bytes);
+  auto owned = std::make_shared<const std::string>(std::move(bytes));
+  lexicon->data_ = owned->data();
+  lexicon->size_ = owned->size();
+  lexicon->storage_ = std::move(owned);
   lexicon->Parse();
   return lexicon;
 }
 
 void Lexicon::Parse() {
-  fmt::Header header;
-  if (bytes_.size() < sizeof header) throw ELexiconError("Lexicon file is truncated");
-  std::memcpy(&header, bytes_.data(), sizeof header);
+  fmt::Header& header = header_;
+  if (size_ < sizeof header) throw ELexiconError("Lexicon file is truncated");
+  std::memcpy(&header, data_, sizeof header);
   if (std::memcmp(header.magic, fmt::kMagic, sizeof header.magic) != 0) {
     throw ELexiconError("not a lexicon file");
   }
   if (header.version != fmt::kVersion) {
     throw ELexiconError("unsupported lexicon version " + std::to_string(header.version));
   }
+  auto powerOfTwo = [](uint32_t n) { return n >= 16 && (n & (n - 1)) == 0; };
+  if (!powerOfTwo(header.wordTableSize) || !powerOfTwo(header.phraseTableSize) ||
+      header.wordTableSize < header.wordCount || header.phraseTableSize < header.phraseCount) {
+    throw ELexiconError("Lexicon hash tables have the wrong size");
+  }
   size_t offset = sizeof header;
-  CopySection(bytes_, offset, header.wordCount, words_);
-  CopySection(bytes_, offset, header.glossCount, glosses_);
-  CopySection(bytes_, offset, header.phraseCount, phrases_);
-  CopySection(bytes_, offset, header.exclusionCount, exclusions_);
-  if (header.stringBytes != bytes_.size() - offset) {
+  words_ = Section<fmt::WordRecord>(data_, size_, offset, header.wordCount);
+  glosses_ = Section<fmt::GlossRecord>(data_, size_, offset, header.glossCount);
+  phrases_ = Section<fmt::PhraseRecord>(data_, size_, offset, header.phraseCount);
+  candidates_ = Section<fmt::CandidateRecord>(data_, size_, offset, header.candidateCount);
+  exclusions_ = Section<fmt::ExclusionRecord>(data_, size_, offset, header.exclusionCount);
+  wordTable_ = Section<uint32_t>(data_, size_, offset, header.wordTableSize);
+  phraseTable_ = Section<uint32_t>(data_, size_, offset, header.phraseTableSize);
+  if (header.stringBytes != size_ - offset) {
     throw ELexiconError("Lexicon string section has the wrong size");
   }
-  strings_ = bytes_.data() + offset;
-  stringBytes_ = header.stringBytes;
-  totalFrequency_ = header.totalFrequency;
+  strings_ = data_ + offset;
+  if (header.maxWordChars == 0 || header.maxPhraseWords == 0) {
+    throw ELexiconError("Lexicon header is damaged");
+  }
 
-  // Every reference is checked once here so that look-ups need no checks.
+  // Every reference is checked once here so that look-ups need no checks;
+  // the text itself is the builder's, valid UTF-8, and is not read again.
+  const uint64_t stringBytes = header.stringBytes;
   for (const auto& w : words_) {
-    if (w.textLength == 0 || w.textOffset + uint64_t{w.textLength} > stringBytes_ ||
+    if (w.textLength == 0 || w.textOffset + uint64_t{w.textLength} > stringBytes ||
         w.glossBegin + uint64_t{w.glossCount} > glosses_.size() ||
         w.wordClass > static_cast<uint8_t>(WordClass::kOther)) {
       throw ELexiconError("Lexicon word record out of range");
     }
-    const std::string_view text = Str(w.textOffset, w.textLength);
-    if (!IsValidUtf8(text)) throw ELexiconError("Lexicon word is not UTF-8");
-    maxWordChars_ = std::max(maxWordChars_, CountChars(text));
   }
   for (const auto& g : glosses_) {
-    if (g.textOffset + uint64_t{g.textLength} > stringBytes_) {
+    if (g.textOffset + uint64_t{g.textLength} > stringBytes) {
       throw ELexiconError("Lexicon gloss record out of range");
     }
   }
   for (const auto& p : phrases_) {
-    if (p.textLength == 0 || p.textOffset + uint64_t{p.textLength} > stringBytes_ ||
-        p.word >= words_.size() || p.wordCount == 0) {
+    if (p.textLength == 0 || p.textOffset + uint64_t{p.textLength} > stringBytes ||
+        p.word >= words_.size() || p.wordCount == 0 || p.wordCount > header.maxPhraseWords ||
+        p.candidateBegin + uint64_t{p.candidateCount} > candidates_.size()) {
       throw ELexiconError("Lexicon phrase record out of range");
     }
-    maxPhraseWords_ = std::max<int>(maxPhraseWords_, p.wordCount);
+  }
+  for (const auto& c : candidates_) {
+    if (c.word >= words_.size()) throw ELexiconError("Lexicon candidate record out of range");
   }
   for (size_t i = 0; i < exclusions_.size(); ++i) {
     const auto& e = exclusions_[i];
@@ -182,40 +207,17 @@ void Lexicon::Parse() {
       throw ELexiconError("Lexicon exclusions are not sorted");
     }
   }
-
-  wordTable_ = BuildTable(words_.size());
-  const size_t wordMask = wordTable_.size() - 1;
-  for (size_t i = 0; i < words_.size(); ++i) {
-    const std::string_view text = Str(words_[i].textOffset, words_[i].textLength);
-    size_t slot = HashBytes(text) & wordMask;
-    while (wordTable_[slot] != 0) {
-      if (Word(static_cast<int32_t>(wordTable_[slot] - 1)) == text) {
-        throw ELexiconError("Lexicon lists a word twice");
-      }
-      slot = (slot + 1) & wordMask;
+  // A full table would make a look-up of a missing key run for ever.
+  auto checkTable = [](std::span<const uint32_t> table, size_t count) {
+    size_t used = 0;
+    for (uint32_t slot : table) {
+      if (slot > count) throw ELexiconError("Lexicon hash table out of range");
+      used += slot != 0;
     }
-    wordTable_[slot] = static_cast<uint32_t>(i + 1);
-  }
-  phraseTable_ = BuildTable(phrases_.size());
-  const size_t phraseMask = phraseTable_.size() - 1;
-  for (size_t i = 0; i < phrases_.size(); ++i) {
-    const std::string_view text = Str(phrases_[i].textOffset, phrases_[i].textLength);
-    size_t slot = HashBytes(text) & phraseMask;
-    while (phraseTable_[slot] != 0) {
-      const auto& other = phrases_[phraseTable_[slot] - 1];
-      if (Str(other.textOffset, other.textLength) == text) {
-        throw ELexiconError("Lexicon lists a phrase twice");
-      }
-      slot = (slot + 1) & phraseMask;
-    }
-    phraseTable_[slot] = static_cast<uint32_t>(i + 1);
-  }
-}
-
-std::vector<uint32_t> Lexicon::BuildTable(size_t count) {
-  size_t size = 16;
-  while (size < count * 2) size <<= 1;
-  return std::vector<uint32_t>(size, 0);
+    if (used != count) throw ELexiconError("Lexicon hash table is damaged");
+  };
+  checkTable(wordTable_, words_.size());
+  checkTable(phraseTable_, phrases_.size());
 }
 
 std::string_view Lexicon::Str(uint32_t offset, uint32_t length) const {
@@ -236,31 +238,38 @@ Gloss Lexicon::GlossAt(int32_t id, int index) const {
 
 int32_t Lexicon::Find(std::string_view word) const {
   const size_t mask = wordTable_.size() - 1;
-  for (size_t slot = HashBytes(word) & mask; wordTable_[slot] != 0; slot = (slot + 1) & mask) {
+  for (size_t slot = fmt::Hash(word) & mask; wordTable_[slot] != 0; slot = (slot + 1) & mask) {
     const auto id = static_cast<int32_t>(wordTable_[slot] - 1);
     if (Word(id) == word) return id;
   }
   return kNone;
 }
 
-int32_t Lexicon::PhraseTarget(std::string_view lowerPhrase) const {
+int32_t Lexicon::FindPhrase(std::string_view lowerPhrase) const {
   const size_t mask = phraseTable_.size() - 1;
-  for (size_t slot = HashBytes(lowerPhrase) & mask; phraseTable_[slot] != 0;
+  for (size_t slot = fmt::Hash(lowerPhrase) & mask; phraseTable_[slot] != 0;
        slot = (slot + 1) & mask) {
     const auto& p = phrases_[phraseTable_[slot] - 1];
-    if (Str(p.textOffset, p.textLength) == lowerPhrase) return static_cast<int32_t>(p.word);
+    if (Str(p.textOffset, p.textLength) == lowerPhrase) {
+      return static_cast<int32_t>(phraseTable_[slot] - 1);
+    }
   }
   return kNone;
 }
 
+PhraseCandidate Lexicon::CandidateAt(int32_t phrase, int index) const {
+  const auto& c = candidates_[phrases_[phrase].candidateBegin + static_cast<size_t>(index)];
+  return {static_cast<int32_t>(c.word), c.sense};
+}
+
+int32_t Lexicon::PhraseTarget(std::string_view lowerPhrase) const {
+  const int32_t phrase = FindPhrase(lowerPhrase);
+  return phrase == kNone ? kNone : PhraseWord(phrase);
+}
+
 int Lexicon::PhraseCarriers(std::string_view lowerPhrase) const {
-  const size_t mask = phraseTable_.size() - 1;
-  for (size_t slot = HashBytes(lowerPhrase) & mask; phraseTable_[slot] != 0;
-       slot = (slot + 1) & mask) {
-    const auto& p = phrases_[phraseTable_[slot] - 1];
-    if (Str(p.textOffset, p.textLength) == lowerPhrase) return p.carriers;
-  }
-  return 0;
+  const int32_t phrase = FindPhrase(lowerPhrase);
+  return phrase == kNone ? 0 : phrases_[phrase].carriers;
 }
 
 bool Lexicon::IsExcluded(int32_t word, int32_t synonym) const {

@@ -1,11 +1,13 @@
 #pragma once
 // The loaded lexicon: Chinese words with frequency, word class and cleaned
 // English glosses, plus the inverted index from a lower-case gloss phrase to
-// the Chinese word it translates back to. Immutable after loading, so one
-// instance is shared by any number of threads.
+// the Chinese word it translates back to by default and the words that may
+// stand for it in context. A file is memory mapped and read in place.
+// Immutable after loading, so one instance is shared by any number of threads.
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,9 +55,14 @@ struct Gloss {
   bool qualified;  // the raw sense narrowed it in parentheses
 };
 
+struct PhraseCandidate {
+  int32_t word;
+  uint8_t sense;  // how early the phrase comes among the word's senses, 0 first
+};
+
 class Lexicon {
  public:
-  // Raises ELexiconError with the path and the reason.
+  // Maps the file; raises ELexiconError with the path and the reason.
   static std::shared_ptr<const Lexicon> Load(const std::string& path);
   // Takes the bytes of a lexicon file; raises ELexiconError when malformed.
   static std::shared_ptr<const Lexicon> FromBytes(std::string bytes);
@@ -70,13 +77,20 @@ class Lexicon {
   WordClass Class(int32_t id) const { return static_cast<WordClass>(words_[id].wordClass); }
   int GlossCount(int32_t id) const { return words_[id].glossCount; }
   Gloss GlossAt(int32_t id, int index) const;
-  uint64_t TotalFrequency() const { return totalFrequency_; }
+  uint64_t TotalFrequency() const { return header_.totalFrequency; }
   // Longest word in characters, for the segmenter's look-ahead.
-  int MaxWordChars() const { return maxWordChars_; }
+  int MaxWordChars() const { return header_.maxWordChars; }
 
+  // The id of a lower-case phrase (single spaces), or kNone.
+  int32_t FindPhrase(std::string_view lowerPhrase) const;
+  // The word a phrase translates to by default.
+  int32_t PhraseWord(int32_t phrase) const { return static_cast<int32_t>(phrases_[phrase].word); }
+  // The words that may stand for a phrase, its default word first.
+  int CandidateCount(int32_t phrase) const { return phrases_[phrase].candidateCount; }
+  PhraseCandidate CandidateAt(int32_t phrase, int index) const;
   // The word a lower-case phrase (single spaces) translates to, or kNone.
   int32_t PhraseTarget(std::string_view lowerPhrase) const;
-  int MaxPhraseWords() const { return maxPhraseWords_; }
+  int MaxPhraseWords() const { return header_.maxPhraseWords; }
   // How many words carry the phrase among their primary senses; a gloss
   // carried by many words is ambiguous.
   int PhraseCarriers(std::string_view lowerPhrase) const;
@@ -87,21 +101,20 @@ class Lexicon {
   Lexicon() = default;
   void Parse();
   std::string_view Str(uint32_t offset, uint32_t length) const;
-  static std::vector<uint32_t> BuildTable(size_t count);
 
-  std::string bytes_;
+  // The file's bytes: a mapping or a string, kept alive with the lexicon.
+  std::shared_ptr<const void> storage_;
+  const char* data_ = nullptr;
+  size_t size_ = 0;
+  lexicon_format::Header header_{};
   const char* strings_ = nullptr;
-  uint64_t stringBytes_ = 0;
-  uint64_t totalFrequency_ = 0;
-  std::vector<lexicon_format::WordRecord> words_;
-  std::vector<lexicon_format::GlossRecord> glosses_;
-  std::vector<lexicon_format::PhraseRecord> phrases_;
-  std::vector<lexicon_format::ExclusionRecord> exclusions_;
-  // Open-addressing tables of index + 1 (0 empty), sized to a power of two.
-  std::vector<uint32_t> wordTable_;
-  std::vector<uint32_t> phraseTable_;
-  int maxWordChars_ = 1;
-  int maxPhraseWords_ = 1;
+  std::span<const lexicon_format::WordRecord> words_;
+  std::span<const lexicon_format::GlossRecord> glosses_;
+  std::span<const lexicon_format::PhraseRecord> phrases_;
+  std::span<const lexicon_format::CandidateRecord> candidates_;
+  std::span<const lexicon_format::ExclusionRecord> exclusions_;
+  std::span<const uint32_t> wordTable_;
+  std::span<const uint32_t> phraseTable_;
 };
 
 }  // namespace lumora

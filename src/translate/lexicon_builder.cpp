@@ -23,23 +23,10 @@ namespace {
 // Rarer words are left to the phrases as the dictionary assigns them; they
 // seldom occur, and judging them all would slow the build.
 constexpr uint32_t kMinHandingFrequency = 20;
-
-bool AllHan(std::string_view s) {
-  size_t pos = 0;
-  while (pos < s.size()) {
-    char32_t ch;
-    size_t len;
-    if (!DecodeUtf8Char(s, pos, ch, len) || !IsHanChar(ch)) return false;
-    pos += len;
-  }
-  return !s.empty();
-}
-
-size_t CharCount(std::string_view s) {
-  size_t n = 0;
-  for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-  return n;
-}
+// Words a phrase may become in context, at most; and how late among a word's
+// senses the phrase may come.
+constexpr size_t kMaxCandidates = 12;
+constexpr int kMaxCandidateSense = 3;
 
 bool PointsElsewhere(std::string_view raw) {
   const std::string lower = LowerCase(Trim(raw));
@@ -211,7 +198,7 @@ std::string LexiconBuilder::Build() const {
     const Carrier* best = nullptr;
     for (const auto& c : list) {
       if (primaryOnly && !c.primary) continue;
-      if (!AllHan(names[c.word])) continue;
+      if (!IsAllHan(names[c.word])) continue;
       ++count;
       if (!best || better(c, *best)) best = &c;
     }
@@ -249,11 +236,39 @@ std::string LexiconBuilder::Build() const {
                      exclusions.end());
   }
 
+  // The words that may stand for a phrase in context: common content words
+  // carrying it early among their primary senses, the most likely first.
+  auto candidatesOf = [&](const std::string& key, uint32_t target) {
+    std::vector<fmt::CandidateRecord> out;
+    out.push_back({target, 0, {}});
+    const auto it = carriers.find(key);
+    if (it == carriers.end()) return out;
+    std::vector<const Carrier*> list;
+    for (const Carrier& c : it->second) {
+      if (!c.primary || c.word == target || c.sense > kMaxCandidateSense) continue;
+      if (words[c.word].frequency < kMinSynonymFrequency || !IsAllHan(names[c.word])) continue;
+      if (!IsContentClass(static_cast<WordClass>(words[c.word].wordClass))) continue;
+      list.push_back(&c);
+    }
+    std::stable_sort(list.begin(), list.end(),
+                     [&](const Carrier* a, const Carrier* b) { return better(*a, *b); });
+    for (const Carrier* c : list) {
+      if (out.size() == kMaxCandidates) break;
+      out.push_back({c->word, static_cast<uint8_t>(c->sense), {}});
+    }
+    for (const Carrier& c : it->second) {
+      if (c.word == target) out.front().sense = static_cast<uint8_t>(std::min(c.sense, 255));
+    }
+    return out;
+  };
+
   auto assemble = [&](StringPool pool) {
     std::vector<std::pair<std::string, Choice>> sorted(chosen.begin(), chosen.end());
     std::sort(sorted.begin(), sorted.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<fmt::PhraseRecord> phrases;
+    std::vector<fmt::CandidateRecord> candidates;
+    uint16_t maxPhraseWords = 1;
     for (const auto& [key, choice] : sorted) {
       if (key.empty() || key.size() > UINT16_MAX) continue;
       fmt::PhraseRecord p{};
@@ -262,8 +277,32 @@ std::string LexiconBuilder::Build() const {
       p.wordCount = choice.wordCount;
       p.carriers = choice.carriers;
       p.word = choice.word;
+      const std::vector<fmt::CandidateRecord> list = candidatesOf(key, choice.word);
+      p.candidateBegin = static_cast<uint32_t>(candidates.size());
+      p.candidateCount = static_cast<uint16_t>(list.size());
+      candidates.insert(candidates.end(), list.begin(), list.end());
       phrases.push_back(p);
+      maxPhraseWords = std::max<uint16_t>(maxPhraseWords, p.wordCount);
     }
+    uint16_t maxWordChars = 1;
+    for (const std::string_view name : names) {
+      maxWordChars = std::max(maxWordChars, static_cast<uint16_t>(CharCount(name)));
+    }
+
+    auto table = [&](size_t count, auto textOf) {
+      std::vector<uint32_t> slots(fmt::TableSize(count), 0);
+      const size_t mask = slots.size() - 1;
+      for (size_t i = 0; i < count; ++i) {
+        size_t slot = fmt::Hash(textOf(i)) & mask;
+        while (slots[slot] != 0) slot = (slot + 1) & mask;
+        slots[slot] = static_cast<uint32_t>(i + 1);
+      }
+      return slots;
+    };
+    const std::vector<uint32_t> wordTable = table(words.size(), [&](size_t i) { return names[i]; });
+    const std::vector<uint32_t> phraseTable = table(phrases.size(), [&](size_t i) {
+      return std::string_view(pool.Bytes()).substr(phrases[i].textOffset, phrases[i].textLength);
+    });
 
     fmt::Header header{};
     std::memcpy(header.magic, fmt::kMagic, sizeof header.magic);
@@ -271,7 +310,12 @@ std::string LexiconBuilder::Build() const {
     header.wordCount = static_cast<uint32_t>(words.size());
     header.glossCount = static_cast<uint32_t>(glosses.size());
     header.phraseCount = static_cast<uint32_t>(phrases.size());
+    header.candidateCount = static_cast<uint32_t>(candidates.size());
     header.exclusionCount = static_cast<uint32_t>(exclusions.size());
+    header.wordTableSize = static_cast<uint32_t>(wordTable.size());
+    header.phraseTableSize = static_cast<uint32_t>(phraseTable.size());
+    header.maxWordChars = maxWordChars;
+    header.maxPhraseWords = maxPhraseWords;
     header.stringBytes = pool.Bytes().size();
     header.totalFrequency = total;
 
@@ -279,7 +323,10 @@ std::string LexiconBuilder::Build() const {
     AppendRecords(out, words);
     AppendRecords(out, glosses);
     AppendRecords(out, phrases);
+    AppendRecords(out, candidates);
     AppendRecords(out, exclusions);
+    AppendRecords(out, wordTable);
+    AppendRecords(out, phraseTable);
     out += pool.Bytes();
     return out;
   };

@@ -1,17 +1,20 @@
 #pragma once
 // The on-disk layout of a lexicon file, shared by the builder and the reader.
 // All integers little-endian; sections follow the header in this order:
-// words, glosses, phrases, excluded pairs, string bytes.
+// words, glosses, phrases, phrase candidates, excluded pairs, the word hash
+// table, the phrase hash table, string bytes. Every section is a whole number
+// of 4-byte units, so a mapped file can be read in place.
 
 #include <bit>
 #include <cstdint>
+#include <string_view>
 
 namespace lumora::lexicon_format {
 
 static_assert(std::endian::native == std::endian::little, "the lexicon layout is little-endian");
 
 inline constexpr char kMagic[8] = {'L', 'U', 'M', 'L', 'E', 'X', '\r', '\n'};
-inline constexpr uint32_t kVersion = 2;
+inline constexpr uint32_t kVersion = 3;
 
 struct Header {
   char magic[8];
@@ -19,7 +22,12 @@ struct Header {
   uint32_t wordCount;
   uint32_t glossCount;
   uint32_t phraseCount;
+  uint32_t candidateCount;
   uint32_t exclusionCount;
+  uint32_t wordTableSize;    // a power of two
+  uint32_t phraseTableSize;  // a power of two
+  uint16_t maxWordChars;
+  uint16_t maxPhraseWords;
   uint32_t reserved;
   uint64_t stringBytes;
   uint64_t totalFrequency;
@@ -46,13 +54,26 @@ struct GlossRecord {
 };
 inline constexpr uint8_t kQualifiedSense = 0x80;
 
-// A lower-case gloss phrase and the word it translates back to.
+// A lower-case gloss phrase, the word it translates back to by default, and
+// the Chinese words that may stand for it in context.
 struct PhraseRecord {
   uint32_t textOffset;
   uint16_t textLength;
   uint8_t wordCount;
   uint8_t carriers;  // words carrying it among their primary senses, at most 255
   uint32_t word;
+  uint32_t candidateBegin;
+  uint16_t candidateCount;
+  uint16_t reserved;
+};
+
+// A word carrying a phrase and how early the phrase comes among its senses
+// (0 first; a qualified sense counts two more). The phrase's default word
+// comes first.
+struct CandidateRecord {
+  uint32_t word;
+  uint8_t sense;
+  uint8_t reserved[3];
 };
 
 // A word and a synonym it must never become (a pair known to read wrong),
@@ -62,10 +83,28 @@ struct ExclusionRecord {
   uint32_t synonym;
 };
 
-static_assert(sizeof(Header) == 48);
+static_assert(sizeof(Header) == 64);
 static_assert(sizeof(WordRecord) == 16);
 static_assert(sizeof(GlossRecord) == 8);
-static_assert(sizeof(PhraseRecord) == 12);
+static_assert(sizeof(PhraseRecord) == 20);
+static_assert(sizeof(CandidateRecord) == 8);
 static_assert(sizeof(ExclusionRecord) == 8);
+
+// The hash tables hold index + 1 (0 empty), open addressing with linear
+// probing from Hash(text) masked by the table size.
+inline uint64_t Hash(std::string_view s) {
+  uint64_t h = 1469598103934665603ull;
+  for (unsigned char c : s) {
+    h ^= c;
+    h *= 1099511628211ull;
+  }
+  return h ^ (h >> 29);
+}
+
+inline uint32_t TableSize(size_t count) {
+  uint32_t size = 16;
+  while (size < count * 2) size <<= 1;
+  return size;
+}
 
 }  // namespace lumora::lexicon_format

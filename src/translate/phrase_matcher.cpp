@@ -71,8 +71,15 @@ std::vector<WordSpan> FindWords(std::string_view text) {
 
 }  // namespace
 
-std::vector<PhraseMatch> PhraseMatcher::Match(std::string_view text) const {
-  const std::vector<WordSpan> words = FindWords(text);
+std::vector<PhraseMatch> PhraseMatcher::Match(
+    std::string_view text, const std::vector<std::pair<size_t, size_t>>& skip) const {
+  std::vector<WordSpan> words = FindWords(text);
+  // A word inside a skipped range is protected, which also ends any phrase.
+  size_t s = 0;
+  for (WordSpan& w : words) {
+    while (s < skip.size() && skip[s].second <= w.begin) ++s;
+    if (s < skip.size() && skip[s].first < w.end) w.protectedWord = true;
+  }
   std::vector<PhraseMatch> matches;
   const size_t maxWords = static_cast<size_t>(lexicon_.MaxPhraseWords());
   std::string key;
@@ -82,7 +89,7 @@ std::vector<PhraseMatch> PhraseMatcher::Match(std::string_view text) const {
       continue;
     }
     size_t bestCount = 0;
-    int32_t bestWord = Lexicon::kNone;
+    int32_t bestPhrase = Lexicon::kNone;
     key.clear();
     for (size_t k = 0; k < maxWords && i + k < words.size(); ++k) {
       const WordSpan& w = words[i + k];
@@ -94,17 +101,18 @@ std::vector<PhraseMatch> PhraseMatcher::Match(std::string_view text) const {
         const char c = text[p];
         key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
       }
-      const int32_t target = lexicon_.PhraseTarget(key);
-      if (target != Lexicon::kNone) {
+      const int32_t phrase = lexicon_.FindPhrase(key);
+      if (phrase != Lexicon::kNone) {
         bestCount = k + 1;
-        bestWord = target;
+        bestPhrase = phrase;
       }
     }
     if (bestCount == 0) {
       ++i;
       continue;
     }
-    matches.push_back({words[i].begin, words[i + bestCount - 1].end, bestWord});
+    matches.push_back({words[i].begin, words[i + bestCount - 1].end,
+                       lexicon_.PhraseWord(bestPhrase), bestPhrase});
     i += bestCount;
   }
   return matches;

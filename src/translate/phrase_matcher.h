@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "translate/lexicon.h"
@@ -19,15 +20,18 @@ inline constexpr std::string_view kWordJoiner = "\xE2\x81\xA0";
 struct PhraseMatch {
   size_t begin;  // byte range in the text
   size_t end;
-  int32_t word;  // the Chinese word of the phrase
+  int32_t word;    // the Chinese word the phrase goes back to by default
+  int32_t phrase;  // the lexicon's phrase id
 };
 
 class PhraseMatcher {
  public:
   explicit PhraseMatcher(const Lexicon& lexicon) : lexicon_(lexicon) {}
 
-  // Matches in text order, never overlapping.
-  std::vector<PhraseMatch> Match(std::string_view text) const;
+  // Matches in text order, never overlapping, none touching a byte range of
+  // skip (sorted, not overlapping): markup and addresses stay as they are.
+  std::vector<PhraseMatch> Match(std::string_view text,
+                                 const std::vector<std::pair<size_t, size_t>>& skip = {}) const;
 
  private:
   const Lexicon& lexicon_;

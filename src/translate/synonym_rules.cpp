@@ -22,23 +22,6 @@ constexpr char32_t kProtectedChars[] = {
     U'不', U'没', U'未', U'无', U'非', U'〇', U'零', U'一', U'二', U'两', U'三', U'四', U'五',
     U'六', U'七', U'八', U'九', U'十', U'百', U'千', U'万', U'亿', U'壹', U'贰', U'叁', U'半'};
 
-size_t CharCount(std::string_view s) {
-  size_t n = 0;
-  for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-  return n;
-}
-
-bool AllHan(std::string_view s) {
-  size_t pos = 0;
-  while (pos < s.size()) {
-    char32_t ch;
-    size_t len;
-    if (!DecodeUtf8Char(s, pos, ch, len) || !IsHanChar(ch)) return false;
-    pos += len;
-  }
-  return !s.empty();
-}
-
 bool ShareChar(std::string_view a, std::string_view b) {
   for (size_t i = 0; i < a.size();) {
     char32_t ch;
@@ -110,12 +93,13 @@ GlossOverlap CompareGlosses(const Lexicon& lex, int32_t word, int32_t other) {
     ++o.shared;
     if (!s.qualified && !match->qualified && match->sense <= kLeadingSense) {
       o.leading = true;
+      o.mutual = o.mutual || s.sense <= kLeadingSense;
     }
   }
   return o;
 }
 
-bool IsSynonym(const Lexicon& lex, int32_t word, int32_t synonym) {
+bool IsSynonym(const Lexicon& lex, int32_t word, int32_t synonym, bool modelChecks) {
   if (word == synonym) return false;
   const std::string_view a = lex.Word(word);
   const std::string_view b = lex.Word(synonym);
@@ -128,7 +112,7 @@ bool IsSynonym(const Lexicon& lex, int32_t word, int32_t synonym) {
     const GlossOverlap o = CompareGlosses(lex, word, synonym);
     if (!o.sharesChar || !o.leading || o.shared < 2 || 2 * o.shared < o.smaller + 1) return false;
   }
-  if (!AllHan(a) || !AllHan(b) || HasProtectedChar(a) || HasProtectedChar(b)) return false;
+  if (!IsAllHan(a) || !IsAllHan(b) || HasProtectedChar(a) || HasProtectedChar(b)) return false;
   if (lex.Frequency(synonym) < kMinSynonymFrequency || lex.IsExcluded(word, synonym)) {
     return false;
   }
@@ -153,10 +137,16 @@ bool IsSynonym(const Lexicon& lex, int32_t word, int32_t synonym) {
     }
     return shared >= 2;
   }
-  if (lex.Frequency(word) > kMaxFrequencyDrop * uint64_t{lex.Frequency(synonym)}) return false;
+  const uint64_t maxDrop = modelChecks ? kMaxFrequencyDropInContext : kMaxFrequencyDrop;
+  if (lex.Frequency(word) > maxDrop * lex.Frequency(synonym)) return false;
   if (na + 1 < nb || nb + 1 < na) return false;
   const GlossOverlap o = CompareGlosses(lex, word, synonym);
   if (!o.leading || o.smaller == 0) return false;
+  // A model that checks each sentence refuses the senses that do not fit
+  // there; one specific shared sense is then enough.
+  if (modelChecks && (o.fewestCarriers <= kVagueCarriers || o.sharesChar || o.mutual)) {
+    return true;
+  }
   const double ratio = static_cast<double>(o.shared) / o.smaller;
   if (o.shared >= 2) {
     // Several shared glosses that many words carry prove little unless the

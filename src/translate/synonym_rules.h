@@ -21,6 +21,8 @@ inline constexpr int kSpecificCarriers = 4;
 // A synonym this many times rarer than the word it replaces is a rarer
 // sense or a bookish word, not what the sentence means.
 inline constexpr uint32_t kMaxFrequencyDrop = 30;
+// The same when a language model checks that the rarer word fits the sentence.
+inline constexpr uint32_t kMaxFrequencyDropInContext = 200;
 // A single character is far more frequent than a compound standing for it
 // only when it mostly works as a function word.
 inline constexpr uint32_t kMaxSingleCharFrequencyRatio = 12;
@@ -37,6 +39,9 @@ struct GlossOverlap {
   // A shared gloss, unqualified on both sides, among the first two senses of
   // other: what other mostly means.
   bool leading = false;
+  // A shared gloss, unqualified on both sides, among the first two senses of
+  // each: what both words mostly mean.
+  bool mutual = false;
   int fewestCarriers = 0;  // fewest primary entries carrying one shared gloss
   bool sharesChar = false;
 };
@@ -47,8 +52,11 @@ GlossOverlap CompareGlosses(const Lexicon& lexicon, int32_t word, int32_t other)
 // neither touching a protected character, the synonym common, not excluded,
 // of about the same length and not much rarer, and their glosses overlapping
 // enough. A single character only becomes a common two-character word that
-// contains it and carries two of its leading glosses.
-bool IsSynonym(const Lexicon& lexicon, int32_t word, int32_t synonym);
+// contains it and carries two of its leading glosses. With modelChecks (a
+// language model judges the sentence), one leading shared gloss that few
+// words carry, or any with a shared character, is enough, and so is one that
+// both words mostly mean, however many words carry it.
+bool IsSynonym(const Lexicon& lexicon, int32_t word, int32_t synonym, bool modelChecks = false);
 
 // The first primary gloss of word whose phrase key is key, if any.
 std::optional<Gloss> PrimaryGlossWithKey(const Lexicon& lexicon, int32_t word,

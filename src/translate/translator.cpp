@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "translate/gloss_cleaner.h"
+#include "translate/protected_spans.h"
 #include "translate/utf8.h"
 
 namespace lumora {
@@ -14,23 +15,12 @@ namespace {
 constexpr int kMaxSense = 3;
 // Rounds of the check against the way back; each drops or protects something.
 constexpr int kMaxCheckRounds = 16;
-
-size_t CharCount(std::string_view s) {
-  size_t n = 0;
-  for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-  return n;
-}
-
-bool AllHan(std::string_view s) {
-  size_t pos = 0;
-  while (pos < s.size()) {
-    char32_t ch;
-    size_t len;
-    if (!DecodeUtf8Char(s, pos, ch, len) || !IsHanChar(ch)) return false;
-    pos += len;
-  }
-  return !s.empty();
-}
+// Each later sense of a word costs its fit to a phrase this much, in log10.
+constexpr float kSensePenalty = 0.5f;
+// Hypotheses the decoder keeps between two phrases of a clause.
+constexpr size_t kBeamWidth = 6;
+// Words after a replacement whose scores it changes (the model is a trigram).
+constexpr int kFollowingWords = 2;
 
 bool IsBlankToken(const Token& t) {
   return t.kind == TokenKind::kSpace;
@@ -41,15 +31,242 @@ bool NeedsBlank(const Token& t) {
   return t.kind == TokenKind::kHan || t.kind == TokenKind::kLatin || t.kind == TokenKind::kNumber;
 }
 
+bool Overlaps(const std::vector<ByteSpan>& spans, size_t begin, size_t end) {
+  const auto it = std::upper_bound(spans.begin(), spans.end(), begin,
+                                   [](size_t at, const ByteSpan& s) { return at < s.second; });
+  return it != spans.end() && it->first < end;
+}
+
 }  // namespace
 
-Translator::Translator(std::shared_ptr<const Lexicon> lexicon)
-    : lexicon_(std::move(lexicon)), segmenter_(*lexicon_), matcher_(*lexicon_) {}
+float StrengthMargin(Strength strength) {
+  switch (strength) {
+    case Strength::kLow:
+      return 0.5f;
+    case Strength::kHigh:
+      return 2.0f;
+    case Strength::kNormal:
+      break;
+  }
+  return 1.0f;
+}
+
+std::optional<Strength> ParseStrength(std::string_view name) {
+  if (name == "low") return Strength::kLow;
+  if (name == "normal") return Strength::kNormal;
+  if (name == "high") return Strength::kHigh;
+  return std::nullopt;
+}
+
+Translator::Translator(std::shared_ptr<const Lexicon> lexicon, TranslatorOptions options)
+    : lexicon_(std::move(lexicon)),
+      options_(std::move(options)),
+      segmenter_(*lexicon_),
+      matcher_(*lexicon_) {}
+
+std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<Token>& tokens,
+                                                            const std::vector<bool>& eligible,
+                                                            std::vector<Choice>& fallback) const {
+  const Lexicon& lex = *lexicon_;
+  const LanguageModel& lm = *options_.model;
+  const float margin = StrengthMargin(options_.strength);
+  const size_t n = tokens.size();
+  std::vector<Choice> choices(n);
+  fallback.assign(n, {});
+
+  // The model's state before each Chinese token, after the words chosen
+  // before it, so that two replacements side by side are judged together;
+  // any other token ends a sentence for the model.
+  std::vector<LanguageModel::State> before(n);
+  LanguageModel::State state = lm.BeginState();
+  // The score of word at i and of the words its choice affects after it.
+  auto local = [&](size_t i, std::string_view word) {
+    LanguageModel::State s = before[i];
+    float total = ScoreWord(lm, s, word);
+    for (size_t j = i + 1, k = 0; j < n && k < kFollowingWords && tokens[j].kind == TokenKind::kHan;
+         ++j, ++k) {
+      total += ScoreWord(lm, s, tokens[j].text);
+    }
+    return total;
+  };
+
+  std::vector<std::pair<int32_t, float>> scored;
+  std::vector<std::pair<int32_t, float>> synonyms;
+  std::unordered_map<uint64_t, bool> synonymCache;
+  auto decide = [&](size_t i) {
+    if (!eligible[i]) return;
+    const int32_t word = tokens[i].word;
+    const std::string_view text = lex.Word(word);
+    if (!IsContentClass(lex.Class(word)) || !IsAllHan(text) || HasProtectedChar(text)) return;
+    scored.clear();
+    auto localOf = [&](int32_t w) {
+      for (const auto& [id, v] : scored) {
+        if (id == w) return v;
+      }
+      const float v = local(i, lex.Word(w));
+      scored.emplace_back(w, v);
+      return v;
+    };
+    // What the decoder would make of a phrase here.
+    auto pickFor = [&](int32_t phrase) {
+      int32_t pick = Lexicon::kNone;
+      float pickValue = 0;
+      for (int k = 0; k < lex.CandidateCount(phrase); ++k) {
+        const PhraseCandidate c = lex.CandidateAt(phrase, k);
+        const float v = localOf(c.word) - kSensePenalty * c.sense;
+        if (pick == Lexicon::kNone || v > pickValue) {
+          pick = c.word;
+          pickValue = v;
+        }
+      }
+      return pick;
+    };
+    // A gloss of w's primary entry whose phrase the decoder turns into w here.
+    auto glossBackTo = [&](int32_t w) -> Choice {
+      for (int gi = 0; gi < lex.GlossCount(w); ++gi) {
+        const Gloss g = lex.GlossAt(w, gi);
+        if (g.entry != 0) break;
+        if (g.qualified || g.sense > kMaxSense) continue;
+        const int32_t phrase = lex.FindPhrase(PhraseKey(g.text));
+        if (phrase != Lexicon::kNone && pickFor(phrase) == w) return {g.text, w};
+      }
+      return {};
+    };
+
+    // Synonyms: words sharing one of the word's glosses, by the synonym
+    // rules, that read within the margin of the original here; best first.
+    const float base = localOf(word);
+    synonyms.clear();
+    for (int gi = 0; gi < lex.GlossCount(word); ++gi) {
+      const Gloss g = lex.GlossAt(word, gi);
+      if (g.entry != 0) break;
+      if (g.qualified || g.sense > kMaxSense) continue;
+      const int32_t phrase = lex.FindPhrase(PhraseKey(g.text));
+      if (phrase == Lexicon::kNone) continue;
+      for (int k = 0; k < lex.CandidateCount(phrase); ++k) {
+        const int32_t s = lex.CandidateAt(phrase, k).word;
+        if (s == word || std::any_of(synonyms.begin(), synonyms.end(),
+                                     [&](const auto& x) { return x.first == s; })) {
+          continue;
+        }
+        const uint64_t key =
+            (uint64_t{static_cast<uint32_t>(word)} << 32) | static_cast<uint32_t>(s);
+        auto it = synonymCache.find(key);
+        if (it == synonymCache.end())
+          it = synonymCache.emplace(key, IsSynonym(lex, word, s, true)).first;
+        if (!it->second) continue;
+        const float delta = localOf(s) - base;
+        if (delta >= -margin) synonyms.emplace_back(s, delta);
+      }
+    }
+    std::stable_sort(synonyms.begin(), synonyms.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    fallback[i] = glossBackTo(word);
+    choices[i] = fallback[i];
+    for (const auto& [s, delta] : synonyms) {
+      const Choice c = glossBackTo(s);
+      if (c.target != Lexicon::kNone) {
+        choices[i] = c;
+        break;
+      }
+    }
+  };
+  for (size_t i = 0; i < n; ++i) {
+    if (tokens[i].kind != TokenKind::kHan) {
+      state = lm.BeginState();
+      continue;
+    }
+    before[i] = state;
+    decide(i);
+    const int32_t target = choices[i].target;
+    ScoreWord(lm, state, target != Lexicon::kNone ? lex.Word(target) : tokens[i].text);
+  }
+  return choices;
+}
+
+std::vector<Translator::Decoded> Translator::Decode(std::string_view text) const {
+  const std::vector<ByteSpan> spans = FindProtected(text, options_.lockedTerms);
+  const std::vector<PhraseMatch> matches = matcher_.Match(text, spans);
+  std::vector<Decoded> out;
+  out.reserve(matches.size());
+  for (const PhraseMatch& m : matches) out.push_back({m, m.word});
+  if (!options_.model || matches.empty()) return out;
+
+  const Lexicon& lex = *lexicon_;
+  const LanguageModel& lm = *options_.model;
+  struct Node {
+    int parent;
+    size_t slot;
+    int32_t word;
+  };
+  struct Hyp {
+    LanguageModel::State state;
+    float score;
+    int node;
+  };
+  std::vector<Node> nodes;
+  std::vector<Hyp> beam{{lm.BeginState(), 0, -1}};
+  std::vector<Hyp> next;
+  std::vector<std::pair<Hyp, Node>> grown;
+
+  auto breakSentence = [&] {
+    const auto best = std::max_element(
+        beam.begin(), beam.end(), [](const Hyp& a, const Hyp& b) { return a.score < b.score; });
+    Hyp kept = *best;
+    kept.state = lm.BeginState();
+    beam.assign(1, kept);
+  };
+  auto plain = [&](std::string_view piece) {
+    for (const Token& t : segmenter_.Segment(piece)) {
+      if (t.kind == TokenKind::kSpace) continue;
+      if (t.kind != TokenKind::kHan) {
+        breakSentence();
+        continue;
+      }
+      for (Hyp& h : beam) h.score += ScoreWord(lm, h.state, t.text);
+    }
+  };
+  size_t pos = 0;
+  for (size_t slot = 0; slot < matches.size(); ++slot) {
+    const PhraseMatch& m = matches[slot];
+    plain(text.substr(pos, m.begin - pos));
+    pos = m.end;
+    grown.clear();
+    for (const Hyp& h : beam) {
+      for (int k = 0; k < lex.CandidateCount(m.phrase); ++k) {
+        const PhraseCandidate c = lex.CandidateAt(m.phrase, k);
+        Hyp g = h;
+        g.score += ScoreWord(lm, g.state, lex.Word(c.word)) - kSensePenalty * c.sense;
+        grown.push_back({g, Node{h.node, slot, c.word}});
+      }
+    }
+    std::stable_sort(grown.begin(), grown.end(),
+                     [](const auto& a, const auto& b) { return a.first.score > b.first.score; });
+    next.clear();
+    for (auto& [h, node] : grown) {
+      if (next.size() == kBeamWidth) break;
+      if (std::any_of(next.begin(), next.end(), [&](const Hyp& x) { return x.state == h.state; })) {
+        continue;
+      }
+      nodes.push_back(node);
+      h.node = static_cast<int>(nodes.size() - 1);
+      next.push_back(h);
+    }
+    beam.swap(next);
+  }
+  plain(text.substr(pos));
+  const auto best = std::max_element(beam.begin(), beam.end(),
+                                     [](const Hyp& a, const Hyp& b) { return a.score < b.score; });
+  for (int at = best->node; at >= 0; at = nodes[at].parent) {
+    out[nodes[at].slot].word = nodes[at].word;
+  }
+  return out;
+}
 
 Translator::Choice Translator::Choose(int32_t word) const {
   const Lexicon& lex = *lexicon_;
   const std::string_view text = lex.Word(word);
-  if (!IsContentClass(lex.Class(word)) || !AllHan(text) || HasProtectedChar(text)) return {};
+  if (!IsContentClass(lex.Class(word)) || !IsAllHan(text) || HasProtectedChar(text)) return {};
   Choice same;
   Choice best;
   int bestShared = 0;
@@ -90,18 +307,38 @@ std::string Translator::GlossFor(int32_t word) const {
 
 std::string Translator::ToEnglish(std::string_view text) const {
   const std::vector<Token> tokens = segmenter_.Segment(text);
-  std::vector<Choice> choices(tokens.size());
-  std::vector<bool> protect(tokens.size(), false);
-  // An article repeats its words, and weighing a word's glosses is the
-  // costly part of the way to English.
-  std::unordered_map<int32_t, Choice> chosen;
+  const std::vector<ByteSpan> kept = FindProtected(text, options_.lockedTerms);
+  std::vector<bool> eligible(tokens.size(), false);
   for (size_t i = 0; i < tokens.size(); ++i) {
-    if (tokens[i].kind == TokenKind::kHan && tokens[i].word != Lexicon::kNone) {
+    const size_t at = static_cast<size_t>(tokens[i].text.data() - text.data());
+    eligible[i] = tokens[i].kind == TokenKind::kHan && tokens[i].word != Lexicon::kNone &&
+                  !Overlaps(kept, at, at + tokens[i].text.size());
+  }
+  std::vector<Choice> choices(tokens.size());
+  std::vector<Choice> fallback(tokens.size());
+  std::vector<bool> protect(tokens.size(), false);
+  if (options_.model) {
+    choices = ChooseInContext(tokens, eligible, fallback);
+  } else {
+    // An article repeats its words, and weighing a word's glosses is the
+    // costly part of the way to English.
+    std::unordered_map<int32_t, Choice> chosen;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+      if (!eligible[i]) continue;
       auto it = chosen.find(tokens[i].word);
       if (it == chosen.end()) it = chosen.emplace(tokens[i].word, Choose(tokens[i].word)).first;
       choices[i] = it->second;
     }
   }
+  // A gloss that does not come back as planned falls back to the one that
+  // brings the word itself back, then stays Chinese.
+  auto demote = [&](size_t token) {
+    Choice& c = choices[token];
+    c = (c.target != fallback[token].target && fallback[token].target != Lexicon::kNone)
+            ? fallback[token]
+            : Choice{};
+    if (c.target == Lexicon::kNone) fallback[token] = {};
+  };
 
   std::string out;
   for (int round = 0;; ++round) {
@@ -130,14 +367,15 @@ std::string Translator::ToEnglish(std::string_view text) const {
       }
     }
 
-    // Check the way back: each gloss must come back alone as its synonym, and
-    // no Latin word of the input may be taken for a gloss.
+    // Check the way back: each gloss must come back alone as the word
+    // planned, and no Latin word of the input may be taken for a gloss.
     bool changed = false;
-    const std::vector<PhraseMatch> matches = matcher_.Match(out);
+    const std::vector<Decoded> decoded = Decode(out);
     size_t g = 0;
     size_t l = 0;
     std::vector<bool> matchedGloss(glossSpans.size(), false);
-    for (const PhraseMatch& m : matches) {
+    for (const Decoded& d : decoded) {
+      const PhraseMatch& m = d.match;
       while (g < glossSpans.size() && glossSpans[g].end <= m.begin) ++g;
       while (l < latinSpans.size() && latinSpans[l].end <= m.begin) ++l;
       bool tookLatin = false;
@@ -152,9 +390,13 @@ std::string Translator::ToEnglish(std::string_view text) const {
       }
       size_t covered = 0;
       for (size_t k = g; k < glossSpans.size() && glossSpans[k].begin < m.end; ++k) ++covered;
-      if (covered == 1 && glossSpans[g].begin == m.begin && glossSpans[g].end == m.end &&
-          m.word == choices[glossSpans[g].token].target) {
-        matchedGloss[g] = true;
+      if (covered == 1 && glossSpans[g].begin == m.begin && glossSpans[g].end == m.end) {
+        if (d.word == choices[glossSpans[g].token].target) {
+          matchedGloss[g] = true;
+        } else {
+          demote(glossSpans[g].token);
+          changed = true;
+        }
         continue;
       }
       // A phrase running over several glosses: the later ones stay Chinese.
@@ -162,6 +404,7 @@ std::string Translator::ToEnglish(std::string_view text) const {
       for (size_t k = g + (covered > 1 ? 1 : 0);
            k < glossSpans.size() && glossSpans[k].begin < m.end; ++k) {
         choices[glossSpans[k].token] = {};
+        fallback[glossSpans[k].token] = {};
         changed = true;
       }
     }
@@ -169,6 +412,7 @@ std::string Translator::ToEnglish(std::string_view text) const {
       for (size_t k = 0; k < glossSpans.size(); ++k) {
         if (!matchedGloss[k]) {
           choices[glossSpans[k].token] = {};
+          fallback[glossSpans[k].token] = {};
           changed = true;
         }
       }
@@ -183,7 +427,7 @@ std::string Translator::ToEnglish(std::string_view text) const {
 }
 
 std::string Translator::ToChinese(std::string_view text) const {
-  const std::vector<PhraseMatch> matches = matcher_.Match(text);
+  const std::vector<Decoded> decoded = Decode(text);
   std::string out;
   out.reserve(text.size());
   size_t pos = 0;
@@ -203,10 +447,10 @@ std::string Translator::ToChinese(std::string_view text) const {
     }
     out += plain;
   };
-  for (const PhraseMatch& m : matches) {
-    copyPlain(m.begin, true);
-    out += lexicon_->Word(m.word);
-    pos = m.end;
+  for (const Decoded& d : decoded) {
+    copyPlain(d.match.begin, true);
+    out += lexicon_->Word(d.word);
+    pos = d.match.end;
     afterMatch = true;
   }
   copyPlain(text.size(), false);

@@ -2,27 +2,35 @@
 // The offline dictionary translator, one paragraph (no line breaks) at a time.
 //
 // Chinese to English: the paragraph is segmented; each content word (noun,
-// verb, adjective, adverb, idiom) becomes an English gloss, chosen among the
-// senses of its primary dictionary entry so that the gloss leads back to a
-// synonym the rules of synonym_rules.h accept, through a sense the synonym
-// mostly means (or, failing that, to the word itself); function words,
-// names, numbers, Latin words, punctuation and words carrying a negation or a
-// numeral character stay as they are. The English is checked against the way
-// back, so that every gloss returns as exactly one Chinese word and no Latin
-// word of the input is taken for a gloss (such a word gets a U+2060 mark).
+// verb, adjective, adverb, idiom) becomes an English gloss of its primary
+// dictionary entry. With a language model, the gloss is one whose way back
+// gives a synonym (by the rules of synonym_rules.h) that fits the sentence:
+// the model's score of the sentence with it is within the strength's margin
+// of the original's; failing that, a gloss that brings the word itself back.
+// Without a model, the gloss leads back to a synonym through a sense it
+// mostly means, or to the word itself. Function words, names, numbers, Latin
+// words, punctuation, words carrying a negation or a numeral character,
+// locked terms and markup (tags, URLs, e-mail addresses) stay as they are.
+// The English is checked against the way back, so that every gloss returns
+// as exactly the word planned and no Latin word of the input is taken for a
+// gloss (such a word gets a U+2060 mark).
 //
-// English to Chinese: the longest gloss phrases, ignoring case, become the
-// Chinese word the lexicon inverts them to (the most frequent carrying them,
-// or the synonym a common word handed them to); blanks next to them are dropped,
-// U+2060 marks removed; everything else stays.
+// English to Chinese: the longest gloss phrases, ignoring case, are found;
+// each may become any word carrying it, and with a model the choice for the
+// whole paragraph is the best path by gloss fit plus the model's score (a
+// beam over the model's state); without one each phrase becomes its default
+// word. Blanks next to phrases are dropped, U+2060 marks removed; markup and
+// everything else stays.
 //
-// Thread-safe: a translator holds only the shared immutable lexicon.
+// Thread-safe: a translator holds only shared immutable data.
 
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "translate/language_model.h"
 #include "translate/lexicon.h"
 #include "translate/phrase_matcher.h"
 #include "translate/segmenter.h"
@@ -30,27 +38,54 @@
 
 namespace lumora {
 
+// How far a rewrite may go: the margin, in log10 of the model's sentence
+// score, by which a replacement may read less likely than the original.
+enum class Strength { kLow, kNormal, kHigh };
+float StrengthMargin(Strength strength);
+// "low", "normal", "high"; nullopt for anything else.
+std::optional<Strength> ParseStrength(std::string_view name);
+
+struct TranslatorOptions {
+  std::shared_ptr<const LanguageModel> model;  // none: the dictionary alone
+  Strength strength = Strength::kNormal;
+  std::vector<std::string> lockedTerms;  // never touched, also inside longer words
+};
+
 class Translator {
  public:
-  explicit Translator(std::shared_ptr<const Lexicon> lexicon);
+  explicit Translator(std::shared_ptr<const Lexicon> lexicon, TranslatorOptions options = {});
 
   // text is UTF-8 without line breaks; invalid bytes pass through unchanged.
   std::string ToEnglish(std::string_view text) const;
   std::string ToChinese(std::string_view text) const;
 
-  // The English gloss chosen for a word, or empty when it stays Chinese.
+  // The English gloss chosen for a word out of context (without a model), or
+  // empty when it stays Chinese.
   std::string GlossFor(int32_t word) const;
 
   const Lexicon& lexicon() const { return *lexicon_; }
+  const LanguageModel* model() const { return options_.model.get(); }
+  const TranslatorOptions& options() const { return options_; }
 
  private:
   struct Choice {
     std::string_view gloss;
     int32_t target = Lexicon::kNone;
   };
+  struct Decoded {
+    PhraseMatch match;
+    int32_t word;  // the word chosen for the phrase
+  };
   Choice Choose(int32_t word) const;
+  // Per token: a gloss leading to a synonym that fits, else back to the word.
+  std::vector<Choice> ChooseInContext(const std::vector<Token>& tokens,
+                                      const std::vector<bool>& eligible,
+                                      std::vector<Choice>& fallback) const;
+  // The phrases of an English text with the word each becomes.
+  std::vector<Decoded> Decode(std::string_view text) const;
 
   std::shared_ptr<const Lexicon> lexicon_;
+  TranslatorOptions options_;
   Segmenter segmenter_;
   PhraseMatcher matcher_;
 };

@@ -67,4 +67,21 @@ bool IsSpaceChar(char32_t ch) {
   return ch == ' ' || ch == '\t' || ch == 0xA0 || ch == 0x3000;
 }
 
+size_t CharCount(std::string_view s) {
+  size_t n = 0;
+  for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+  return n;
+}
+
+bool IsAllHan(std::string_view s) {
+  size_t pos = 0;
+  while (pos < s.size()) {
+    char32_t ch;
+    size_t len;
+    if (!DecodeUtf8Char(s, pos, ch, len) || !IsHanChar(ch)) return false;
+    pos += len;
+  }
+  return !s.empty();
+}
+
 }  // namespace lumora

@@ -25,4 +25,9 @@ bool IsDigitChar(char32_t ch);  // ASCII and full-width digits
 bool IsLatinLetter(char32_t ch);
 bool IsSpaceChar(char32_t ch);  // blanks and tabs, not line breaks
 
+// Characters of a UTF-8 text (lead bytes counted; s need not be valid).
+size_t CharCount(std::string_view s);
+// Whether s is non-empty valid UTF-8 made of Han characters only.
+bool IsAllHan(std::string_view s);
+
 }  // namespace lumora

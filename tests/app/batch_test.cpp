@@ -46,7 +46,42 @@ TEST_F(Batch, RewritesOneFileToStandardOutput) {
   EXPECT_EQ(text.substr(text.size() - std::string("本站记者：XXX").size()), "本站记者：XXX");
   EXPECT_NE(text.find("<br />\r\n"), std::string::npos);
   EXPECT_NE(text.find("提高"), std::string::npos) << text;
-  EXPECT_EQ(err.str(), "");
+  // The score: 改善 changed, 生活 and 质量 (if the lexicon calls them content
+  // words) kept, nothing lost.
+  EXPECT_EQ(err.str().rfind(options.files[0] + ": changed ", 0), 0u) << err.str();
+  EXPECT_NE(err.str().find("; kept paragraphs, numbers, Latin words, negations, locked terms and markup\n"),
+            std::string::npos)
+      << err.str();
+}
+
+TEST_F(Batch, ScoreAsJsonFlagsALostLockedTerm) {
+  BatchOptions options;
+  // The small service knows nothing of the locked term, so 改善 is rewritten
+  // and the score says the term was lost.
+  const std::string keep = Input("keep.txt", "改善\n");
+  options.keep_file = keep;
+  options.json = true;
+  options.files = {Input("a.txt", "改善生活质量，共3项")};
+  std::ostringstream out, err;
+  EXPECT_EQ(RunBatch(options, testing::SmallServiceEndpoint(*service_), out, err), 0);
+  const std::string json = err.str();
+  EXPECT_EQ(json.rfind("{\"file\":\"" + options.files[0] + "\",", 0), 0u) << json;
+  EXPECT_NE(json.find("\"locked_faults\":1,"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"number_faults\":0,"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"faithful\":false}\n"), std::string::npos) << json;
+}
+
+TEST_F(Batch, AnUnreadableKeepFileIsAnErrorNamingIt) {
+  BatchOptions options;
+  options.keep_file = (dir_ / "no-such-keep.txt").string();
+  options.files = {Input("a.txt", "生活")};
+  std::ostringstream out, err;
+  try {
+    RunBatch(options, testing::SmallServiceEndpoint(*service_), out, err);
+    FAIL() << "no error";
+  } catch (const Exception& e) {
+    EXPECT_NE(e.Message().find("no-such-keep.txt"), std::string::npos) << e.Message();
+  }
 }
 
 TEST_F(Batch, AnEmojiSurvivesTheRoundTripWhole) {
@@ -243,7 +278,17 @@ TEST(CommandLineParse, ModesAndErrors) {
     EXPECT_FALSE(line.batch_options.line_breaks);
     EXPECT_EQ(line.service_url, "http://h:1");
   }
+  {
+    CommandLine line;
+    EXPECT_FALSE(ParseCommandLine(
+        {"--rewrite", "a.txt", "--strength", "high", "--keep", "k.txt", "--json"}, line));
+    EXPECT_EQ(line.batch_options.strength, Strength::kHigh);
+    EXPECT_EQ(line.batch_options.keep_file, "k.txt");
+    EXPECT_TRUE(line.batch_options.json);
+  }
   for (std::vector<std::string> bad : std::vector<std::vector<std::string>>{
+           {"--rewrite", "a", "--strength", "max"},  // no such strength
+           {"--json"},                               // batch option in window mode
            {"--rewrite"},                   // no file
            {"--rewrite", "a", "b"},         // several files without --out
            {"--bogus"},                     // unknown option

@@ -10,6 +10,7 @@ skin_tool="$2"
 for tool in Xvfb xdotool xclip import convert; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
+. "$(dirname "$0")/skin_frame.sh"
 
 fifo_dir=$(mktemp -d)
 mkfifo "$fifo_dir/display"
@@ -26,7 +27,7 @@ cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null
   kill "$xvfb" 2>/dev/null
   wait 2>/dev/null
-  rm -rf "$work"
+  rm -rf "$work" "$skin_dir"
 }
 trap cleanup EXIT
 
@@ -38,7 +39,7 @@ window=""
 for _ in $(seq 150); do
   for id in $(xdotool search --onlyvisible --name "Lumora 伪原创" 2>/dev/null); do
     size=$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry/ {print $2}')
-    if [ "$size" = 707x640 ]; then window=$id; break; fi
+    if [ "$size" = "${window_width}x${window_height}" ]; then window=$id; break; fi
   done
   [ -n "$window" ] && break
   sleep 0.1
@@ -48,21 +49,21 @@ done
 article='今年前三季度，我国经济运行总体平稳。'
 for _ in $(seq 20); do
   printf '%s' "$article" | xclip -selection clipboard
-  xdotool mousemove --window "$window" 300 150 click 1
+  xdotool mousemove --window "$window" $((frame_left + 300)) $((frame_top + 150)) click 1
   xdotool key --window "$window" ctrl+a ctrl+v
   sleep 0.2
   xdotool key --window "$window" ctrl+a ctrl+c
   [ "$(xclip -selection clipboard -o 2>/dev/null)" = "$article" ] && break
   sleep 0.3
 done
-xdotool mousemove --window "$window" 560 596 click 1
+xdotool mousemove --window "$window" $((frame_left + 560)) $((frame_top + 596)) click 1
 sleep 1
 
 pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
 # The menu opens with its top-left corner at the pointer; item i (from 0) is
 # centred 3 + 24 i + 12 pixels below it in the built-in skin.
 open_menu() {
-  xdotool mousemove --window "$window" 300 450 click 3
+  xdotool mousemove --window "$window" $((frame_left + 300)) $((frame_top + 450)) click 3
   sleep 0.4
   eval "$(xdotool getmouselocation --shell)"
 }

@@ -4,6 +4,7 @@
 #   e2e_xvfb_test.sh PATH/TO/lumora
 set -u
 program="$1"
+. "$(dirname "$0")/skin_frame.sh"
 for tool in Xvfb xdotool xclip; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
@@ -26,6 +27,7 @@ cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null
   kill "$xvfb" 2>/dev/null
   wait 2>/dev/null
+  rm -rf "$skin_dir"
   [ -n "$log" ] && rm -f "$log"
 }
 trap cleanup EXIT
@@ -34,19 +36,20 @@ log=$(mktemp)
 "$program" >/dev/null 2>"$log" &
 app=$!
 
-# The first mapped window of the program with the client area it must have.
+# The first mapped window of the program with the client area it must have,
+# in the skin's frame.
 window=""
 size=""
 for _ in $(seq 150); do
   for id in $(xdotool search --onlyvisible --name "Lumora 伪原创" 2>/dev/null); do
     size=$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry/ {print $2}')
-    if [ "$size" = 707x640 ]; then window=$id; break; fi
+    if [ "$size" = "${window_width}x${window_height}" ]; then window=$id; break; fi
   done
   [ -n "$window" ] && break
   sleep 0.1
 done
 if [ -z "$window" ]; then
-  echo "no 707x640 window appeared (last size seen: ${size:-none}); the program said:"
+  echo "no ${window_width}x${window_height} window appeared (last size seen: ${size:-none}); the program said:"
   cat "$log"
   exit 1
 fi
@@ -58,7 +61,7 @@ article='今年前三季度，我国经济运行总体平稳。
 pasted=""
 for _ in $(seq 20); do
   printf '%s' "$article" | xclip -selection clipboard
-  xdotool mousemove --window "$window" 300 150 click 1
+  xdotool mousemove --window "$window" $((frame_left + 300)) $((frame_top + 150)) click 1
   xdotool key --window "$window" ctrl+a ctrl+v
   sleep 0.2
   xdotool key --window "$window" ctrl+a ctrl+c
@@ -67,12 +70,12 @@ for _ in $(seq 20); do
   sleep 0.3
 done
 [ "$pasted" = "$article" ] || { echo "could not paste into the source box: $pasted"; exit 1; }
-xdotool mousemove --window "$window" 560 596 click 1
+xdotool mousemove --window "$window" $((frame_left + 560)) $((frame_top + 596)) click 1
 
 result=""
 for _ in $(seq 100); do
   sleep 0.1
-  xdotool mousemove --window "$window" 300 450 click 1
+  xdotool mousemove --window "$window" $((frame_left + 300)) $((frame_top + 450)) click 1
   xdotool key --window "$window" ctrl+a ctrl+c
   result=$(xclip -selection clipboard -o 2>/dev/null)
   case "$result" in 本站讯：*本站记者：XXX) break ;; esac

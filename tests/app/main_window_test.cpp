@@ -48,7 +48,11 @@ class MainWindow : public ::testing::Test {
 
 TEST_F(MainWindow, OpensWithItsControlsAndSize) {
   Open("http://127.0.0.1:1/");
-  EXPECT_EQ(form_->size(), QSize(707, 640));
+  EXPECT_EQ(form_->ClientArea()->size(), QSize(707, 640));
+  // Without a skin the frame has the default look around the client area.
+  const TskFrameInsets in = form_->skSkinForm1().Insets();
+  EXPECT_EQ(in, DefaultInsets(kDefaultCaptionHeight));
+  EXPECT_EQ(form_->size(), QSize(707 + in.left + in.right, 640 + in.top + in.bottom));
   EXPECT_EQ(form_->windowTitle(), QStringLiteral("Lumora 伪原创 V1.0"));
   QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   // A window-manager frame may shift the client area by its margins.
@@ -74,6 +78,17 @@ TEST_F(MainWindow, LoadsTheSkinItIsGivenAtCreation) {
   EXPECT_EQ(skin.ControlIndexOf("vscrollbar"), 16);
   EXPECT_EQ(skin.ControlIndexOf("richedit"), 47);
   EXPECT_EQ(skin.ObjectCount(), 11);
+  // The window is the client area in the skin's frame, shaped by its mask,
+  // with the skin's caption buttons.
+  const TskFormInfo& info = skin.FormInfo();
+  const QImage& picture = skin.Picture();
+  EXPECT_EQ(form_->ClientArea()->geometry(),
+            QRect(info.ClientRect.Left, info.ClientRect.Top, 707, 640));
+  EXPECT_EQ(form_->size(), QSize(707 + picture.width() - info.ClientRect.Width(),
+                                 640 + picture.height() - info.ClientRect.Height()));
+  EXPECT_TRUE(form_->windowFlags().testFlag(Qt::FramelessWindowHint));
+  EXPECT_EQ(form_->skSkinForm1().Objects().size(), 5u);
+  EXPECT_EQ(form_->mask(), form_->skSkinForm1().WindowRegion());
   form_ = std::make_unique<TForm1>("http://127.0.0.1:1/");
   EXPECT_TRUE(form_->skSkinData1().Empty());
 }

@@ -3,7 +3,7 @@
 
 #include "http/http_client.h"
 #include "http/http_exceptions.h"
-#include "nginx_fixture.h"
+#include "support/nginx_fixture.h"
 
 namespace lumora {
 namespace {

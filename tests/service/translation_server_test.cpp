@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <fstream>
 #include <mutex>
 #include <thread>
 
@@ -42,6 +43,16 @@ TEST_F(TranslationServerTest, AnswersTheClientForm) {
   EXPECT_EQ(res->get_header_value("Content-Type"), "text/xml; charset=UTF-8");
   EXPECT_EQ(ClientSegments(res->body),
             (std::vector<std::string>{"to improve cell phone\r\n", "北京"}));
+}
+
+TEST_F(TranslationServerTest, HealthAnswersOkAndOtherPathsDoNot) {
+  auto health = Client().Get("/health");
+  ASSERT_TRUE(health);
+  EXPECT_EQ(health->status, 200);
+  EXPECT_EQ(health->body, "ok\n");
+  auto other = Client().Get("/healthz");
+  ASSERT_TRUE(other);
+  EXPECT_EQ(other->status, 404);
 }
 
 TEST_F(TranslationServerTest, BaseUrlNamesTheLoopbackPort) {
@@ -187,6 +198,29 @@ TEST(EmbeddedTranslationService, DefaultLexiconIsFoundBesideTheProgram) {
   EXPECT_EQ(std::filesystem::canonical(FindDefaultLexicon()), std::filesystem::canonical(beside));
 }
 
+TEST(EmbeddedTranslationService, InstalledProgramFindsTheLexiconInItsDataFolder) {
+  namespace fs = std::filesystem;
+  const fs::path prefix = fs::path(::testing::TempDir()) / "lumora_prefix";
+  fs::remove_all(prefix);
+  fs::create_directories(prefix / "bin");
+  fs::create_directories(prefix / "share" / "lumora");
+  const fs::path program = prefix / "bin" / "lumora";
+  EXPECT_EQ(FindLexiconFor(program), "") << "nothing installed yet";
+
+  // A folder of that name is not a lexicon.
+  fs::create_directories(prefix / "bin" / "lumora.lex");
+  EXPECT_EQ(FindLexiconFor(program), "");
+  fs::remove(prefix / "bin" / "lumora.lex");
+
+  std::ofstream(prefix / "share" / "lumora" / "lumora.lex") << "x";
+  EXPECT_EQ(FindLexiconFor(program), (prefix / "share" / "lumora" / "lumora.lex").string());
+
+  // A build tree keeps its lexicon beside the programs, and that one wins.
+  std::ofstream(prefix / "bin" / "lumora.lex") << "x";
+  EXPECT_EQ(FindLexiconFor(program), (prefix / "bin" / "lumora.lex").string());
+  fs::remove_all(prefix);
+}
+
 TEST(TranslationServer, BindingATakenPortIsAnError) {
   TranslationServer first(testing::FixtureLexicon());
   const int port = first.Bind("127.0.0.1", 0);
@@ -209,6 +243,8 @@ TEST(TranslationServer, LogsOneLinePerRequest) {
   client.Get("/nothing");
   server.Stop();
   serving.join();
+  // A worker may log just after the client has its answer.
+  server.Drain();
   std::lock_guard lock(mutex);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_NE(lines[0].find("POST /translate 200 EN2ZH_CN"), std::string::npos) << lines[0];

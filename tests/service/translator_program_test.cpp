@@ -1,11 +1,11 @@
 // Runs the standalone lumora-translator as a child process.
 
-#include <fcntl.h>
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
-#include <poll.h>
+#include <netinet/in.h>
 #include <signal.h>
-#include <sys/wait.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -13,77 +13,55 @@
 #include <regex>
 
 #include "client_reading.h"
+#include "support/child_process.h"
 #include "translate/fixture_lexicon.h"
 
 namespace lumora {
 namespace {
 
 std::string ProgramPath() {
-  return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "lumora-translator")
-      .string();
+  return testing::ProgramDirectory() + "/lumora-translator";
 }
 
-class Child {
+// lumora-translator with the given arguments.
+class Child : public testing::ChildProcess {
  public:
-  explicit Child(std::vector<std::string> args) {
-    int fds[2];
-    if (pipe(fds) != 0) throw std::runtime_error("pipe");
-    pid_ = fork();
-    if (pid_ == 0) {
-      dup2(fds[1], 2);
-      close(fds[0]);
-      close(fds[1]);
-      std::vector<char*> argv;
-      const std::string program = ProgramPath();
-      argv.push_back(const_cast<char*>(program.c_str()));
-      for (auto& a : args) argv.push_back(a.data());
-      argv.push_back(nullptr);
-      execv(argv[0], argv.data());
-      _exit(127);
-    }
-    close(fds[1]);
-    err_ = fds[0];
-  }
-  ~Child() {
-    if (pid_ > 0) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, nullptr, 0);
-    }
-    close(err_);
-  }
+  explicit Child(std::vector<std::string> args) : ChildProcess(ProgramPath(), std::move(args)) {}
+};
 
-  // Reads stderr until the pattern matches or the time is up.
-  std::smatch WaitFor(const std::regex& pattern,
-                      std::chrono::seconds limit = std::chrono::seconds(30)) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    std::smatch m;
-    while (!std::regex_search(stderr_, m, pattern)) {
-      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-          deadline - std::chrono::steady_clock::now());
-      if (left.count() <= 0) break;
-      pollfd p{err_, POLLIN, 0};
-      if (poll(&p, 1, static_cast<int>(left.count())) <= 0) break;
+// A plain socket, so a test decides when each part of a request goes out.
+class RawClient {
+ public:
+  explicit RawClient(int port) : fd_(socket(AF_INET, SOCK_STREAM, 0)) {
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    addr.sin_port = htons(static_cast<uint16_t>(port));
+    connected_ = connect(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
+    timeval limit{10, 0};
+    setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+  }
+  ~RawClient() { close(fd_); }
+  bool Connected() const { return connected_; }
+  void Send(const std::string& bytes) {
+    ASSERT_EQ(send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL), ssize_t(bytes.size()));
+  }
+  // Reads until text appears, the peer closes or ten seconds pass.
+  std::string ReadUntil(const std::string& text) {
+    while (received_.find(text) == std::string::npos) {
       char buf[4096];
-      const ssize_t n = read(err_, buf, sizeof buf);
+      const ssize_t n = recv(fd_, buf, sizeof buf, 0);
       if (n <= 0) break;
-      stderr_.append(buf, static_cast<size_t>(n));
+      received_.append(buf, size_t(n));
     }
-    std::regex_search(stderr_, m, pattern);
-    return m;
+    return received_;
   }
-  int Wait() {
-    int status = 0;
-    waitpid(pid_, &status, 0);
-    pid_ = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  void Signal(int s) { kill(pid_, s); }
-  const std::string& Stderr() const { return stderr_; }
+  std::string ReadToEnd() { return ReadUntil(std::string(1, '\0') + "never"); }
 
  private:
-  pid_t pid_ = -1;
-  int err_ = -1;
-  std::string stderr_;
+  int fd_;
+  bool connected_ = false;
+  std::string received_;
 };
 
 class TranslatorProgram : public ::testing::Test {
@@ -112,6 +90,41 @@ TEST_F(TranslatorProgram, ServesLogsAndStopsOnSigterm) {
   EXPECT_FALSE(child.WaitFor(std::regex("POST /translate 200 EN2ZH_CN")).empty()) << child.Stderr();
   child.Signal(SIGTERM);
   EXPECT_EQ(child.Wait(), 0);
+}
+
+TEST_F(TranslatorProgram, SigtermLetsTheRequestInFlightFinish) {
+  Child child({"--listen", "127.0.0.1:0", "--lexicon", lexicon_});
+  const auto serving = child.WaitFor(std::regex("on http://127\\.0\\.0\\.1:(\\d+)/translate"));
+  ASSERT_FALSE(serving.empty()) << child.Stderr();
+  const int port = std::stoi(serving[1]);
+
+  const std::string body = testing::ClientBody("EN2ZH_CN", "bank");
+  RawClient client(port);
+  ASSERT_TRUE(client.Connected());
+  client.Send(
+      "POST /translate HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n"
+      "Content-Type: application/x-www-form-urlencoded\r\n"
+      "Expect: 100-continue\r\nContent-Length: " +
+      std::to_string(body.size()) + "\r\n\r\n");
+  // The interim answer shows that the server holds the request.
+  ASSERT_NE(client.ReadUntil("\r\n\r\n").find(" 100 "), std::string::npos);
+  child.Signal(SIGTERM);
+  // The stop has begun once new connections are refused.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (RawClient(port).Connected()) {
+    ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "still accepting after SIGTERM";
+  }
+  client.Send(body);
+  const std::string answer = client.ReadToEnd();
+  const size_t head = answer.find("HTTP/1.1 200");
+  ASSERT_NE(head, std::string::npos) << answer;
+  EXPECT_EQ(testing::ClientSegments(answer.substr(head)), std::vector<std::string>{"银行"});
+  EXPECT_EQ(child.Wait(), 0);
+  child.WaitFor(std::regex("stopped"));
+  const size_t answered = child.Stderr().find("POST /translate 200 EN2ZH_CN");
+  const size_t stopped = child.Stderr().find("lumora-translator: stopped");
+  ASSERT_NE(stopped, std::string::npos) << child.Stderr();
+  EXPECT_LT(answered, stopped) << child.Stderr();
 }
 
 TEST_F(TranslatorProgram, RefusesBadArgumentsAndMissingLexicon) {

@@ -119,7 +119,8 @@ size_t ExclusionOffset(const std::string& bytes) {
   std::memcpy(&h, bytes.data(), sizeof h);
   return sizeof h + h.wordCount * sizeof(lexicon_format::WordRecord) +
          h.glossCount * sizeof(lexicon_format::GlossRecord) +
-         h.phraseCount * sizeof(lexicon_format::PhraseRecord);
+         h.phraseCount * sizeof(lexicon_format::PhraseRecord) +
+         h.candidateCount * sizeof(lexicon_format::CandidateRecord);
 }
 
 TEST(Lexicon, ExclusionsAreKeptOneWayAndChecked) {

@@ -289,24 +289,31 @@ void CaptionButton(QPainter& p, const TRect& r, Glyph glyph, Look look, bool clo
   p.restore();
 }
 
-// The application mark: an amber tile with the two arrows of a round trip.
-void SystemMenuButton(QPainter& p, const TRect& r, Look look, int frameTop) {
-  if (r.IsEmpty()) return;
-  const QRect cell = ToQRect(r);
-  CaptionBackground(p, cell, frameTop, look == Look::Down ? Look::Hot : Look::Normal, false);
+constexpr int kMarkSize = 18;
+
+// The application mark: an amber tile with the two arrows of a round trip,
+// kMarkSize pixels square with its top left corner at x, y.
+void AppMark(QPainter& p, int x, int y, Look look) {
   QColor top = QColor(248, 214, 110), bottom = kAmberDeep, edge = kAmberEdge;
   if (look == Look::Hot) top = QColor(252, 224, 132), bottom = QColor(232, 176, 56);
   if (look == Look::Down) top = QColor(232, 184, 72), bottom = QColor(204, 146, 30);
   if (look == Look::Inactive)
     top = QColor(214, 218, 224), bottom = QColor(184, 190, 198), edge = QColor(170, 176, 185);
-  const int s = 18, x = cell.left() + (cell.width() - s) / 2,
-            y = cell.top() + (cell.height() - s) / 2;
+  const int s = kMarkSize;
   RoundBox(p, QRect(x, y, s, s), 4.5, top, bottom, edge);
   const double l = x + 5, rr = x + s - 5, y1 = y + 6.5, y2 = y + s - 6.5;
   Stroke(p, Polyline({{l, y1}, {rr, y1}}), kWhite, 1.6);
   Stroke(p, Polyline({{rr - 2.6, y1 - 2.6}, {rr, y1}, {rr - 2.6, y1 + 2.6}}), kWhite, 1.6);
   Stroke(p, Polyline({{rr, y2}, {l, y2}}), kWhite, 1.6);
   Stroke(p, Polyline({{l + 2.6, y2 - 2.6}, {l, y2}, {l + 2.6, y2 + 2.6}}), kWhite, 1.6);
+}
+
+void SystemMenuButton(QPainter& p, const TRect& r, Look look, int frameTop) {
+  if (r.IsEmpty()) return;
+  const QRect cell = ToQRect(r);
+  CaptionBackground(p, cell, frameTop, look == Look::Down ? Look::Hot : Look::Normal, false);
+  AppMark(p, cell.left() + (cell.width() - kMarkSize) / 2,
+          cell.top() + (cell.height() - kMarkSize) / 2, look);
 }
 
 // A small button of a main menu bar.
@@ -880,6 +887,17 @@ void WriteEmbeddedSkinSource(std::string_view block, const std::string& path) {
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
       file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()))
     throw Exception("cannot write " + path);
+}
+
+QImage DrawAppIcon(int size) {
+  QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+  icon.fill(Qt::transparent);
+  QPainter p(&icon);
+  // The caption's mark scaled up, with a margin of one unit of its grid.
+  const double unit = size / double(kMarkSize + 2);
+  p.scale(unit, unit);
+  AppMark(p, 1, 1, Look::Normal);
+  return icon;
 }
 
 }  // namespace lumora

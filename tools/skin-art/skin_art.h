@@ -25,6 +25,10 @@ struct SkinArtPicture {
 // a rectangle that does not lie inside its picture.
 std::vector<SkinArtPicture> DrawSkinPictures(const SkinDescription& description);
 
+// The program's icon, size x size pixels on a transparent ground: the
+// application mark of the caption, drawn at that size.
+QImage DrawAppIcon(int size);
+
 // Writes the pictures as BMP files and the description as skin.ini into dir.
 void WriteSkinArt(const TStringList& description, const std::string& dir);
 

@@ -6,10 +6,10 @@
 
 namespace lumora::test {
 
-BuiltinSkin::BuiltinSkin() {
-  stored_ = std::make_unique<TskCompressedStoredSkin>();
+BuiltinSkin::BuiltinSkin(QWidget* owner) {
+  stored_ = std::make_unique<TskCompressedStoredSkin>(owner);
   stored_->CompressedStream().WriteString(BuiltinSkinBlock());
-  data_ = std::make_unique<TskSkinData>();
+  data_ = std::make_unique<TskSkinData>(owner);
   data_->SetCompressedStoredSkin(stored_.get());
   if (data_->Empty()) throw std::runtime_error("the built-in skin did not load");
 }
@@ -31,6 +31,10 @@ const QImage& BuiltinSkin::MenuItemPicture() const {
 
 const QImage& BuiltinSkin::PopupPicture() const {
   return *data_->ActivePicture(data_->PopupWindow().WindowPictureIndex);
+}
+
+bool MaskBlack(const QImage& mask, int x, int y) {
+  return (mask.pixel(x, y) & 0x00FFFFFFu) == 0;
 }
 
 }  // namespace lumora::test

@@ -91,5 +91,43 @@ TEST(SkinArt, EmbeddedSourceIsRewrittenOnlyWhenTheBlockChanges) {
   EXPECT_TRUE(found) << text.Text();
 }
 
+TEST(SkinArt, IconIsTheCaptionMarkOfTheSkin) {
+  const SkinDescription d = ReadSkinDescription(AssetDescription());
+  const auto art = DrawSkinPictures(d);
+  const auto* sys = d.FindObject("sysmenubutton");
+  ASSERT_NE(sys, nullptr);
+  const QImage& picture = art[2 + sys->ActivePictureIndex].Image;
+  // At 20 pixels the icon is the 18-pixel mark unscaled, one pixel in; the
+  // caption cell centres the same mark.
+  const QImage icon = DrawAppIcon(20).convertToFormat(QImage::Format_ARGB32);
+  const TRect& cell = sys->SkinRect;
+  const int left = cell.Left + (cell.Width() - 18) / 2 - 1;
+  const int top = cell.Top + (cell.Height() - 18) / 2 - 1;
+  int opaque = 0;
+  for (int y = 0; y < icon.height(); ++y) {
+    for (int x = 0; x < icon.width(); ++x) {
+      const QRgb own = icon.pixel(x, y);
+      if (qAlpha(own) != 255) continue;
+      ++opaque;
+      ASSERT_EQ(own & 0xFFFFFF, picture.pixel(left + x, top + y) & 0xFFFFFF)
+          << "icon pixel " << x << "," << y;
+    }
+  }
+  EXPECT_GT(opaque, 18 * 18 / 2);
+}
+
+TEST(SkinArt, IconSizesKeepTheMarkInsideATransparentMargin) {
+  for (int size : {48, 128, 256}) {
+    const QImage icon = DrawAppIcon(size).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(icon.size(), QSize(size, size));
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+    EXPECT_EQ(qAlpha(icon.pixel(size - 1, size - 1)), 0) << size;
+    EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
+    // The arrows are white over the amber tile.
+    const QRgb arrow = icon.pixel(size / 2, size * 15 / 40);
+    EXPECT_EQ(arrow & 0xFFFFFF, 0xFFFFFFu) << size;
+  }
+}
+
 }  // namespace
 }  // namespace lumora

@@ -1,4 +1,4 @@
-#include "nginx_fixture.h"
+#include "support/nginx_fixture.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -61,7 +61,7 @@ std::string FindNginx() {
 
 }  // namespace
 
-NginxServer::NginxServer() {
+NginxServer::NginxServer(const std::string& conf_template, const Substitutions& substitutions) {
   namespace fs = std::filesystem;
   const char* source = std::getenv("LUMORA_SOURCE_DIR");
   const char* binary = std::getenv("LUMORA_BINARY_DIR");
@@ -81,9 +81,10 @@ NginxServer::NginxServer() {
   Write(root_ + "/www/private/secret.txt", "the secret\n");
   Write(root_ + "/htpasswd", "Aladdin:{PLAIN}open sesame\n");
 
-  std::string conf = Slurp(std::string(source) + "/tests/http/data/nginx_test.conf.in");
-  for (auto [key, value] :
-       {std::pair<std::string, std::string>{"@PORT@", std::to_string(port_)}, {"@ROOT@", root_}}) {
+  std::string conf = Slurp(std::string(source) + "/" + conf_template);
+  Substitutions all = {{"@PORT@", std::to_string(port_)}, {"@ROOT@", root_}};
+  all.insert(all.end(), substitutions.begin(), substitutions.end());
+  for (const auto& [key, value] : all) {
     for (size_t p; (p = conf.find(key)) != std::string::npos;) conf.replace(p, key.size(), value);
   }
   // The master may run as root; its worker then needs the right to read our files.

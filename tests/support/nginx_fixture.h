@@ -1,15 +1,24 @@
 #pragma once
 // A real nginx on a free loopback port, with its own configuration and files
-// in the build tree, for interoperability tests of the HTTP client.
+// in the build tree: for interoperability tests of the HTTP client, and as
+// the load balancer in front of several translation services.
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace lumora {
 
 class NginxServer {
  public:
-  // Starts nginx; Running() tells whether it came up (nginx may be missing).
-  NginxServer();
+  using Substitutions = std::vector<std::pair<std::string, std::string>>;
+
+  // Starts nginx with the configuration template conf_template (a path in
+  // the source tree) in which @PORT@ and @ROOT@ are filled in, and then the
+  // given substitutions. Running() tells whether it came up (nginx may be
+  // missing).
+  explicit NginxServer(const std::string& conf_template = "tests/http/data/nginx_test.conf.in",
+                       const Substitutions& substitutions = {});
   ~NginxServer();
   NginxServer(const NginxServer&) = delete;
   NginxServer& operator=(const NginxServer&) = delete;

@@ -1,0 +1,217 @@
+#include "translate/rewrite_score.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+#include "translate/protected_spans.h"
+#include "translate/segmenter.h"
+#include "translate/utf8.h"
+
+namespace lumora {
+
+namespace {
+
+std::u32string Chars(std::string_view s) {
+  std::u32string out;
+  size_t pos = 0;
+  while (pos < s.size()) {
+    char32_t ch;
+    size_t len;
+    if (!DecodeUtf8Char(s, pos, ch, len)) {
+      ch = 0xFFFD;
+      len = 1;
+    }
+    out += ch;
+    pos += len;
+  }
+  return out;
+}
+
+// For each character of a, whether it is part of a longest common subsequence with b.
+std::vector<bool> CommonChars(const std::u32string& a, const std::u32string& b) {
+  const size_t n = a.size(), m = b.size();
+  std::vector<std::vector<uint32_t>> table(n + 1, std::vector<uint32_t>(m + 1, 0));
+  for (size_t i = n; i-- > 0;) {
+    for (size_t j = m; j-- > 0;) {
+      table[i][j] =
+          a[i] == b[j] ? table[i + 1][j + 1] + 1 : std::max(table[i + 1][j], table[i][j + 1]);
+    }
+  }
+  std::vector<bool> kept(n, false);
+  for (size_t i = 0, j = 0; i < n && j < m;) {
+    if (a[i] == b[j]) {
+      kept[i] = true;
+      ++i;
+      ++j;
+    } else if (table[i + 1][j] >= table[i][j + 1]) {
+      ++i;
+    } else {
+      ++j;
+    }
+  }
+  return kept;
+}
+
+size_t CountNegations(std::string_view s) {
+  size_t n = 0;
+  for (char32_t ch : Chars(s)) {
+    n += ch == U'不' || ch == U'没' || ch == U'未' || ch == U'无' || ch == U'非';
+  }
+  return n;
+}
+
+using Counts = std::map<std::string, int>;
+
+size_t Difference(const Counts& a, const Counts& b) {
+  Counts all = a;
+  for (const auto& [k, v] : b) all[k] -= v;
+  size_t faults = 0;
+  for (const auto& [k, v] : all) faults += static_cast<size_t>(std::abs(v));
+  return faults;
+}
+
+Counts MarkupOf(std::string_view text) {
+  Counts out;
+  for (const auto& [b, e] : FindMarkup(text)) ++out[std::string(text.substr(b, e - b))];
+  return out;
+}
+
+Counts TermsOf(std::string_view text, const std::vector<std::string>& terms) {
+  Counts out;
+  for (const std::string& t : terms) {
+    if (t.empty()) continue;
+    for (size_t at = text.find(t); at != std::string_view::npos; at = text.find(t, at + t.size())) {
+      ++out[t];
+    }
+  }
+  return out;
+}
+
+std::vector<std::string_view> Paragraphs(std::string_view text, bool dropBreakTags) {
+  std::vector<std::string_view> out;
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = text.find_first_of("\r\n", pos);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(pos, end - pos);
+    if (dropBreakTags && line.ends_with("<br />")) line.remove_suffix(6);
+    if (line.find_first_not_of(" \t") != std::string_view::npos) out.push_back(line);
+    pos = end + 1;
+  }
+  return out;
+}
+
+}  // namespace
+
+void RewriteScore::Add(const RewriteScore& o) {
+  contentWords += o.contentWords;
+  changedWords += o.changedWords;
+  paragraphsIn += o.paragraphsIn;
+  paragraphsOut += o.paragraphsOut;
+  numberFaults += o.numberFaults;
+  latinFaults += o.latinFaults;
+  negationFaults += o.negationFaults;
+  lockedFaults += o.lockedFaults;
+  markupFaults += o.markupFaults;
+}
+
+void ScoreParagraph(const Lexicon& lexicon, std::string_view source, std::string_view result,
+                    const std::vector<std::string>& lockedTerms, RewriteScore& score) {
+  Segmenter segmenter(lexicon);
+  const std::u32string in = Chars(source);
+  const std::vector<bool> kept = CommonChars(in, Chars(result));
+  Counts numbersIn, numbersOut, latinIn, latinOut;
+  size_t charAt = 0;
+  for (const Token& t : segmenter.Segment(source)) {
+    const size_t n = CharCount(t.text);
+    if (t.kind == TokenKind::kHan && t.word != Lexicon::kNone &&
+        IsContentClass(lexicon.Class(t.word))) {
+      ++score.contentWords;
+      bool same = true;
+      for (size_t i = charAt; i < charAt + n && i < kept.size(); ++i) same = same && kept[i];
+      score.changedWords += !same;
+    }
+    if (t.kind == TokenKind::kNumber) ++numbersIn[std::string(t.text)];
+    if (t.kind == TokenKind::kLatin) ++latinIn[std::string(t.text)];
+    charAt += n;
+  }
+  for (const Token& t : segmenter.Segment(result)) {
+    if (t.kind == TokenKind::kNumber) ++numbersOut[std::string(t.text)];
+    if (t.kind == TokenKind::kLatin) ++latinOut[std::string(t.text)];
+  }
+  score.numberFaults += Difference(numbersIn, numbersOut);
+  score.latinFaults += Difference(latinIn, latinOut);
+  const size_t negIn = CountNegations(source);
+  const size_t negOut = CountNegations(result);
+  score.negationFaults += negIn > negOut ? negIn - negOut : negOut - negIn;
+  score.lockedFaults += Difference(TermsOf(source, lockedTerms), TermsOf(result, lockedTerms));
+  score.markupFaults += Difference(MarkupOf(source), MarkupOf(result));
+}
+
+RewriteScore ScoreArticle(const Lexicon& lexicon, std::string_view source, std::string_view result,
+                          const std::vector<std::string>& lockedTerms) {
+  const auto in = Paragraphs(source, false);
+  const auto out = Paragraphs(result, true);
+  RewriteScore score;
+  score.paragraphsIn = in.size();
+  score.paragraphsOut = out.size();
+  for (size_t p = 0; p < in.size() && p < out.size(); ++p) {
+    ScoreParagraph(lexicon, in[p], out[p], lockedTerms, score);
+  }
+  return score;
+}
+
+std::string DescribeScore(const RewriteScore& s) {
+  char head[96];
+  std::snprintf(head, sizeof head, "changed %.1f%% of %zu content words; ", 100 * s.ChangedShare(),
+                s.contentWords);
+  std::string out = head;
+  if (s.Faithful()) {
+    return out + "kept paragraphs, numbers, Latin words, negations, locked terms and markup";
+  }
+  std::vector<std::string> faults;
+  if (s.paragraphsIn != s.paragraphsOut) {
+    faults.push_back(std::to_string(s.paragraphsOut) + " paragraphs for " +
+                     std::to_string(s.paragraphsIn));
+  }
+  auto add = [&](size_t n, const char* what) {
+    if (n) faults.push_back(std::to_string(n) + " " + what);
+  };
+  add(s.numberFaults, "numbers");
+  add(s.latinFaults, "Latin words");
+  add(s.negationFaults, "negations");
+  add(s.lockedFaults, "locked terms");
+  add(s.markupFaults, "markup");
+  out += "NEEDS A LOOK: lost or added ";
+  for (size_t i = 0; i < faults.size(); ++i) out += (i ? ", " : "") + faults[i];
+  return out;
+}
+
+std::string ScoreJson(std::string_view file, const RewriteScore& s) {
+  std::string name;
+  for (const char c : file) {
+    if (c == '"' || c == '\\') {
+      name += '\\';
+      name += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char esc[8];
+      std::snprintf(esc, sizeof esc, "\\u%04x", c);
+      name += esc;
+    } else {
+      name += c;
+    }
+  }
+  char body[512];
+  std::snprintf(body, sizeof body,
+                "\"content_words\":%zu,\"changed_words\":%zu,\"changed_share\":%.4f,"
+                "\"paragraphs_in\":%zu,\"paragraphs_out\":%zu,\"number_faults\":%zu,"
+                "\"latin_faults\":%zu,\"negation_faults\":%zu,\"locked_faults\":%zu,"
+                "\"markup_faults\":%zu,\"faithful\":%s",
+                s.contentWords, s.changedWords, s.ChangedShare(), s.paragraphsIn, s.paragraphsOut,
+                s.numberFaults, s.latinFaults, s.negationFaults, s.lockedFaults, s.markupFaults,
+                s.Faithful() ? "true" : "false");
+  return "{\"file\":\"" + name + "\"," + body + "}";
+}
+
+}  // namespace lumora

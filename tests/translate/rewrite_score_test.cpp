@@ -1,0 +1,66 @@
+// The score of a rewrite against its source, as batch mode prints it.
+
+#include "translate/rewrite_score.h"
+
+#include <gtest/gtest.h>
+
+#include "translate/fixture_lexicon.h"
+
+namespace lumora {
+namespace {
+
+class ScoreArticleTest : public ::testing::Test {
+ protected:
+  RewriteScore Score(std::string_view source, std::string_view result,
+                     std::vector<std::string> terms = {}) {
+    return ScoreArticle(*lexicon_, source, result, terms);
+  }
+  std::shared_ptr<const Lexicon> lexicon_ = testing::FixtureLexicon();
+};
+
+TEST_F(ScoreArticleTest, CountsChangedContentWordsAcrossBrokenLines) {
+  const RewriteScore s = Score("改善研究\r\n\r\n增长5%\r\n", "提高研究<br />\r\n增加5%<br />\r\n");
+  EXPECT_EQ(s.paragraphsIn, 2u) << "blank lines are not paragraphs";
+  EXPECT_EQ(s.paragraphsOut, 2u) << "the line-break tag is not text";
+  EXPECT_EQ(s.contentWords, 3u);
+  EXPECT_EQ(s.changedWords, 2u);
+  EXPECT_TRUE(s.Faithful());
+}
+
+TEST_F(ScoreArticleTest, FlagsEveryKindOfFault) {
+  struct Row {
+    const char* source;
+    const char* result;
+    size_t RewriteScore::*field;
+  } rows[] = {
+      {"增长5%", "增长6%", &RewriteScore::numberFaults},
+      {"改善iPhone", "提高", &RewriteScore::latinFaults},
+      {"尚未结婚", "尚结婚", &RewriteScore::negationFaults},
+      {"见<a href=\"x\">改善</a>", "见<a href=\"y\">提高</a>", &RewriteScore::markupFaults},
+      {"写信到a@b.cn", "写信到a@b.com", &RewriteScore::markupFaults},
+      {"改善研究", "提高研究", &RewriteScore::lockedFaults},
+  };
+  for (const Row& r : rows) {
+    const RewriteScore s = Score(r.source, r.result, {"改善"});
+    EXPECT_GT(s.*(r.field), 0u) << r.source;
+    EXPECT_FALSE(s.Faithful()) << r.source;
+    EXPECT_NE(DescribeScore(s).find("NEEDS A LOOK"), std::string::npos) << r.source;
+  }
+  const RewriteScore lost = Score("改善\n研究\n", "提高\n");
+  EXPECT_FALSE(lost.Faithful()) << "a lost paragraph";
+}
+
+TEST(ScoreJson, OneObjectWithTheFileNameEscaped) {
+  RewriteScore s;
+  s.contentWords = 4;
+  s.changedWords = 1;
+  s.paragraphsIn = s.paragraphsOut = 1;
+  EXPECT_EQ(ScoreJson("a\"b.txt", s),
+            "{\"file\":\"a\\\"b.txt\",\"content_words\":4,\"changed_words\":1,"
+            "\"changed_share\":0.2500,\"paragraphs_in\":1,\"paragraphs_out\":1,"
+            "\"number_faults\":0,\"latin_faults\":0,\"negation_faults\":0,\"locked_faults\":0,"
+            "\"markup_faults\":0,\"faithful\":true}");
+}
+
+}  // namespace
+}  // namespace lumora
