@@ -2,10 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QScreen>
-#include <QScrollBar>
 #include <QTimer>
 #include <cstdio>
 
@@ -16,10 +13,14 @@
 #include "platform/messages.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_check_radio_box.h"
+#include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_group_box.h"
 #include "skin/controls/skin_labels.h"
 #include "skin/controls/skin_panel.h"
+#include "skin/controls/skin_rich_edit.h"
+#include "skin/controls/skin_scroll_bar.h"
 #include "skin/controls/skin_status_bar.h"
+#include "skin/form/control_menus.h"
 
 namespace lumora {
 
@@ -38,20 +39,17 @@ W* Place(W* widget, const char* name, int left, int top, int width, int height) 
   return widget;
 }
 
-// The rich edit's own bar stays hidden; the separate bar mirrors it and is
-// usable only while there is more text than fits.
-void LinkScrollBar(QPlainTextEdit* edit, QScrollBar* bar) {
-  edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  QScrollBar* inner = edit->verticalScrollBar();
+// A text box's bar: vertical, stored disabled and unfocusable; the text
+// enables it once there is more than fits.
+void SetUpScrollBar(TskSkinScrollBar* bar, int max, int page, TskSkinData* skin) {
+  bar->SetKind(sbVertical);
+  bar->SetSkinDataName("vscrollbar");
+  bar->SetRangeAll(0, max, page, 0);
+  bar->SetSmallChange(1);
+  bar->SetLargeChange(1);
+  bar->SetCanFocused(false);
   bar->setEnabled(false);
-  bar->setFocusPolicy(Qt::NoFocus);
-  QObject::connect(inner, &QScrollBar::rangeChanged, bar, [bar, inner](int min, int max) {
-    bar->setRange(min, max);
-    bar->setPageStep(inner->pageStep());
-    bar->setEnabled(max > min);
-  });
-  QObject::connect(inner, &QScrollBar::valueChanged, bar, &QScrollBar::setValue);
-  QObject::connect(bar, &QScrollBar::valueChanged, inner, &QScrollBar::setValue);
+  bar->SetSkinData(skin);
 }
 
 QFont EditorFont() {
@@ -153,25 +151,29 @@ void TForm1::CreateControls() {
     return box;
   };
   skSkinGroupBox1 = group("skSkinGroupBox1", "输入原文", 0, 289);
-  skSkinRichEdit1 = Place(new QPlainTextEdit(skSkinGroupBox1), "skSkinRichEdit1", 1, 23, 686, 265);
+  skSkinRichEdit1 = Place(new TskSkinRichEdit(skSkinGroupBox1), "skSkinRichEdit1", 1, 23, 686, 265);
   skSkinScrollBar1 =
-      Place(new QScrollBar(Qt::Vertical, skSkinGroupBox1), "skSkinScrollBar1", 687, 23, 19, 265);
+      Place(new TskSkinScrollBar(skSkinGroupBox1), "skSkinScrollBar1", 687, 23, 19, 265);
   skSkinGroupBox2 = group("skSkinGroupBox2", "输出文章", 289, 280);
-  skSkinRichEdit2 = Place(new QPlainTextEdit(skSkinGroupBox2), "skSkinRichEdit2", 1, 23, 686, 256);
+  skSkinRichEdit2 = Place(new TskSkinRichEdit(skSkinGroupBox2), "skSkinRichEdit2", 1, 23, 686, 256);
   skSkinScrollBar2 =
-      Place(new QScrollBar(Qt::Vertical, skSkinGroupBox2), "skSkinScrollBar2", 687, 23, 19, 256);
-
-  for (QPlainTextEdit* edit : {skSkinRichEdit1, skSkinRichEdit2}) {
-    edit->setFont(EditorFont());
-    edit->setFrameShape(QFrame::NoFrame);
-    edit->setContextMenuPolicy(Qt::CustomContextMenu);
-  }
-  LinkScrollBar(skSkinRichEdit1, skSkinScrollBar1);
-  LinkScrollBar(skSkinRichEdit2, skSkinScrollBar2);
+      Place(new TskSkinScrollBar(skSkinGroupBox2), "skSkinScrollBar2", 687, 23, 19, 256);
+  SetUpScrollBar(skSkinScrollBar1, 100, 0, skin);
+  SetUpScrollBar(skSkinScrollBar2, 16, 15, skin);
   SetAlign(skSkinScrollBar1, alRight);
   SetAlign(skSkinRichEdit1, alClient);
   SetAlign(skSkinScrollBar2, alRight);
   SetAlign(skSkinRichEdit2, alClient);
+
+  for (auto [edit, bar] : {std::pair{skSkinRichEdit1, skSkinScrollBar1},
+                           std::pair{skSkinRichEdit2, skSkinScrollBar2}}) {
+    // The stored font stays: the boxes do not take the skin's.
+    edit->SetSkinSupport(false);
+    edit->setFont(EditorFont());
+    edit->setContextMenuPolicy(Qt::CustomContextMenu);
+    edit->SetSkinData(skin);
+    edit->SetVScrollBar(bar);
+  }
 
   auto fieldLabel = [this](const char* name, const char* caption, int left) {
     auto* label = Place(new TskSkinStdLabel(client_), name, left, 590, 60, 13);
@@ -180,11 +182,16 @@ void TForm1::CreateControls() {
     return label;
   };
   skSkinStdLabel1 = fieldLabel("skSkinStdLabel1", "文章前缀：", 0);
-  skSkinEdit4 =
-      Place(new QLineEdit(QStringLiteral("本站讯："), client_), "skSkinEdit4", 64, 587, 137, 18);
+  auto field = [this, skin](const char* name, const char* text, int left) {
+    auto* edit = Place(new TskSkinEdit(client_), name, left, 587, 137, 18);
+    edit->setText(QString::fromUtf8(text));
+    edit->SetDefaultFont({"Arial", 14, 0, 0});
+    edit->SetSkinData(skin);
+    return edit;
+  };
+  skSkinEdit4 = field("skSkinEdit4", "本站讯：", 64);
   skSkinStdLabel2 = fieldLabel("skSkinStdLabel2", "文章后缀：", 208);
-  skSkinEdit5 = Place(new QLineEdit(QStringLiteral("本站记者：XXX"), client_), "skSkinEdit5", 272,
-                      587, 137, 18);
+  skSkinEdit5 = field("skSkinEdit5", "本站记者：XXX", 272);
 
   skSkinCheckRadioBox1 =
       Place(new TskSkinCheckRadioBox(client_), "skSkinCheckRadioBox1", 412, 584, 101, 25);
@@ -233,6 +240,8 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::CreateMenus() {
+  // The prefix and suffix fields build their own skinned menus.
+  InstallControlPopupMenus();
   struct Item {
     const char* name;
     const char* caption;

@@ -16,17 +16,16 @@
 #include "skin/form/skin_form.h"
 #include "skin/form/skin_popup_menu.h"
 
-class QLineEdit;
-class QPlainTextEdit;
-class QScrollBar;
-
 namespace lumora {
 
 class TskSkinButton;
 class TskSkinCheckRadioBox;
+class TskSkinEdit;
 class TskSkinGroupBox;
 class TskSkinLinkLabel;
 class TskSkinPanel;
+class TskSkinRichEdit;
+class TskSkinScrollBar;
 class TskSkinStatusBar;
 class TskSkinStdLabel;
 
@@ -97,14 +96,14 @@ class TForm1 : public QWidget {
   TskSkinPanel* skSkinPanel1 = nullptr;
   TskSkinGroupBox* skSkinGroupBox1 = nullptr;
   TskSkinGroupBox* skSkinGroupBox2 = nullptr;
-  QPlainTextEdit* skSkinRichEdit1 = nullptr;
-  QPlainTextEdit* skSkinRichEdit2 = nullptr;
-  QScrollBar* skSkinScrollBar1 = nullptr;
-  QScrollBar* skSkinScrollBar2 = nullptr;
+  TskSkinRichEdit* skSkinRichEdit1 = nullptr;
+  TskSkinRichEdit* skSkinRichEdit2 = nullptr;
+  TskSkinScrollBar* skSkinScrollBar1 = nullptr;
+  TskSkinScrollBar* skSkinScrollBar2 = nullptr;
   TskSkinStdLabel* skSkinStdLabel1 = nullptr;
   TskSkinStdLabel* skSkinStdLabel2 = nullptr;
-  QLineEdit* skSkinEdit4 = nullptr;
-  QLineEdit* skSkinEdit5 = nullptr;
+  TskSkinEdit* skSkinEdit4 = nullptr;
+  TskSkinEdit* skSkinEdit5 = nullptr;
   TskSkinCheckRadioBox* skSkinCheckRadioBox1 = nullptr;
   TskSkinButton* skSkinButton1 = nullptr;
   TskSkinButton* skSkinButton2 = nullptr;

@@ -15,8 +15,13 @@
 #include <QTimer>
 
 #include "builtin_skin.h"
+#include "platform/align.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_check_radio_box.h"
+#include "skin/controls/skin_edit.h"
+#include "skin/controls/skin_rich_edit.h"
+#include "skin/controls/skin_scroll_bar.h"
+#include "skin/data/control_data.h"
 #include "skin/form/menu_host.h"
 #include "skin/form/popup_window.h"
 #include "skin/form/skin_menu.h"
@@ -61,8 +66,8 @@ TEST_F(MainWindow, OpensWithItsControlsAndSize) {
   EXPECT_EQ(Find<QLineEdit>("skSkinEdit5")->text(), QStringLiteral("本站记者：XXX"));
   EXPECT_TRUE(Find<TskSkinCheckRadioBox>("skSkinCheckRadioBox1")->Checked());
   EXPECT_EQ(Find<TskSkinButton>("skSkinButton1")->Caption(), QStringLiteral("伪原创"));
-  EXPECT_FALSE(Find<QScrollBar>("skSkinScrollBar1")->isEnabled());
-  EXPECT_FALSE(Find<QScrollBar>("skSkinScrollBar2")->isEnabled());
+  EXPECT_FALSE(Find<TskSkinScrollBar>("skSkinScrollBar1")->isEnabled());
+  EXPECT_FALSE(Find<TskSkinScrollBar>("skSkinScrollBar2")->isEnabled());
   EXPECT_FALSE(Status().isEmpty());
   QMenu* menu = Find<QMenu>("skSkinPopupMenu1");
   QStringList captions;
@@ -97,11 +102,71 @@ TEST_F(MainWindow, ScrollBarBecomesUsableWhenTextOverflows) {
   Open("http://127.0.0.1:1/");
   QString lines;
   for (int i = 0; i < 200; ++i) lines += QStringLiteral("第%1行\n").arg(i);
-  Find<QPlainTextEdit>("skSkinRichEdit1")->setPlainText(lines);
-  QScrollBar* bar = Find<QScrollBar>("skSkinScrollBar1");
+  QPlainTextEdit* in = Find<QPlainTextEdit>("skSkinRichEdit1");
+  in->setPlainText(lines);
+  auto* bar = Find<TskSkinScrollBar>("skSkinScrollBar1");
   EXPECT_TRUE(QTest::qWaitFor([&] { return bar->isEnabled(); }));
-  bar->setValue(bar->maximum());
-  EXPECT_EQ(Find<QPlainTextEdit>("skSkinRichEdit1")->verticalScrollBar()->value(), bar->maximum());
+  EXPECT_EQ(bar->PageSize(), in->verticalScrollBar()->pageStep());
+  bar->SetPosition(bar->Max());
+  EXPECT_EQ(in->verticalScrollBar()->value(), in->verticalScrollBar()->maximum());
+  EXPECT_EQ(bar->Position(), in->verticalScrollBar()->maximum());
+  // The output box's bar is not touched.
+  EXPECT_FALSE(Find<TskSkinScrollBar>("skSkinScrollBar2")->isEnabled());
+}
+
+TEST_F(MainWindow, TextBoxesAndFieldsAreSkinnedWithNoPlatformLookLeft) {
+  form_ = std::make_unique<TForm1>("http://127.0.0.1:1/", BuiltinSkinBlock());
+  form_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+  const auto* vdata = dynamic_cast<const TskDataSkinScrollBarControl*>(
+      form_->skSkinData1().Control(form_->skSkinData1().ControlIndexOf("vscrollbar")));
+  ASSERT_NE(vdata, nullptr);
+  for (const char* name : {"skSkinScrollBar1", "skSkinScrollBar2"}) {
+    auto* bar = Find<TskSkinScrollBar>(name);
+    // The skin's width, not the stored 19; the box fills the rest.
+    EXPECT_EQ(bar->width(), vdata->SkinRect.Width()) << name;
+    EXPECT_EQ(bar->DataIndex(), form_->skSkinData1().ControlIndexOf("vscrollbar"));
+    // Docked at the right of the group box's client area.
+    const auto* area = dynamic_cast<const TAlignArea*>(bar->parentWidget());
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(bar->x() + bar->width(),
+              area->AlignClientRect().x() + area->AlignClientRect().width())
+        << name;
+  }
+  auto* in = Find<TskSkinRichEdit>("skSkinRichEdit1");
+  EXPECT_EQ(in->x() + in->width(), Find<TskSkinScrollBar>("skSkinScrollBar1")->x());
+  EXPECT_FALSE(in->SkinSupport());
+  EXPECT_EQ(in->font().pixelSize(), 12);
+  for (const char* name : {"skSkinEdit4", "skSkinEdit5"}) {
+    auto* edit = Find<TskSkinEdit>(name);
+    EXPECT_NE(edit->DataIndex(), -1) << name;
+  }
+  for (QScrollBar* bar : form_->findChildren<QScrollBar*>()) EXPECT_FALSE(bar->isVisible());
+  for (QLineEdit* edit : form_->findChildren<QLineEdit*>())
+    EXPECT_NE(dynamic_cast<TskSkinEdit*>(edit), nullptr) << edit->objectName().toStdString();
+}
+
+TEST_F(MainWindow, RightClickOnAFieldOpensItsOwnSkinnedMenu) {
+  form_ = std::make_unique<TForm1>("http://127.0.0.1:1/", BuiltinSkinBlock());
+  form_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+  QGuiApplication::clipboard()->clear();
+  auto* prefix = Find<TskSkinEdit>("skSkinEdit4");
+  TskSkinMenu& engine = FindMenuHost(form_.get())->SkinMenu();
+  QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                          prefix->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(prefix, &click);
+  ASSERT_EQ(engine.LevelCount(), 1);
+  const auto& items = engine.Level(0)->Items();
+  ASSERT_EQ(items.size(), 8u);
+  EXPECT_EQ(items[4].action->text(), QStringLiteral("Paste"));
+  EXPECT_FALSE(items[4].Enabled());
+  EXPECT_TRUE(items[7].Enabled());
+  // Select All, chosen in the skinned menu, selects the field's text.
+  engine.ChooseItem(engine.Level(0), 7);
+  EXPECT_FALSE(engine.Visible());
+  EXPECT_EQ(prefix->selectedText(), QStringLiteral("本站讯："));
+  EXPECT_EQ(prefix->SystemMenu(), nullptr);
 }
 
 TEST_F(MainWindow, ClearEmptiesBothBoxesOnly) {
