@@ -153,7 +153,7 @@ void PaintSkinnedHeader(QPainter& p, const TskMenuItemStyle& style, const TskMen
 }
 
 void PaintSkinned(QPainter& p, const TskMenuItemStyle& style, const TskMenuItemFace& face, int w,
-                  int h, bool highlighted) {
+                  int h, bool highlighted, int frame) {
   const TskDataSkinMenuItem& skin = *style.skin;
   const QImage empty;
   const QImage& picture = style.picture ? *style.picture : empty;
@@ -164,7 +164,13 @@ void PaintSkinned(QPainter& p, const TskMenuItemStyle& style, const TskMenuItemF
     if (!divider.isNull()) p.drawImage(0, 0, divider);
     return;
   }
-  if (!highlighted && skin.InActiveTransparent && style.windowBackground) {
+  const TRect frameRect = MenuItemAnimationFrame(skin, frame);
+  if (!frameRect.IsEmpty()) {
+    QImage background;
+    DrawThreePartHorz(picture, frameRect, skin.ItemLeftOffset, skin.ItemRightOffset,
+                      skin.InActiveStretchEffect || skin.StretchEffect, w, background);
+    if (!background.isNull()) p.drawImage(0, 0, background);
+  } else if (!highlighted && skin.InActiveTransparent && style.windowBackground) {
     p.drawImage(QPoint(0, 0), *style.windowBackground,
                 QRect(style.itemOffset.x, style.itemOffset.y, w, h));
   } else {
@@ -252,15 +258,27 @@ TColor MenuItemTextColour(const TskMenuItemStyle& style, const TskMenuItemFace& 
   return SystemColour(scBtnShadow);
 }
 
+TRect MenuItemAnimationFrame(const TskDataSkinMenuItem& skin, int k) {
+  const TRect& a = skin.AnimateSkinRect;
+  const int n = skin.FrameCount;
+  if (a.IsEmpty() || n <= 0 || k < 1 || k > n) return {};
+  if (a.Height() > skin.SkinRect.Height()) {
+    const int fh = a.Height() / n;
+    return {a.Left, a.Top + (k - 1) * fh, a.Right, a.Top + k * fh};
+  }
+  const int fw = a.Width() / n;
+  return {a.Left + (k - 1) * fw, a.Top, a.Left + k * fw, a.Bottom};
+}
+
 QImage PaintMenuItem(const TskMenuItemStyle& style, const TskMenuItemFace& face, int width,
-                     int height, bool highlighted) {
+                     int height, bool highlighted, int animationFrame) {
   if (width <= 0 || height <= 0) return QImage();
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter p(&image);
   p.setFont(style.font);
   if (style.skin) {
-    PaintSkinned(p, style, face, width, height, highlighted);
+    PaintSkinned(p, style, face, width, height, highlighted, animationFrame);
   } else {
     PaintDefault(p, style, face, width, height, highlighted);
   }

@@ -53,8 +53,15 @@ TColor MenuItemTextColour(const TskMenuItemStyle& style, const TskMenuItemFace& 
                           bool highlighted);
 
 // The item at width x height, highlighted (active or submenu open) or not.
+// animationFrame k > 0 shows frame k of the skin's "animateskinrect" as the
+// background.
 QImage PaintMenuItem(const TskMenuItemStyle& style, const TskMenuItemFace& face, int width,
-                     int height, bool highlighted);
+                     int height, bool highlighted, int animationFrame = 0);
+
+// Frame k (from 1) of the item animation: "animateskinrect" cut into
+// "framecount" pieces, stacked when it is taller than "skinrect", else side by
+// side. Empty when k or the count is out of range.
+TRect MenuItemAnimationFrame(const TskDataSkinMenuItem& skin, int k);
 
 // The glyph of a standard frame menu item ("SKF_CLOSE", ...), or -1.
 int FrameGlyphForItem(const QString& name);

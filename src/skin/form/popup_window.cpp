@@ -64,6 +64,7 @@ TskSkinPopupWindow::~TskSkinPopupWindow() = default;
 void TskSkinPopupWindow::Shutdown() {
   scroll_timer_.stop();
   morph_timer_.stop();
+  animation_timer_.stop();
 }
 
 void TskSkinPopupWindow::TakeSkin() {
@@ -221,12 +222,36 @@ QImage TskSkinPopupWindow::ItemImage(int index) const {
   const TskMenuItemFace face = FaceOf(item);
   const int w = item.rect.Width(), h = item.rect.Height();
   const bool highlighted = item.Highlighted() && item.Selectable();
+  if (item.frame > 0) return PaintMenuItem(style, face, w, h, true, item.frame);
   if (!Morphs() || item.morph <= 0 || item.morph >= 1 || face.IsSeparator())
     return PaintMenuItem(style, face, w, h, highlighted);
   TskEffectBmp normal(PaintMenuItem(style, face, w, h, false));
   const TskEffectBmp lit(PaintMenuItem(style, face, w, h, true));
   normal.Morph(item_data_->MorphKind, lit, item.morph);
   return normal.Image();
+}
+
+bool TskSkinPopupWindow::Animates() const {
+  return item_data_ && !item_data_->AnimateSkinRect.IsEmpty() && item_data_->FrameCount > 0 &&
+         engine_.SkinData() && engine_.SkinData()->SkinEffectsActive();
+}
+
+void TskSkinPopupWindow::AnimationStep() {
+  bool moving = false;
+  for (int i = 0; i < static_cast<int>(items_.size()); ++i) {
+    TskSkinMenuItem& item = items_[i];
+    int next = item.frame;
+    if (item.Highlighted()) {
+      next = std::min(item.frame + 1, item_data_->FrameCount);
+    } else if (item.frame > 0) {
+      next = item_data_->InActiveAnimation ? item.frame - 1 : 0;
+    }
+    if (next == item.frame) continue;
+    item.frame = next;
+    RenderItem(i);
+    moving = true;
+  }
+  if (!moving) animation_timer_.stop();
 }
 
 bool TskSkinPopupWindow::Morphs() const {
@@ -298,7 +323,12 @@ void TskSkinPopupWindow::Highlight(int index, bool on) {
   TskSkinMenuItem& item = items_[index];
   if (!item.Selectable()) return;
   item.active = on;
-  if (Morphs()) {
+  if (Animates()) {
+    if (on && item.frame == 0) item.frame = 1;
+    if (!on && !item_data_->InActiveAnimation) item.frame = 0;
+    if (!animation_timer_.isActive())
+      animation_timer_.start(std::max(item_data_->AnimateInterval, 1), this);
+  } else if (Morphs()) {
     if (!morph_timer_.isActive()) morph_timer_.start(kMorphInterval, this);
   } else {
     item.morph = on ? 1 : 0;
@@ -488,6 +518,8 @@ void TskSkinPopupWindow::leaveEvent(QEvent*) {
 void TskSkinPopupWindow::timerEvent(QTimerEvent* event) {
   if (event->timerId() == scroll_timer_.timerId()) {
     ScrollStep();
+  } else if (event->timerId() == animation_timer_.timerId()) {
+    AnimationStep();
   } else if (event->timerId() == morph_timer_.timerId()) {
     bool moving = false;
     for (int i = 0; i < static_cast<int>(items_.size()); ++i) {

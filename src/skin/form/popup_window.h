@@ -85,6 +85,8 @@ class TskSkinPopupWindow : public QWidget {
   void ScrollStep();
   bool CanScroll(int marker) const;
   bool Morphs() const;
+  bool Animates() const;
+  void AnimationStep();
   void Preselect();
 
   TskSkinMenu& engine_;
@@ -109,6 +111,7 @@ class TskSkinPopupWindow : public QWidget {
   QImage canvas_;
   QBasicTimer scroll_timer_;
   QBasicTimer morph_timer_;
+  QBasicTimer animation_timer_;
 };
 
 }  // namespace lumora

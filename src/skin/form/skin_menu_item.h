@@ -17,6 +17,7 @@ struct TskSkinMenuItem {
   bool visible = true;       // inside the visible range
   bool preselected = false;  // highlighted on opening or by a key, not yet by the mouse
   double morph = 0;          // 0 the normal look .. 1 the highlighted look
+  int frame = 0;             // animation frame shown (0 none)
 
   bool Highlighted() const { return active || submenuOpen; }
   bool IsSeparator() const { return action && action->isSeparator(); }

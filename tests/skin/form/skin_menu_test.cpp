@@ -8,6 +8,7 @@
 #include "builtin_skin_fixture.h"
 #include "platform/messages.h"
 #include "skin/draw/screen_routines.h"
+#include "skin/form/menu_item_painter.h"
 #include "skin/form/popup_window.h"
 #include "skin/form/skin_popup_menu.h"
 #include "skin/form/standalone_menu_host.h"
@@ -340,6 +341,32 @@ TEST_F(SkinMenu, MorphingItemsBlendIntoTheirHighlightInSteps) {
   EXPECT_EQ(level->Items()[1].morph, 1.0);
   // Between the looks the item shows neither of them.
   EXPECT_TRUE(std::any_of(seen.begin(), seen.end(), [](double k) { return k > 0 && k < 1; }));
+}
+
+TEST_F(SkinMenu, AnimatedItemsPlayTheirFramesAndEndOnTheLastOne) {
+  // Two frames stacked: the normal look over the highlighted one.
+  auto& item = const_cast<TskDataSkinMenuItem&>(skin.MenuItem());
+  item.AnimateSkinRect = {item.SkinRect.Left, item.SkinRect.Top, item.SkinRect.Right,
+                          item.SkinRect.Top + 2 * item.SkinRect.Height()};
+  item.FrameCount = 2;
+  item.InActiveAnimation = true;
+  ASSERT_EQ(MenuItemAnimationFrame(item, 2),
+            (TRect{item.SkinRect.Left, item.SkinRect.Bottom, item.SkinRect.Right,
+                   item.SkinRect.Bottom + item.SkinRect.Height()}));
+  Add("a");
+  Add("b");
+  menu->Popup(10, 10);
+  TskSkinPopupWindow* level = Top();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return level->Items()[0].frame == 2; }, 3000));
+  const TRect r = level->Items()[0].rect;
+  const QImage& picture = skin.MenuItemPicture();
+  const TRect second = MenuItemAnimationFrame(item, 2);
+  EXPECT_EQ(level->Canvas().pixel(r.Left + 1, r.Top + 3) & 0xFFFFFF,
+            picture.pixel(second.Left + 1, second.Top + 3) & 0xFFFFFF);
+  // Leaving plays the frames back to the normal look.
+  Key(Qt::Key_Down);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return level->Items()[0].frame == 0; }, 3000));
+  EXPECT_EQ(level->Items()[1].frame, 2);
 }
 
 TEST_F(SkinMenu, AlphaBlendedMenusTakeTheAlphaValue) {
