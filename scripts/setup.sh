@@ -11,7 +11,7 @@ packages=(
   libcpp-httplib-dev curl
   clang libclang-rt-14-dev
   libime-data-language-model libimecore-dev libfcitx5utils-dev
-  dpkg-dev fakeroot file lintian desktop-file-utils appstream
+  dpkg-dev fakeroot file lintian desktop-file-utils appstream chromium
 )
 # npm fetches the lexicon sources; the machine may carry its own Node.js.
 command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)

@@ -5,7 +5,9 @@
 #include <iterator>
 
 #include "app/batch_output.h"
+#include "app/batch_progress.h"
 #include "app/error_text.h"
+#include "app/review_page.h"
 #include "base/exception.h"
 #include "base/stream.h"
 #include "base/utf8.h"
@@ -27,16 +29,14 @@ class ScoreReporter {
     if (!path.empty()) lexicon_ = Lexicon::Load(path);
     terms_ = LoadLockedTerms(options.keep_file);
   }
-  void Report(const std::string& file, const std::string& source, const std::string& result,
-              std::ostream& err) const {
-    if (!lexicon_) return;
+  std::optional<RewriteScore> Report(const std::string& file, const std::string& source,
+                                     const std::string& result, BatchProgress& progress) const {
+    if (!lexicon_) return std::nullopt;
     const RewriteScore score = ScoreArticle(*lexicon_, source, result, terms_);
-    if (json_) {
-      err << ScoreJson(file, score) << std::endl;
-    } else {
-      err << file << ": " << DescribeScore(score) << std::endl;
-    }
+    progress.Line(json_ ? ScoreJson(file, score) : file + ": " + DescribeScore(score));
+    return score;
   }
+  const Lexicon* lexicon() const { return lexicon_.get(); }
 
  private:
   bool json_;
@@ -110,16 +110,30 @@ int RunBatch(const BatchOptions& options, const std::string& endpoint_url, std::
   int status = 0;
   if (options.out_dir) std::filesystem::create_directories(*options.out_dir);
   const size_t count = options.files.size();
+  BatchProgress progress(err, count, options.progress_bar);
+  std::vector<ReviewEntry> review;
   for (size_t n = 0; n < count; ++n) {
     const std::string& file = options.files[n];
-    if (count > 1) err << "[" << n + 1 << "/" << count << "] " << file << std::endl;
+    progress.Begin(n, file);
+    ReviewEntry entry{InputName(file), {}, {}, {}, {}};
     try {
-      const std::string source = NormalizeArticle(ReadInput(file));
-      const std::string english = rewriter.TranslateToEnglish(source);
-      const std::string chinese = rewriter.TranslateToChinese(english, options.line_breaks);
-      RefuseEmptyRewrite(file, source, chinese);
-      WriteResult(output_paths[n], options.prefix + chinese + options.suffix, out);
-      reporter.Report(file, source, chinese, err);
+      entry.source = NormalizeArticle(ReadInput(file));
+      const std::string english = rewriter.TranslateToEnglish(entry.source);
+      entry.result = rewriter.TranslateToChinese(english, options.line_breaks);
+      RefuseEmptyRewrite(file, entry.source, entry.result);
+      WriteResult(output_paths[n], options.prefix + entry.result + options.suffix, out);
+      entry.score = reporter.Report(file, entry.source, entry.result, progress);
+    } catch (const std::exception& e) {
+      entry.error = ErrorBoxText(e.what());
+      progress.Line(entry.error);
+      status = 1;
+    }
+    if (options.report) review.push_back(std::move(entry));
+  }
+  progress.Finish();
+  if (options.report) {
+    try {
+      WriteFileWhole(*options.report, BuildReviewPage(review, reporter.lexicon()));
     } catch (const std::exception& e) {
       err << ErrorBoxText(e.what()) << std::endl;
       status = 1;

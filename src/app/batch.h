@@ -20,6 +20,8 @@ struct BatchOptions {
   Strength strength = Strength::kNormal;
   std::optional<std::string> keep_file;  // none: the user's keep.txt if any
   bool json = false;                     // the score per file as JSON on stderr
+  std::optional<std::string> report;     // the review page to write at the end
+  bool progress_bar = false;             // standard error is a terminal
 };
 
 // Rewrites every file through the endpoint; one failing file does not stop

@@ -46,8 +46,18 @@ std::vector<std::string> BatchOutputPaths(const BatchOptions& options) {
 }
 
 std::optional<std::string> RefuseBatchOutputs(const BatchOptions& options) {
-  if (!options.out_dir) return std::nullopt;
   const std::vector<std::string> outputs = BatchOutputPaths(options);
+  if (options.report) {
+    for (const std::string& input : options.files) {
+      if (input != "-" && SameFile(*options.report, input))
+        return "Refusing to write the report over the input " + input;
+    }
+    for (const std::string& output : outputs) {
+      if (!output.empty() && SameFile(*options.report, output))
+        return "The report and a rewrite would both be written to " + output;
+    }
+  }
+  if (!options.out_dir) return std::nullopt;
   std::map<std::string, size_t> first_of;
   for (size_t n = 0; n < outputs.size(); ++n) {
     for (const std::string& input : options.files) {

@@ -17,8 +17,9 @@ namespace lumora {
 // go to standard output.
 std::vector<std::string> BatchOutputPaths(const BatchOptions& options);
 
-// The reason the run must not start: an output that is one of the inputs,
-// or two inputs whose outputs share a name.
+// The reason the run must not start: an output or the report that is one of
+// the inputs, a report in a rewrite's place, or two inputs whose outputs
+// share a name.
 std::optional<std::string> RefuseBatchOutputs(const BatchOptions& options);
 
 // Writes text to a temporary file beside path and renames it into place, so

@@ -6,11 +6,12 @@ const char* const kUsage =
     "usage: lumora [--service URL]\n"
     "       lumora --rewrite FILE|- [FILE...] [--out DIR] [--prefix TEXT] [--suffix TEXT]\n"
     "              [--no-line-breaks] [--strength low|normal|high] [--keep FILE] [--json]\n"
-    "              [--service URL]\n"
+    "              [--report FILE.html] [--service URL]\n"
     "Without --rewrite the window opens. --service names a translation service\n"
     "(http://host[:port]); without it the built-in one is used, with the strength\n"
     "and the locked terms given (by default normal and ~/.config/lumora/keep.txt).\n"
-    "Each file's score goes to standard error; --json writes it as JSON.\n";
+    "Each file's score goes to standard error; --json writes it as JSON. --report\n"
+    "writes a review page: each original beside its rewrite, changed words marked.\n";
 
 std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args,
                                             CommandLine& line) {
@@ -53,10 +54,11 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args
       }
       continue;
     }
-    if (a == "--out" || a == "--prefix" || a == "--suffix" || a == "--service") {
+    if (a == "--out" || a == "--prefix" || a == "--suffix" || a == "--service" || a == "--report") {
       auto v = value();
       if (!v) return "option " + a + " needs a value";
       if (a == "--out") b.out_dir = *v;
+      if (a == "--report") b.report = *v;
       if (a == "--prefix") b.prefix = *v;
       if (a == "--suffix") b.suffix = *v;
       if (a == "--service") line.service_url = *v;
@@ -71,9 +73,9 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args
   if (b.files.size() > 1 && !b.out_dir) return "several files need --out DIR";
   if (!line.batch &&
       (b.out_dir || b.prefix != BatchOptions().prefix || b.suffix != BatchOptions().suffix ||
-       !b.line_breaks || b.json || b.keep_file || b.strength != Strength::kNormal))
-    return "--out, --prefix, --suffix, --no-line-breaks, --strength, --keep and --json belong "
-           "to --rewrite";
+       !b.line_breaks || b.json || b.keep_file || b.strength != Strength::kNormal || b.report))
+    return "--out, --prefix, --suffix, --no-line-breaks, --strength, --keep, --json and --report "
+           "belong to --rewrite";
   return std::nullopt;
 }
 

@@ -1,6 +1,8 @@
 // lumora: the window, or batch mode with --rewrite.
+#include <unistd.h>
 #include <csignal>
 #include <cstdio>
+
 #include <iostream>
 #include <vector>
 
@@ -27,6 +29,7 @@ int main(int argc, char** argv) {
   if (line.batch) {
     // A closed pipe becomes a write error that batch mode reports.
     std::signal(SIGPIPE, SIG_IGN);
+    line.batch_options.progress_bar = isatty(STDERR_FILENO) == 1;
     int status = 1;
     try {
       TranslationEndpoint endpoint(line.service_url, line.batch_options.strength,

@@ -77,6 +77,22 @@ bool IsValidUtf8(std::string_view s) {
   return true;
 }
 
+std::u32string DecodeUtf8(std::string_view s) {
+  std::u32string out;
+  size_t pos = 0;
+  while (pos < s.size()) {
+    char32_t ch;
+    size_t len;
+    if (!DecodeUtf8Char(s, pos, ch, len)) {
+      ch = 0xFFFD;
+      len = 1;
+    }
+    out += ch;
+    pos += len;
+  }
+  return out;
+}
+
 void AppendUtf8(std::string& out, char32_t ch) {
   if (ch < 0x80) {
     out += static_cast<char>(ch);

@@ -17,6 +17,9 @@ bool DecodeUtf8Char(std::string_view s, size_t pos, char32_t& ch, size_t& len);
 // True when every byte belongs to a well-formed character as above.
 bool IsValidUtf8(std::string_view s);
 
+// The characters of s; a malformed byte reads as U+FFFD.
+std::u32string DecodeUtf8(std::string_view s);
+
 // Standard UTF-8 (four bytes above U+FFFF).
 void AppendUtf8(std::string& out, char32_t ch);
 

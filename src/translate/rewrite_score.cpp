@@ -12,50 +12,9 @@ namespace lumora {
 
 namespace {
 
-std::u32string Chars(std::string_view s) {
-  std::u32string out;
-  size_t pos = 0;
-  while (pos < s.size()) {
-    char32_t ch;
-    size_t len;
-    if (!DecodeUtf8Char(s, pos, ch, len)) {
-      ch = 0xFFFD;
-      len = 1;
-    }
-    out += ch;
-    pos += len;
-  }
-  return out;
-}
-
-// For each character of a, whether it is part of a longest common subsequence with b.
-std::vector<bool> CommonChars(const std::u32string& a, const std::u32string& b) {
-  const size_t n = a.size(), m = b.size();
-  std::vector<std::vector<uint32_t>> table(n + 1, std::vector<uint32_t>(m + 1, 0));
-  for (size_t i = n; i-- > 0;) {
-    for (size_t j = m; j-- > 0;) {
-      table[i][j] =
-          a[i] == b[j] ? table[i + 1][j + 1] + 1 : std::max(table[i + 1][j], table[i][j + 1]);
-    }
-  }
-  std::vector<bool> kept(n, false);
-  for (size_t i = 0, j = 0; i < n && j < m;) {
-    if (a[i] == b[j]) {
-      kept[i] = true;
-      ++i;
-      ++j;
-    } else if (table[i + 1][j] >= table[i][j + 1]) {
-      ++i;
-    } else {
-      ++j;
-    }
-  }
-  return kept;
-}
-
 size_t CountNegations(std::string_view s) {
   size_t n = 0;
-  for (char32_t ch : Chars(s)) {
+  for (char32_t ch : DecodeUtf8(s)) {
     n += ch == U'不' || ch == U'没' || ch == U'未' || ch == U'无' || ch == U'非';
   }
   return n;
@@ -88,7 +47,33 @@ Counts TermsOf(std::string_view text, const std::vector<std::string>& terms) {
   return out;
 }
 
-std::vector<std::string_view> Paragraphs(std::string_view text, bool dropBreakTags) {
+}  // namespace
+
+std::vector<bool> CommonChars(const std::u32string& a, const std::u32string& b) {
+  const size_t n = a.size(), m = b.size();
+  std::vector<std::vector<uint32_t>> table(n + 1, std::vector<uint32_t>(m + 1, 0));
+  for (size_t i = n; i-- > 0;) {
+    for (size_t j = m; j-- > 0;) {
+      table[i][j] =
+          a[i] == b[j] ? table[i + 1][j + 1] + 1 : std::max(table[i + 1][j], table[i][j + 1]);
+    }
+  }
+  std::vector<bool> kept(n, false);
+  for (size_t i = 0, j = 0; i < n && j < m;) {
+    if (a[i] == b[j]) {
+      kept[i] = true;
+      ++i;
+      ++j;
+    } else if (table[i + 1][j] >= table[i][j + 1]) {
+      ++i;
+    } else {
+      ++j;
+    }
+  }
+  return kept;
+}
+
+std::vector<std::string_view> ArticleParagraphs(std::string_view text, bool dropBreakTags) {
   std::vector<std::string_view> out;
   size_t pos = 0;
   while (pos < text.size()) {
@@ -101,8 +86,6 @@ std::vector<std::string_view> Paragraphs(std::string_view text, bool dropBreakTa
   }
   return out;
 }
-
-}  // namespace
 
 void RewriteScore::Add(const RewriteScore& o) {
   contentWords += o.contentWords;
@@ -119,8 +102,8 @@ void RewriteScore::Add(const RewriteScore& o) {
 void ScoreParagraph(const Lexicon& lexicon, std::string_view source, std::string_view result,
                     const std::vector<std::string>& lockedTerms, RewriteScore& score) {
   Segmenter segmenter(lexicon);
-  const std::u32string in = Chars(source);
-  const std::vector<bool> kept = CommonChars(in, Chars(result));
+  const std::u32string in = DecodeUtf8(source);
+  const std::vector<bool> kept = CommonChars(in, DecodeUtf8(result));
   Counts numbersIn, numbersOut, latinIn, latinOut;
   size_t charAt = 0;
   for (const Token& t : segmenter.Segment(source)) {
@@ -151,8 +134,8 @@ void ScoreParagraph(const Lexicon& lexicon, std::string_view source, std::string
 
 RewriteScore ScoreArticle(const Lexicon& lexicon, std::string_view source, std::string_view result,
                           const std::vector<std::string>& lockedTerms) {
-  const auto in = Paragraphs(source, false);
-  const auto out = Paragraphs(result, true);
+  const auto in = ArticleParagraphs(source, false);
+  const auto out = ArticleParagraphs(result, true);
   RewriteScore score;
   score.paragraphsIn = in.size();
   score.paragraphsOut = out.size();

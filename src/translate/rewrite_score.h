@@ -43,6 +43,14 @@ void ScoreParagraph(const Lexicon& lexicon, std::string_view source, std::string
 RewriteScore ScoreArticle(const Lexicon& lexicon, std::string_view source, std::string_view result,
                           const std::vector<std::string>& lockedTerms);
 
+// The paragraphs of an article: its non-blank lines; with dropBreakTags a
+// "<br />" ending a line is not part of it.
+std::vector<std::string_view> ArticleParagraphs(std::string_view text, bool dropBreakTags);
+
+// For each character of a, whether it is part of a longest common subsequence
+// with b: what a rewrite kept. Takes (a.size() + 1) * (b.size() + 1) counters.
+std::vector<bool> CommonChars(const std::u32string& a, const std::u32string& b);
+
 // "changed 34.5% of 120 content words; kept numbers, Latin words, ..." or the
 // faults found.
 std::string DescribeScore(const RewriteScore& score);

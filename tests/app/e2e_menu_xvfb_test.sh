@@ -11,16 +11,9 @@ for tool in Xvfb xdotool xclip import convert; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
 . "$(dirname "$0")/skin_frame.sh"
+. "$(dirname "$0")/xvfb_session.sh"
 
-fifo_dir=$(mktemp -d)
-mkfifo "$fifo_dir/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo_dir/display" >/dev/null 2>&1 &
-xvfb=$!
-number=$(timeout 30 head -n 1 "$fifo_dir/display")
-rm -rf "$fifo_dir"
-[ -n "$number" ] || { echo "Xvfb did not start"; kill "$xvfb" 2>/dev/null; exit 1; }
-export DISPLAY=":$number"
-unset QT_QPA_PLATFORM
+start_xvfb 1024x768x24
 app=""
 work=$(mktemp -d)
 cleanup() {
@@ -35,15 +28,7 @@ trap cleanup EXIT
 "$program" >/dev/null 2>"$work/log" &
 app=$!
 
-window=""
-for _ in $(seq 150); do
-  for id in $(xdotool search --onlyvisible --name "Lumora 伪原创" 2>/dev/null); do
-    size=$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry/ {print $2}')
-    if [ "$size" = "${window_width}x${window_height}" ]; then window=$id; break; fi
-  done
-  [ -n "$window" ] && break
-  sleep 0.1
-done
+find_main_window
 [ -n "$window" ] || { echo "no window appeared:"; cat "$work/log"; exit 1; }
 
 article='今年前三季度，我国经济运行总体平稳。'

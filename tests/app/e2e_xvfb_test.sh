@@ -5,22 +5,12 @@
 set -u
 program="$1"
 . "$(dirname "$0")/skin_frame.sh"
+. "$(dirname "$0")/xvfb_session.sh"
 for tool in Xvfb xdotool xclip; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
 
-# The server picks a free display itself and writes its number once it is
-# ready to take clients.
-fifo_dir=$(mktemp -d)
-mkfifo "$fifo_dir/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo_dir/display" >/dev/null 2>&1 &
-xvfb=$!
-number=$(timeout 30 head -n 1 "$fifo_dir/display")
-rm -rf "$fifo_dir"
-[ -n "$number" ] || { echo "Xvfb did not start"; kill "$xvfb" 2>/dev/null; exit 1; }
-display=":$number"
-export DISPLAY="$display"
-unset QT_QPA_PLATFORM
+start_xvfb 1024x768x24
 app=""
 log=""
 cleanup() {
@@ -38,16 +28,7 @@ app=$!
 
 # The first mapped window of the program with the client area it must have,
 # in the skin's frame.
-window=""
-size=""
-for _ in $(seq 150); do
-  for id in $(xdotool search --onlyvisible --name "Lumora 伪原创" 2>/dev/null); do
-    size=$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry/ {print $2}')
-    if [ "$size" = "${window_width}x${window_height}" ]; then window=$id; break; fi
-  done
-  [ -n "$window" ] && break
-  sleep 0.1
-done
+find_main_window
 if [ -z "$window" ]; then
   echo "no ${window_width}x${window_height} window appeared (last size seen: ${size:-none}); the program said:"
   cat "$log"

@@ -4,38 +4,20 @@
 
 #include <QGuiApplication>
 #include <QImage>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <random>
 #include <vector>
 
 #include "skin/draw/effect_bmp.h"
 #include "skin/draw/mask_region.h"
 #include "skin/draw/nine_part.h"
+#include "support/timing.h"
 
 using namespace lumora;
+using lumora::bench::MedianMicroseconds;
+using lumora::bench::Report;
 
 namespace {
-
-double MedianMicroseconds(int runs, const std::function<void()>& work) {
-  work();  // warm up caches and allocations
-  std::vector<double> times;
-  times.reserve(runs);
-  for (int i = 0; i < runs; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    const auto end = std::chrono::steady_clock::now();
-    times.push_back(std::chrono::duration<double, std::micro>(end - start).count());
-  }
-  std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-  return times[runs / 2];
-}
-
-void Report(const char* what, double us) {
-  std::printf("%-52s %9.1f us%s\n", what, us, us < 1000 ? "" : "   (over 1 ms)");
-}
 
 QImage NoisePicture(int w, int h, QImage::Format format) {
   QImage image(w, h, QImage::Format_RGB32);

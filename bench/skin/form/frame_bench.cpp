@@ -6,11 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
-#include <memory>
 #include <vector>
 
 #include "builtin_skin.h"
@@ -20,30 +16,11 @@
 #include "skin/form/frame_layout.h"
 #include "skin/form/frame_region.h"
 #include "skin/form/skin_form.h"
+#include "support/timing.h"
 
 using namespace lumora;
-
-namespace {
-
-double MedianMicroseconds(int runs, const std::function<void()>& work) {
-  work();  // warm up caches and allocations
-  std::vector<double> times;
-  times.reserve(runs);
-  for (int i = 0; i < runs; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    const auto end = std::chrono::steady_clock::now();
-    times.push_back(std::chrono::duration<double, std::micro>(end - start).count());
-  }
-  std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-  return times[runs / 2];
-}
-
-void Report(const char* what, double us) {
-  std::printf("%-56s %9.1f us%s\n", what, us, us < 1000 ? "" : "   (over 1 ms)");
-}
-
-}  // namespace
+using lumora::bench::MedianMicroseconds;
+using lumora::bench::Report;
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

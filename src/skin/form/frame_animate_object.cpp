@@ -22,17 +22,7 @@ TskSkinAnimateObject::TskSkinAnimateObject(TskSkinForm* parent, const TskDataSki
 }
 
 bool TskSkinAnimateObject::StateApplies() const {
-  if (Data.RestoreRect.IsEmpty()) return false;
-  switch (Data.Command) {
-    case cmMaximize:
-      return parent_->FrameWindowState() == wsMaximized;
-    case cmMinimize:
-      return parent_->FrameWindowState() == wsMinimized;
-    case cmRollUp:
-      return parent_->RolledUp();
-    default:
-      return false;
-  }
+  return !Data.RestoreRect.IsEmpty() && parent_->CommandStateApplies(Data.Command);
 }
 
 TRect TskSkinAnimateObject::FrameRect(int frame) const {

@@ -255,16 +255,7 @@ TskSkinStdButtonObject::TskSkinStdButtonObject(TskSkinForm* parent,
 }
 
 bool TskSkinStdButtonObject::CommandStateApplies() const {
-  switch (command_) {
-    case cmMaximize:
-      return parent_->FrameWindowState() == wsMaximized;
-    case cmMinimize:
-      return parent_->FrameWindowState() == wsMinimized;
-    case cmRollUp:
-      return parent_->RolledUp();
-    default:
-      return false;
-  }
+  return parent_->CommandStateApplies(command_);
 }
 
 bool TskSkinStdButtonObject::MorphPending() const {

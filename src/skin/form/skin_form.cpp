@@ -206,6 +206,19 @@ bool TskSkinForm::EffectsOn() const {
   return skin_present_ && skin_data_ && skin_data_->SkinEffectsActive();
 }
 
+bool TskSkinForm::CommandStateApplies(TskFrameCommand command) const {
+  switch (command) {
+    case cmMaximize:
+      return window_state_ == wsMaximized;
+    case cmMinimize:
+      return window_state_ == wsMinimized;
+    case cmRollUp:
+      return rolled_up_;
+    default:
+      return false;
+  }
+}
+
 int TskSkinForm::CaptionHeight() const {
   return ToolWindow ? kDefaultToolCaptionHeight : kDefaultCaptionHeight;
 }

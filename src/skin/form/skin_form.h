@@ -138,6 +138,9 @@ class TskSkinForm : public TComponent, public TskMenuHost {
   bool FormActive() const;
   TWindowState FrameWindowState() const { return window_state_; }
   bool RolledUp() const { return rolled_up_; }
+  // Whether a command's restore looks apply: maximize while maximized,
+  // minimize while minimized, roll-up while rolled up.
+  bool CommandStateApplies(TskFrameCommand command) const;
   bool SkinMenuOpen() const { return skin_menu_open_; }
   const std::vector<std::unique_ptr<TskActiveSkinObject>>& Objects() const { return objects_; }
   int HotIndex() const { return hot_; }
