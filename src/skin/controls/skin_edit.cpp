@@ -11,6 +11,7 @@
 
 #include "platform/messages.h"
 #include "skin/controls/control_popup_menu.h"
+#include "skin/controls/default_box.h"
 #include "skin/controls/skin_button.h"
 #include "skin/data/control_data.h"
 #include "skin/data/resource_strings.h"
@@ -23,17 +24,7 @@ namespace lumora {
 
 namespace {
 
-constexpr TColor kNavy = 8388608;
-constexpr TColor kPressedFill = 11899781;
-constexpr TColor kHotFill = 13811126;
 constexpr int kWindowColour = 5;
-
-void Outline(QPainter& p, const TRect& r, TColor colour) {
-  if (r.Width() < 1 || r.Height() < 1) return;
-  p.setPen(ToQColor(colour));
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1);
-}
 
 TRect Inflate(const TRect& r, int by) {
   return {r.Left - by, r.Top - by, r.Right + by, r.Bottom + by};
@@ -190,8 +181,8 @@ QImage TskSkinEdit::FrameImage() const {
   QPainter p(&bitmap);
   if (!Skinned()) {
     const TRect all{0, 0, button_mode_ ? ButtonRect().Left : width(), height()};
-    Outline(p, all, SystemColour(scBtnShadow));
-    Outline(p, Inflate(all, -1), SystemColour(scBtnFace));
+    DrawOutline(p, all, SystemColour(scBtnShadow));
+    DrawOutline(p, Inflate(all, -1), SystemColour(scBtnFace));
     return bitmap;
   }
   const TskDataSkinEditControl* d = EditData();
@@ -246,9 +237,7 @@ void TskSkinEdit::PaintButton(QPainter& p) const {
   if (b.IsEmpty()) return;
   const bool down = button_pressed_ && button_hot_;
   if (!Skinned()) {
-    const TColor fill = down ? kPressedFill : button_hot_ ? kHotFill : SystemColour(scBtnFace);
-    p.fillRect(ToQRect(b), ToQColor(fill));
-    Outline(p, b, down || button_hot_ ? kNavy : SystemColour(scBtnShadow));
+    DrawDefaultBox(p, b, down ? bxPressed : button_hot_ ? bxHot : bxNormal);
     return;
   }
   const TskDataSkinEditControl* d = EditData();

@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 
 #include "skin/controls/colour_key.h"
+#include "skin/controls/default_box.h"
 #include "skin/data/control_data.h"
 #include "skin/draw/colour.h"
 #include "skin/draw/nine_part.h"
@@ -17,24 +18,7 @@ namespace lumora {
 
 namespace {
 
-constexpr TColor kNavy = 8388608;
-constexpr TColor kPressedFill = 11899781;
-constexpr TColor kHotFill = 13811126;
 constexpr TColor kBlack = 0;
-
-enum TBoxLook { bxNormal, bxHot, bxPressed };
-
-void DrawBox(QPainter& p, const TRect& r, TBoxLook look) {
-  if (r.IsEmpty()) return;
-  const TColor frame = look == bxNormal ? SystemColour(scBtnShadow) : kNavy;
-  const TColor fill = look == bxPressed ? kPressedFill
-                      : look == bxHot   ? kHotFill
-                                        : SystemColour(scBtnFace);
-  p.fillRect(ToQRect(r), ToQColor(fill));
-  p.setPen(ToQColor(frame));
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1);
-}
 
 }  // namespace
 
@@ -145,15 +129,18 @@ void TskSkinScrollBar::DrawDefaultImage(QImage& bitmap) {
   QPainter p(&bitmap);
   for (TskScrollPart arrow : {spDecrease, spIncrease}) {
     const bool hot = hot_part_ == arrow;
-    const TBoxLook look = captured_part_ == arrow && hot ? bxPressed : hot ? bxHot : bxNormal;
-    DrawBox(p, parts.Part[arrow], look);
+    const TskBoxLook look = captured_part_ == arrow && hot ? bxPressed : hot ? bxHot : bxNormal;
+    DrawDefaultBox(p, parts.Part[arrow], look);
     const int dir = Vertical() ? (arrow == spDecrease ? adUp : adDown)
                                : (arrow == spDecrease ? adLeft : adRight);
     DrawArrowMark(p, parts.Part[arrow], kBlack, dir);
   }
   if (!isEnabled()) return;
   const bool pressed = dragging_ || captured_part_ == spThumb || (can_focused_ && hasFocus());
-  DrawBox(p, parts.Part[spThumb], pressed ? bxPressed : hot_part_ == spThumb ? bxHot : bxNormal);
+  DrawDefaultBox(p, parts.Part[spThumb],
+                 pressed                ? bxPressed
+                 : hot_part_ == spThumb ? bxHot
+                                        : bxNormal);
 }
 
 void TskSkinScrollBar::DrawSkinImage(QImage& bitmap) {
