@@ -68,7 +68,8 @@ class TranslatorProgram : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!std::filesystem::exists(ProgramPath())) GTEST_SKIP() << "lumora-translator not built";
-    lexicon_ = ::testing::TempDir() + "/program_fixture.lex";
+    // Tests of this suite run side by side under ctest: each process needs its own file.
+    lexicon_ = ::testing::TempDir() + "/program_fixture_" + std::to_string(getpid()) + ".lex";
     LexiconBuilder b;
     testing::AddFixtureWords(b);
     b.WriteFile(lexicon_);
