@@ -15,6 +15,7 @@ run_suite() {
 run_suite "$root/build"
 if [ "${1:-}" = "--sanitize" ]; then
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp"
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   run_suite "$root/build-asan" -DLUMORA_SANITIZE=ON -DLUMORA_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
 fi
