@@ -1,20 +1,33 @@
 # Sourced by the end-to-end scripts: a private X server and the program's
 # main window on it. The window's size comes from skin_frame.sh.
 
-# start_xvfb SCREEN (e.g. 1024x768x24): the server picks a free display and
-# writes its number once it is ready to take clients. Sets xvfb (its process)
-# and DISPLAY; ends the script when the server does not start.
+# start_xvfb SCREEN (e.g. 1024x768x24): a private server on a display number
+# drawn at random, so that parallel tests never reuse one a finishing server
+# is still tearing down (its socket cleanup would take the new server's
+# socket with it). The server writes the number once it takes clients; a
+# taken number or a server that does not answer is tried again elsewhere.
+# Sets xvfb (its process) and DISPLAY; ends the script when no server starts.
 start_xvfb() {
-  local fifo_dir number
-  fifo_dir=$(mktemp -d)
-  mkfifo "$fifo_dir/display"
-  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$fifo_dir/display" >/dev/null 2>&1 &
-  xvfb=$!
-  number=$(timeout 30 head -n 1 "$fifo_dir/display")
-  rm -rf "$fifo_dir"
-  [ -n "$number" ] || { echo "Xvfb did not start"; kill "$xvfb" 2>/dev/null; exit 1; }
-  export DISPLAY=":$number"
-  unset QT_QPA_PLATFORM
+  local fifo_dir number attempt candidate
+  for attempt in 1 2 3 4 5 6 7 8; do
+    candidate=$((200 + (RANDOM * 32768 + RANDOM + $$ * 7919) % 30000))
+    fifo_dir=$(mktemp -d)
+    mkfifo "$fifo_dir/display"
+    Xvfb ":$candidate" -displayfd 3 -screen 0 "$1" -nolisten tcp \
+      3>"$fifo_dir/display" >/dev/null 2>&1 &
+    xvfb=$!
+    number=$(timeout 30 head -n 1 "$fifo_dir/display")
+    rm -rf "$fifo_dir"
+    if [ -n "$number" ] && DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1; then
+      export DISPLAY=":$number"
+      unset QT_QPA_PLATFORM
+      return
+    fi
+    kill "$xvfb" 2>/dev/null
+    wait "$xvfb" 2>/dev/null
+  done
+  echo "Xvfb did not start"
+  exit 1
 }
 
 # find_main_window: waits up to 15 s for the first mapped window of the
