@@ -12,6 +12,8 @@ void ShowErrorBox(const std::string& message) {
                   QString::fromStdString(ErrorBoxText(message)), QMessageBox::Ok,
                   QApplication::activeWindow());
   box.setObjectName("ErrorBox");
+  // The text can be selected and copied, to quote it in a report.
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   box.exec();
 }
 

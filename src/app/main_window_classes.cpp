@@ -202,6 +202,9 @@ void RegisterControls(TFormReader& reader, TForm1Loading& loading) {
   WidgetFont(rich);
   rich.Property("SkinSupport",
                 [](TskSkinRichEdit& w, const P& p) { w.SetSkinSupport(p.Boolean()); });
+  // Without tabs of its own, Tab moves the focus on.
+  rich.Property("WantTabs",
+                [](TskSkinRichEdit& w, const P& p) { w.setTabChangesFocus(!p.Boolean()); });
   rich.Property("VScrollBar", [&reader](TskSkinRichEdit& w, const P& p) {
     reader.Reference<TskSkinScrollBar>(
         p, [edit = &w](TskSkinScrollBar* bar) { edit->SetVScrollBar(bar); });

@@ -262,6 +262,53 @@ TEST_F(MainWindow, BadDescriptionIsRefusedWithTheLineAndTheName) {
   EXPECT_EQ(form_->skSkinForm1().SkinData(), &form_->skSkinData1());
 }
 
+TEST_F(MainWindow, StartsAsStoredWithTheAuthorLineAndTabOrder) {
+  form_ = std::make_unique<TForm1>("http://127.0.0.1:1/", BuiltinSkinBlock());
+  form_->show();
+  QApplication::setActiveWindow(form_.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+  EXPECT_TRUE(Status().startsWith(QStringLiteral("作者"))) << Status().toStdString();
+  EXPECT_FALSE(Find<TskSkinScrollBar>("skSkinScrollBar1")->isEnabled());
+  EXPECT_FALSE(Find<TskSkinScrollBar>("skSkinScrollBar2")->isEnabled());
+  // The first control of the tab order has the focus; Tab walks the rest in
+  // their stored order and comes back round.
+  EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }));
+  EXPECT_EQ(QApplication::focusWidget(), Find<QWidget>("skSkinRichEdit1"));
+  const char* order[] = {"skSkinRichEdit2",      "skSkinButton1", "skSkinEdit4",    "skSkinEdit5",
+                         "skSkinCheckRadioBox1", "skSkinButton2", "skSkinRichEdit1"};
+  for (const char* name : order) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), name);
+  }
+  EXPECT_EQ(Find<QPlainTextEdit>("skSkinRichEdit1")->toPlainText(), "");
+}
+
+TEST_F(MainWindow, RightButtonOnEachBoxOpensItsOwnMenu) {
+  form_ = std::make_unique<TForm1>("http://127.0.0.1:1/", BuiltinSkinBlock());
+  form_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+  TskSkinMenu& engine = FindMenuHost(form_.get())->SkinMenu();
+  struct Box {
+    const char* box;
+    const char* menu;
+    const char* other;
+  } boxes[] = {{"skSkinRichEdit2", "skSkinPopupMenu2", "skSkinPopupMenu1"},
+               {"skSkinRichEdit1", "skSkinPopupMenu1", "skSkinPopupMenu2"}};
+  for (const Box& b : boxes) {
+    auto* edit = Find<QPlainTextEdit>(b.box);
+    // The platform's context-menu event, as a right click on the text gives it.
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20),
+                            edit->viewport()->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(edit->viewport(), &click);
+    ASSERT_EQ(engine.LevelCount(), 1) << b.box;
+    EXPECT_EQ(engine.Level(0)->Menu(), Find<QMenu>(b.menu)) << b.box;
+    EXPECT_NE(engine.Level(0)->Menu(), Find<QMenu>(b.other)) << b.box;
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_FALSE(engine.Visible());
+  }
+}
+
 TEST_F(MainWindow, LoadsTheSkinItIsGivenAtCreation) {
   form_ = std::make_unique<TForm1>("http://127.0.0.1:1/", BuiltinSkinBlock());
   TskSkinData& skin = form_->skSkinData1();
@@ -438,6 +485,8 @@ TEST_F(MainWindow, RewriteFramesTheResultAndReportsDone) {
 TEST_F(MainWindow, AnErrorShowsTheBoxAndLeavesTheWindowAsItWas) {
   RefusedPort refused;
   Open(TranslationEndpointUrl("http://127.0.0.1:" + std::to_string(refused.Port())));
+  QApplication::setActiveWindow(form_.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
   Find<QPlainTextEdit>("skSkinRichEdit1")->setPlainText("文章");
   Find<QPlainTextEdit>("skSkinRichEdit2")->setPlainText("old");
   const QString status_before = Status();
@@ -445,6 +494,7 @@ TEST_F(MainWindow, AnErrorShowsTheBoxAndLeavesTheWindowAsItWas) {
   QString text, title;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   int buttons = 0;
+  QWidget* over = nullptr;
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -453,6 +503,7 @@ TEST_F(MainWindow, AnErrorShowsTheBoxAndLeavesTheWindowAsItWas) {
     title = box->windowTitle();
     icon = box->icon();
     buttons = static_cast<int>(box->buttons().size());
+    over = box->parentWidget();
     box->accept();
   });
   poll.start(20);
@@ -463,6 +514,8 @@ TEST_F(MainWindow, AnErrorShowsTheBoxAndLeavesTheWindowAsItWas) {
   EXPECT_EQ(title, QStringLiteral("Lumora伪原创"));
   EXPECT_EQ(icon, QMessageBox::Critical);
   EXPECT_EQ(buttons, 1);
+  EXPECT_EQ(over, form_.get());
+  EXPECT_EQ(Find<QPlainTextEdit>("skSkinRichEdit1")->toPlainText(), QStringLiteral("文章"));
   EXPECT_EQ(Find<QPlainTextEdit>("skSkinRichEdit2")->toPlainText(), "old");
   EXPECT_EQ(Status(), status_before);
 }
