@@ -172,31 +172,9 @@ void Lexicon::Parse() {
     throw ELexiconError("Lexicon header is damaged");
   }
 
-  // Every reference is checked once here so that look-ups need no checks;
-  // the text itself is the builder's, valid UTF-8, and is not read again.
-  const uint64_t stringBytes = header.stringBytes;
-  for (const auto& w : words_) {
-    if (w.textLength == 0 || w.textOffset + uint64_t{w.textLength} > stringBytes ||
-        w.glossBegin + uint64_t{w.glossCount} > glosses_.size() ||
-        w.wordClass > static_cast<uint8_t>(WordClass::kOther)) {
-      throw ELexiconError("Lexicon word record out of range");
-    }
-  }
-  for (const auto& g : glosses_) {
-    if (g.textOffset + uint64_t{g.textLength} > stringBytes) {
-      throw ELexiconError("Lexicon gloss record out of range");
-    }
-  }
-  for (const auto& p : phrases_) {
-    if (p.textLength == 0 || p.textOffset + uint64_t{p.textLength} > stringBytes ||
-        p.word >= words_.size() || p.wordCount == 0 || p.wordCount > header.maxPhraseWords ||
-        p.candidateBegin + uint64_t{p.candidateCount} > candidates_.size()) {
-      throw ELexiconError("Lexicon phrase record out of range");
-    }
-  }
-  for (const auto& c : candidates_) {
-    if (c.word >= words_.size()) throw ELexiconError("Lexicon candidate record out of range");
-  }
+  // Records are checked where they are read, so that loading touches only
+  // the header and the small exclusion section; a damaged record raises
+  // ELexiconError when a look-up reaches it.
   for (size_t i = 0; i < exclusions_.size(); ++i) {
     const auto& e = exclusions_[i];
     if (e.word >= words_.size() || e.synonym >= words_.size()) {
@@ -207,17 +185,32 @@ void Lexicon::Parse() {
       throw ELexiconError("Lexicon exclusions are not sorted");
     }
   }
-  // A full table would make a look-up of a missing key run for ever.
-  auto checkTable = [](std::span<const uint32_t> table, size_t count) {
-    size_t used = 0;
-    for (uint32_t slot : table) {
-      if (slot > count) throw ELexiconError("Lexicon hash table out of range");
-      used += slot != 0;
-    }
-    if (used != count) throw ELexiconError("Lexicon hash table is damaged");
-  };
-  checkTable(wordTable_, words_.size());
-  checkTable(phraseTable_, phrases_.size());
+}
+
+void Lexicon::Damaged(const char* what) {
+  throw ELexiconError(std::string("Lexicon ") + what + " out of range");
+}
+
+const fmt::WordRecord& Lexicon::WordAt(int32_t id) const {
+  if (id < 0 || static_cast<size_t>(id) >= words_.size()) Damaged("word id");
+  const auto& w = words_[static_cast<size_t>(id)];
+  if (w.textLength == 0 || w.textOffset + uint64_t{w.textLength} > header_.stringBytes ||
+      w.glossBegin + uint64_t{w.glossCount} > glosses_.size() ||
+      w.wordClass > static_cast<uint8_t>(WordClass::kOther)) {
+    Damaged("word record");
+  }
+  return w;
+}
+
+const fmt::PhraseRecord& Lexicon::PhraseAt(int32_t phrase) const {
+  if (phrase < 0 || static_cast<size_t>(phrase) >= phrases_.size()) Damaged("phrase id");
+  const auto& p = phrases_[static_cast<size_t>(phrase)];
+  if (p.textLength == 0 || p.textOffset + uint64_t{p.textLength} > header_.stringBytes ||
+      p.word >= words_.size() || p.wordCount == 0 || p.wordCount > header_.maxPhraseWords ||
+      p.candidateBegin + uint64_t{p.candidateCount} > candidates_.size()) {
+    Damaged("phrase record");
+  }
+  return p;
 }
 
 std::string_view Lexicon::Str(uint32_t offset, uint32_t length) const {
@@ -225,12 +218,15 @@ std::string_view Lexicon::Str(uint32_t offset, uint32_t length) const {
 }
 
 std::string_view Lexicon::Word(int32_t id) const {
-  const auto& w = words_[static_cast<size_t>(id)];
+  const auto& w = WordAt(id);
   return Str(w.textOffset, w.textLength);
 }
 
 Gloss Lexicon::GlossAt(int32_t id, int index) const {
-  const auto& g = glosses_[words_[static_cast<size_t>(id)].glossBegin + static_cast<size_t>(index)];
+  const auto& w = WordAt(id);
+  if (index < 0 || index >= w.glossCount) Damaged("gloss index");
+  const auto& g = glosses_[w.glossBegin + static_cast<size_t>(index)];
+  if (g.textOffset + uint64_t{g.textLength} > header_.stringBytes) Damaged("gloss record");
   return Gloss{Str(g.textOffset, g.textLength), g.entry,
                static_cast<uint8_t>(g.sense & ~fmt::kQualifiedSense),
                (g.sense & fmt::kQualifiedSense) != 0};
@@ -238,27 +234,41 @@ Gloss Lexicon::GlossAt(int32_t id, int index) const {
 
 int32_t Lexicon::Find(std::string_view word) const {
   const size_t mask = wordTable_.size() - 1;
-  for (size_t slot = fmt::Hash(word) & mask; wordTable_[slot] != 0; slot = (slot + 1) & mask) {
+  // A damaged table without a free slot must not make the probe run for ever.
+  size_t slot = fmt::Hash(word) & mask;
+  for (size_t probes = 0; probes <= mask && wordTable_[slot] != 0; ++probes) {
     const auto id = static_cast<int32_t>(wordTable_[slot] - 1);
     if (Word(id) == word) return id;
+    slot = (slot + 1) & mask;
   }
   return kNone;
 }
 
 int32_t Lexicon::FindPhrase(std::string_view lowerPhrase) const {
   const size_t mask = phraseTable_.size() - 1;
-  for (size_t slot = fmt::Hash(lowerPhrase) & mask; phraseTable_[slot] != 0;
-       slot = (slot + 1) & mask) {
-    const auto& p = phrases_[phraseTable_[slot] - 1];
-    if (Str(p.textOffset, p.textLength) == lowerPhrase) {
-      return static_cast<int32_t>(phraseTable_[slot] - 1);
-    }
+  size_t slot = fmt::Hash(lowerPhrase) & mask;
+  for (size_t probes = 0; probes <= mask && phraseTable_[slot] != 0; ++probes) {
+    const auto id = static_cast<int32_t>(phraseTable_[slot] - 1);
+    const auto& p = PhraseAt(id);
+    if (Str(p.textOffset, p.textLength) == lowerPhrase) return id;
+    slot = (slot + 1) & mask;
   }
   return kNone;
 }
 
+int32_t Lexicon::PhraseWord(int32_t phrase) const {
+  return static_cast<int32_t>(PhraseAt(phrase).word);
+}
+
+int Lexicon::CandidateCount(int32_t phrase) const {
+  return PhraseAt(phrase).candidateCount;
+}
+
 PhraseCandidate Lexicon::CandidateAt(int32_t phrase, int index) const {
-  const auto& c = candidates_[phrases_[phrase].candidateBegin + static_cast<size_t>(index)];
+  const auto& p = PhraseAt(phrase);
+  if (index < 0 || index >= p.candidateCount) Damaged("candidate index");
+  const auto& c = candidates_[p.candidateBegin + static_cast<size_t>(index)];
+  if (c.word >= words_.size()) Damaged("candidate record");
   return {static_cast<int32_t>(c.word), c.sense};
 }
 
@@ -269,7 +279,7 @@ int32_t Lexicon::PhraseTarget(std::string_view lowerPhrase) const {
 
 int Lexicon::PhraseCarriers(std::string_view lowerPhrase) const {
   const int32_t phrase = FindPhrase(lowerPhrase);
-  return phrase == kNone ? 0 : phrases_[phrase].carriers;
+  return phrase == kNone ? 0 : PhraseAt(phrase).carriers;
 }
 
 bool Lexicon::IsExcluded(int32_t word, int32_t synonym) const {

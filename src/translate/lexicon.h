@@ -2,7 +2,9 @@
 // The loaded lexicon: Chinese words with frequency, word class and cleaned
 // English glosses, plus the inverted index from a lower-case gloss phrase to
 // the Chinese word it translates back to by default and the words that may
-// stand for it in context. A file is memory mapped and read in place.
+// stand for it in context. A file is memory mapped and read in place; each
+// record is checked as a look-up reads it, so loading costs next to nothing
+// and a damaged file still raises ELexiconError instead of being trusted.
 // Immutable after loading, so one instance is shared by any number of threads.
 
 #include <cstdint>
@@ -73,9 +75,9 @@ class Lexicon {
   // The id of word, or kNone.
   int32_t Find(std::string_view word) const;
   std::string_view Word(int32_t id) const;
-  uint32_t Frequency(int32_t id) const { return words_[id].frequency; }
-  WordClass Class(int32_t id) const { return static_cast<WordClass>(words_[id].wordClass); }
-  int GlossCount(int32_t id) const { return words_[id].glossCount; }
+  uint32_t Frequency(int32_t id) const { return WordAt(id).frequency; }
+  WordClass Class(int32_t id) const { return static_cast<WordClass>(WordAt(id).wordClass); }
+  int GlossCount(int32_t id) const { return WordAt(id).glossCount; }
   Gloss GlossAt(int32_t id, int index) const;
   uint64_t TotalFrequency() const { return header_.totalFrequency; }
   // Longest word in characters, for the segmenter's look-ahead.
@@ -84,9 +86,9 @@ class Lexicon {
   // The id of a lower-case phrase (single spaces), or kNone.
   int32_t FindPhrase(std::string_view lowerPhrase) const;
   // The word a phrase translates to by default.
-  int32_t PhraseWord(int32_t phrase) const { return static_cast<int32_t>(phrases_[phrase].word); }
+  int32_t PhraseWord(int32_t phrase) const;
   // The words that may stand for a phrase, its default word first.
-  int CandidateCount(int32_t phrase) const { return phrases_[phrase].candidateCount; }
+  int CandidateCount(int32_t phrase) const;
   PhraseCandidate CandidateAt(int32_t phrase, int index) const;
   // The word a lower-case phrase (single spaces) translates to, or kNone.
   int32_t PhraseTarget(std::string_view lowerPhrase) const;
@@ -101,6 +103,10 @@ class Lexicon {
   Lexicon() = default;
   void Parse();
   std::string_view Str(uint32_t offset, uint32_t length) const;
+  // A record, checked as it is read; raise ELexiconError when damaged.
+  const lexicon_format::WordRecord& WordAt(int32_t id) const;
+  const lexicon_format::PhraseRecord& PhraseAt(int32_t phrase) const;
+  [[noreturn]] static void Damaged(const char* what);
 
   // The file's bytes: a mapping or a string, kept alive with the lexicon.
   std::shared_ptr<const void> storage_;

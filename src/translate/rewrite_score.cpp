@@ -49,7 +49,7 @@ Counts TermsOf(std::string_view text, const std::vector<std::string>& terms) {
 
 }  // namespace
 
-std::vector<bool> CommonChars(const std::u32string& a, const std::u32string& b) {
+std::vector<int> MatchChars(const std::u32string& a, const std::u32string& b) {
   const size_t n = a.size(), m = b.size();
   std::vector<std::vector<uint32_t>> table(n + 1, std::vector<uint32_t>(m + 1, 0));
   for (size_t i = n; i-- > 0;) {
@@ -58,10 +58,10 @@ std::vector<bool> CommonChars(const std::u32string& a, const std::u32string& b) 
           a[i] == b[j] ? table[i + 1][j + 1] + 1 : std::max(table[i + 1][j], table[i][j + 1]);
     }
   }
-  std::vector<bool> kept(n, false);
+  std::vector<int> match(n, -1);
   for (size_t i = 0, j = 0; i < n && j < m;) {
     if (a[i] == b[j]) {
-      kept[i] = true;
+      match[i] = static_cast<int>(j);
       ++i;
       ++j;
     } else if (table[i + 1][j] >= table[i][j + 1]) {
@@ -70,6 +70,13 @@ std::vector<bool> CommonChars(const std::u32string& a, const std::u32string& b) 
       ++j;
     }
   }
+  return match;
+}
+
+std::vector<bool> CommonChars(const std::u32string& a, const std::u32string& b) {
+  const std::vector<int> match = MatchChars(a, b);
+  std::vector<bool> kept(match.size());
+  for (size_t i = 0; i < match.size(); ++i) kept[i] = match[i] >= 0;
   return kept;
 }
 

@@ -47,8 +47,11 @@ RewriteScore ScoreArticle(const Lexicon& lexicon, std::string_view source, std::
 // "<br />" ending a line is not part of it.
 std::vector<std::string_view> ArticleParagraphs(std::string_view text, bool dropBreakTags);
 
-// For each character of a, whether it is part of a longest common subsequence
-// with b: what a rewrite kept. Takes (a.size() + 1) * (b.size() + 1) counters.
+// For each character of a, the position in b of the same character in a
+// longest common subsequence of the two, or -1: what a rewrite kept, and
+// where. Takes (a.size() + 1) * (b.size() + 1) counters.
+std::vector<int> MatchChars(const std::u32string& a, const std::u32string& b);
+// For each character of a, whether MatchChars found it in b.
 std::vector<bool> CommonChars(const std::u32string& a, const std::u32string& b);
 
 // "changed 34.5% of 120 content words; kept numbers, Latin words, ..." or the

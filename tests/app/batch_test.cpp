@@ -11,6 +11,7 @@
 #include "app/error_text.h"
 #include "base/stream.h"
 #include "small_service.h"
+#include "support/expect_raises.h"
 #include "support/scripted_peer.h"
 
 namespace lumora {
@@ -77,12 +78,8 @@ TEST_F(Batch, AnUnreadableKeepFileIsAnErrorNamingIt) {
   options.keep_file = (dir_ / "no-such-keep.txt").string();
   options.files = {Input("a.txt", "生活")};
   std::ostringstream out, err;
-  try {
-    RunBatch(options, testing::SmallServiceEndpoint(*service_), out, err);
-    FAIL() << "no error";
-  } catch (const Exception& e) {
-    EXPECT_NE(e.Message().find("no-such-keep.txt"), std::string::npos) << e.Message();
-  }
+  EXPECT_RAISES(Exception, ::testing::HasSubstr("no-such-keep.txt"),
+                RunBatch(options, testing::SmallServiceEndpoint(*service_), out, err));
 }
 
 TEST_F(Batch, AnEmojiSurvivesTheRoundTripWhole) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstring>
 #include <filesystem>
 #include <utility>
@@ -99,16 +100,6 @@ TEST(Lexicon, RefusesWrongMagicVersionAndTruncation) {
   }
 }
 
-TEST(Lexicon, RefusesRecordsPointingOutsideTheFile) {
-  LexiconBuilder b;
-  testing::AddFixtureWords(b);
-  std::string bytes = b.Build();
-  // The first word record's text offset sits right after the header.
-  const uint32_t far = 0x7FFFFFFF;
-  std::memcpy(bytes.data() + sizeof(lexicon_format::Header), &far, sizeof far);
-  EXPECT_RAISES(ELexiconError, ::testing::HasSubstr("out of range"), Lexicon::FromBytes(bytes));
-}
-
 // The exclusion records sit between the phrases and the strings.
 size_t ExclusionOffset(const std::string& bytes) {
   lexicon_format::Header h;
@@ -117,6 +108,43 @@ size_t ExclusionOffset(const std::string& bytes) {
          h.glossCount * sizeof(lexicon_format::GlossRecord) +
          h.phraseCount * sizeof(lexicon_format::PhraseRecord) +
          h.candidateCount * sizeof(lexicon_format::CandidateRecord);
+}
+
+TEST(Lexicon, RefusesRecordsPointingOutsideTheFile) {
+  LexiconBuilder b;
+  testing::AddFixtureWords(b);
+  std::string bytes = b.Build();
+  lexicon_format::Header h;
+  std::memcpy(&h, bytes.data(), sizeof h);
+  // The first word record's text offset sits right after the header.
+  const uint32_t far = 0x7FFFFFFF;
+  std::string wordText = bytes;
+  std::memcpy(wordText.data() + sizeof h, &far, sizeof far);
+  auto lex = Lexicon::FromBytes(wordText);
+  EXPECT_RAISES(ELexiconError, ::testing::HasSubstr("out of range"), lex->Word(0));
+  EXPECT_RAISES(ELexiconError, ::testing::HasSubstr("out of range"), lex->Word(h.wordCount));
+
+  // A phrase pointing at a word that does not exist.
+  std::string phraseWord = bytes;
+  const size_t phrases = sizeof h + h.wordCount * sizeof(lexicon_format::WordRecord) +
+                         h.glossCount * sizeof(lexicon_format::GlossRecord);
+  const uint32_t noWord = h.wordCount;
+  std::memcpy(phraseWord.data() + phrases + offsetof(lexicon_format::PhraseRecord, word), &noWord,
+              sizeof noWord);
+  lex = Lexicon::FromBytes(phraseWord);
+  EXPECT_RAISES(ELexiconError, ::testing::HasSubstr("out of range"), lex->PhraseWord(0));
+
+  // A word hash table with every slot taken and none matching: the look-up
+  // ends instead of probing for ever.
+  std::string fullTable = bytes;
+  const size_t table = ExclusionOffset(bytes) + h.exclusionCount * 8;
+  for (uint32_t i = 0; i < h.wordTableSize; ++i) {
+    const uint32_t slot = 1 + i % h.wordCount;
+    std::memcpy(fullTable.data() + table + 4 * i, &slot, sizeof slot);
+  }
+  lex = Lexicon::FromBytes(fullTable);
+  EXPECT_EQ(lex->Find("没有这个词"), Lexicon::kNone);
+  EXPECT_NE(lex->Find("提高"), Lexicon::kNone);
 }
 
 TEST(Lexicon, ExclusionsAreKeptOneWayAndChecked) {
