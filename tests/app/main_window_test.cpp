@@ -36,6 +36,7 @@
 #include "skin/form/skin_menu.h"
 #include "small_service.h"
 #include "support/scripted_peer.h"
+#include "support/skin_entries.h"
 
 namespace lumora {
 namespace {
@@ -352,8 +353,8 @@ TEST_F(MainWindow, TextBoxesAndFieldsAreSkinnedWithNoPlatformLookLeft) {
   form_ = std::make_unique<TForm1>("http://127.0.0.1:1/", BuiltinSkinBlock());
   form_->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
-  const auto* vdata = dynamic_cast<const TskDataSkinScrollBarControl*>(
-      form_->skSkinData1().Control(form_->skSkinData1().ControlIndexOf("vscrollbar")));
+  const auto* vdata =
+      test::FindSkinControl<TskDataSkinScrollBarControl>(form_->skSkinData1(), "vscrollbar");
   ASSERT_NE(vdata, nullptr);
   for (const char* name : {"skSkinScrollBar1", "skSkinScrollBar2"}) {
     auto* bar = Find<TskSkinScrollBar>(name);
