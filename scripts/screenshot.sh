@@ -14,46 +14,17 @@ for tool in Xvfb xdotool xclip import convert; do
 done
 . "$root/tests/app/skin_frame.sh"
 . "$root/tests/app/xvfb_session.sh"
+. "$root/tests/app/window_driver.sh"
 
-start_xvfb 1024x768x24
-app=""
-work=$(mktemp -d)
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null
-  kill "$xvfb" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work" "$skin_dir"
-}
-trap cleanup EXIT
-
-"$program" >/dev/null 2>"$work/log" &
-app=$!
-find_main_window
-[ -n "$window" ] || { echo "no window appeared:"; cat "$work/log"; exit 1; }
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$window")"
-wx=$X
-wy=$Y
-click_client() { xdotool mousemove $((wx + frame_left + $1)) $((wy + frame_top + $2)) click "${3:-1}"; }
+open_window 1024x768x24
 
 article=$(head -n 3 "$root/examples/economy_news.txt")
-for _ in $(seq 20); do
-  printf '%s' "$article" | xclip -selection clipboard >/dev/null 2>&1
-  click_client 300 150
-  xdotool key ctrl+a ctrl+v
-  sleep 0.2
-  xdotool key ctrl+a ctrl+c
-  [ "$(xclip -selection clipboard -o 2>/dev/null)" = "$article" ] && break
-  sleep 0.3
-done
+paste_into 300 150 "$article"
 xdotool key ctrl+Home
 click_client 560 596
 for _ in $(seq 100); do
   sleep 0.2
-  printf '' | xclip -selection clipboard >/dev/null 2>&1
-  click_client 300 450
-  xdotool key ctrl+a ctrl+c
-  case "$(xclip -selection clipboard -o 2>/dev/null)" in 本站讯：*) break ;; esac
+  case "$(box_text 300 450)" in 本站讯：*) break ;; esac
 done
 # The output box scrolled back to the top, its menu open beside the text.
 xdotool key ctrl+Home

@@ -62,9 +62,14 @@ TForm1::~TForm1() {
 
 void TForm1::ReleaseComponents() {
   // The frame (the menus' host) goes first and lets go of the skin data;
-  // the rest go in the reverse order of their creation.
+  // then the controls, then the rest in the reverse order of creation.
   for (auto& component : components_)
     if (dynamic_cast<TskSkinForm*>(component.get()) != nullptr) component.reset();
+  // The controls go before the skin data they link to: a link told of the
+  // data's end makes its control re-dock its neighbours, which must not
+  // find a half-destroyed skin.
+  delete client_;
+  client_ = nullptr;
   while (!components_.empty()) components_.pop_back();
   UnregisterForm(this);
 }

@@ -6,56 +6,24 @@
 #   e2e_error_box_xvfb_test.sh PATH/TO/lumora
 set -u
 program="$1"
-for tool in Xvfb xdotool xclip python3; do
+for tool in Xvfb xdotool xclip python3 import convert compare; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
 . "$(dirname "$0")/skin_frame.sh"
 . "$(dirname "$0")/xvfb_session.sh"
-
-start_xvfb 1024x768x24
-app=""
-work=$(mktemp -d)
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null
-  kill "$xvfb" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work" "$skin_dir"
-}
-trap cleanup EXIT
-fail() { echo "$1"; cat "$work/log"; exit 1; }
+. "$(dirname "$0")/window_driver.sh"
 
 # A port nothing listens on: bound once by the kernel's choice, then let go.
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-"$program" --service "http://127.0.0.1:$port" >/dev/null 2>"$work/log" &
-app=$!
-
-find_main_window
-[ -n "$window" ] || fail "no window appeared"
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$window")"
-wx=$X
-wy=$Y
-click_client() { xdotool mousemove $((wx + frame_left + $1)) $((wy + frame_top + $2)) click "${3:-1}"; }
-box_text() {
-  printf '<nothing>' | xclip -selection clipboard >/dev/null 2>&1
-  click_client "$1" "$2"
-  xdotool key ctrl+a ctrl+c
-  sleep 0.2
-  # An empty box copies nothing and leaves the marker.
-  local text
-  text=$(xclip -selection clipboard -o 2>/dev/null)
-  [ "$text" = '<nothing>' ] || printf '%s' "$text"
-}
+open_window 1024x768x24 --service "http://127.0.0.1:$port"
 
 article='经济运行总体平稳。'
-for _ in $(seq 20); do
-  printf '%s' "$article" | xclip -selection clipboard >/dev/null 2>&1
-  click_client 300 150
-  xdotool key ctrl+a ctrl+v
-  sleep 0.2
-  [ "$(box_text 300 150)" = "$article" ] && break
-done
-[ "$(box_text 300 150)" = "$article" ] || fail "could not paste the article"
+paste_into 300 150 "$article"
+status_crop() {
+  import -window root "$work/$1.png"
+  convert "$work/$1.png" -crop "300x16+$(at_x 2)+$(at_y 621)" +repage "$work/$1-status.png"
+}
+status_crop before
 
 click_client 560 596
 box=""
@@ -88,6 +56,9 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 xdotool search --onlyvisible --name '^Lumora伪原创$' >/dev/null 2>&1 && fail "OK did not close the box"
+status_crop after
+compare -metric AE "$work/before-status.png" "$work/after-status.png" null: 2>/dev/null ||
+  fail "the status line changed"
 [ "$(box_text 300 150)" = "$article" ] || fail "the source box lost its text"
 [ -z "$(box_text 300 450)" ] || fail "the output box was written"
 kill -0 "$app" 2>/dev/null || fail "the program ended after the error"

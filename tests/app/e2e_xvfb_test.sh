@@ -9,52 +9,14 @@
 #   e2e_xvfb_test.sh PATH/TO/lumora
 set -u
 program="$1"
-for tool in Xvfb xdotool xclip import convert; do
+for tool in Xvfb xdotool xclip import convert compare; do
   command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
 done
 . "$(dirname "$0")/skin_frame.sh"
 . "$(dirname "$0")/xvfb_session.sh"
+. "$(dirname "$0")/window_driver.sh"
 
-start_xvfb 1024x768x24
-app=""
-work=$(mktemp -d)
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null
-  kill "$xvfb" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work" "$skin_dir"
-}
-trap cleanup EXIT
-fail() { echo "$1"; [ -f "$work/log" ] && cat "$work/log"; exit 1; }
-
-"$program" >/dev/null 2>"$work/log" &
-app=$!
-
-find_main_window
-[ -n "$window" ] || fail "no ${window_width}x${window_height} window appeared (last size seen: ${size:-none})"
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$window")"
-wx=$X
-wy=$Y
-
-# pixel FILE X Y: the colour as r,g,b
-pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
-# at CLIENT_X CLIENT_Y: the screen point of a point of the client area
-at_x() { echo $((wx + frame_left + $1)); }
-at_y() { echo $((wy + frame_top + $1)); }
-click_client() { xdotool mousemove "$(at_x "$1")" "$(at_y "$2")" click "${3:-1}"; }
-# box_text X Y: the whole text of the box at that client point, through the
-# clipboard
-box_text() {
-  printf '<nothing>' | xclip -selection clipboard >/dev/null 2>&1
-  click_client "$1" "$2"
-  xdotool key ctrl+a ctrl+c
-  sleep 0.2
-  # An empty box copies nothing and leaves the marker.
-  local text
-  text=$(xclip -selection clipboard -o 2>/dev/null)
-  [ "$text" = '<nothing>' ] || printf '%s' "$text"
-}
+open_window 1024x768x24
 shot() { import -window root "$work/$1.png"; }
 
 # The frame's top corners and the buttons' ends, where the skin's masks keep
@@ -81,19 +43,7 @@ done
 
 article='今年前三季度，我国经济运行总体平稳。
 专家认为，这是推动增长的重要力量。'
-# Paste into the source box until it holds the article (the window may still
-# be settling when the first keys arrive).
-pasted=""
-for _ in $(seq 20); do
-  printf '%s' "$article" | xclip -selection clipboard >/dev/null 2>&1
-  click_client 300 150
-  xdotool key ctrl+a ctrl+v
-  sleep 0.2
-  pasted=$(box_text 300 150)
-  [ "$pasted" = "$article" ] && break
-  sleep 0.3
-done
-[ "$pasted" = "$article" ] || fail "could not paste into the source box: $pasted"
+paste_into 300 150 "$article"
 
 # rewrite: presses "伪原创" and waits for a framed result in the output box.
 rewrite() {
@@ -161,13 +111,7 @@ if compare -metric AE "$work/rewritten-status.png" "$work/cleared-status.png" nu
 fi
 
 # Unticked "开启智能换行": the rewrite has no "<br />".
-for _ in $(seq 20); do
-  printf '%s' "$article" | xclip -selection clipboard >/dev/null 2>&1
-  click_client 300 150
-  xdotool key ctrl+a ctrl+v
-  sleep 0.2
-  [ "$(box_text 300 150)" = "$article" ] && break
-done
+paste_into 300 150 "$article"
 click_client 420 596
 sleep 0.3
 rewrite
@@ -177,16 +121,5 @@ esac
 echo "without line breaks: $result"
 
 # The close button ends the program with status 0.
-xdotool mousemove $((wx + close_x)) $((wy + close_y))
-sleep 0.3
-xdotool click 1
-for _ in $(seq 100); do
-  kill -0 "$app" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$app" 2>/dev/null && fail "still running after the close button"
-wait "$app"
-status=$?
-app=""
-[ "$status" -eq 0 ] || fail "exit status $status"
+close_window
 echo "pasted, rewritten, copied, cleared, rewritten without breaks and closed"
