@@ -68,6 +68,9 @@ void TForm1::ReleaseComponents() {
   // The controls go before the skin data they link to: a link told of the
   // data's end makes its control re-dock its neighbours, which must not
   // find a half-destroyed skin.
+  // The focus leaves them first, so that its change reaches whole controls.
+  if (QWidget* focus = QApplication::focusWidget(); focus && client_->isAncestorOf(focus))
+    focus->clearFocus();
   delete client_;
   client_ = nullptr;
   while (!components_.empty()) components_.pop_back();
