@@ -141,16 +141,18 @@ std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<To
       return {};
     };
 
-    // Synonyms: the listed ones, then words sharing one of the word's
-    // glosses by the synonym rules, each reading within the margin of the
-    // original here; best first within each kind.
+    // Synonyms: the listed ones, then (but for the low strength, which keeps
+    // to those) words sharing one of the word's glosses by the synonym
+    // rules, each reading within the margin of the original here; best first
+    // within each kind.
     const float base = localOf(word);
     synonyms.clear();
     for (const int32_t s : listed) {
       const float delta = localOf(s) - base;
       if (delta >= -margin * kListedMarginFactor) synonyms.emplace_back(s, delta + kListedBonus);
     }
-    for (int gi = 0; gi < lex.GlossCount(word); ++gi) {
+    const int glosses = options_.strength == Strength::kLow ? 0 : lex.GlossCount(word);
+    for (int gi = 0; gi < glosses; ++gi) {
       const Gloss g = lex.GlossAt(word, gi);
       if (g.entry != 0) break;
       if (g.qualified || g.sense > kMaxSense) continue;

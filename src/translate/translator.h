@@ -6,9 +6,9 @@
 // dictionary entry. With a language model, the gloss is one whose way back
 // gives a synonym that fits the sentence: a synonym listed by hand in the
 // lexicon, within three times the strength's margin of the original's model
-// score, or else one the rules of synonym_rules.h find that shares a
-// character with the word, within the margin; failing that, a gloss that
-// brings the word itself back.
+// score, or else (but at the low strength) one the rules of synonym_rules.h
+// find that shares a character with the word, within the margin; failing
+// that, a gloss that brings the word itself back.
 // Without a model, the gloss leads back to a synonym through a sense it
 // mostly means, or to the word itself. Function words, names, numbers, Latin
 // words, punctuation, words carrying a negation or a numeral character,

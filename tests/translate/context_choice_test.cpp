@@ -56,11 +56,15 @@ TEST_F(ContextChoice, WithoutAModelThePhraseTakesItsDefaultWord) {
 
 TEST_F(ContextChoice, ReplacementWithinTheMarginIsTaken) {
   model_->Unigram("激烈", -3).Unigram("剧烈", -3).Unigram("的", -1).Unigram("竞争", -3);
-  // 剧烈 reads 0.4 worse before 的: inside every strength's margin.
+  // 剧烈 reads 0.4 worse before 的: inside every strength's margin, but the
+  // low strength keeps to synonyms listed by hand.
   model_->Bigram("激烈", "的", -1).Bigram("剧烈", "的", -1.4).Bigram("的", "竞争", -1);
-  const Translator t = With(Strength::kLow);
+  ASSERT_GT(StrengthMargin(Strength::kLow), 0.4f);
+  const Translator t = With(Strength::kNormal);
   const std::string english = t.ToEnglish("激烈的竞争");
   EXPECT_EQ(t.ToChinese(english), "剧烈的竞争") << english;
+  const Translator low = With(Strength::kLow);
+  EXPECT_EQ(low.ToChinese(low.ToEnglish("激烈的竞争")), "激烈的竞争");
 }
 
 TEST_F(ContextChoice, ReplacementPastTheMarginIsRefused) {
@@ -142,6 +146,12 @@ TEST_F(ListedChoice, ListedSynonymHasAWiderMarginButNotAnUnboundedOne) {
   EXPECT_EQ(RoundTrip(true, Strength::kNormal, "激烈的竞争"), "猛烈的竞争");
   model_->Bigram("猛烈", "的", -11);
   EXPECT_EQ(RoundTrip(true, Strength::kHigh, "激烈的竞争"), "剧烈的竞争");
+}
+
+TEST_F(ListedChoice, LowStrengthTakesListedSynonymsOnly) {
+  model_->Bigram("猛烈", "的", -1.2);
+  EXPECT_EQ(RoundTrip(true, Strength::kLow, "激烈的竞争"), "猛烈的竞争");
+  EXPECT_EQ(RoundTrip(false, Strength::kLow, "激烈的竞争"), "激烈的竞争");
 }
 
 TEST_F(ListedChoice, PairWithoutACommonCharacterChangesOnlyWhenListed) {
