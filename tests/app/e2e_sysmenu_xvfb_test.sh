@@ -8,24 +8,13 @@
 #   e2e_sysmenu_xvfb_test.sh PATH/TO/lumora
 set -u
 program="$1"
-for tool in Xvfb xdotool import convert; do
-  command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
-done
-. "$(dirname "$0")/skin_frame.sh"
 . "$(dirname "$0")/xvfb_session.sh"
+require_tools Xvfb xdotool import convert
+. "$(dirname "$0")/skin_frame.sh"
 
 screen_w=1280
 screen_h=1024
-start_xvfb "${screen_w}x${screen_h}x24"
-app=""
-work=$(mktemp -d)
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null
-  kill "$xvfb" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work" "$skin_dir"
-}
-trap cleanup EXIT
+start_session "${screen_w}x${screen_h}x24"
 
 "$program" >/dev/null 2>"$work/log" &
 app=$!
@@ -33,7 +22,6 @@ find_main_window
 [ -n "$window" ] || { echo "no ${window_width}x${window_height} window"; cat "$work/log"; exit 1; }
 sleep 0.5
 
-pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
 geometry() { xdotool getwindowgeometry "$window" | awk '/Position/ {print $2} /Geometry/ {print $2}' | tr '\n' ' '; }
 # wait_size WxH: waits up to 3 s for the window to take that size.
 wait_size() {
