@@ -13,20 +13,30 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <cstring>
+#include <tuple>
 
 #include "platform/align.h"
+#include "platform/form_description.h"
 #include "skin/builtin/builtin_skin.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_check_radio_box.h"
 #include "skin/controls/skin_edit.h"
+#include "skin/controls/skin_group_box.h"
+#include "skin/controls/skin_labels.h"
+#include "skin/controls/skin_panel.h"
 #include "skin/controls/skin_rich_edit.h"
 #include "skin/controls/skin_scroll_bar.h"
+#include "skin/controls/skin_status_bar.h"
 #include "skin/data/control_data.h"
+#include "skin/draw/colour.h"
 #include "skin/form/menu_host.h"
 #include "skin/form/popup_window.h"
 #include "skin/form/skin_menu.h"
 #include "small_service.h"
 #include "support/scripted_peer.h"
+#include "support/skin_entries.h"
 
 namespace lumora {
 namespace {
@@ -75,6 +85,184 @@ TEST_F(MainWindow, OpensWithItsControlsAndSize) {
   EXPECT_EQ(captions, (QStringList{"全选", "复制", "粘贴"}));
 }
 
+// The skin data name and the skin data a control of the window names.
+std::pair<std::string, TskSkinData*> SkinLinkOf(QObject* control) {
+  if (auto* c = dynamic_cast<TskSkinControl*>(control)) return {c->SkinDataName(), c->SkinData()};
+  if (auto* c = dynamic_cast<TskSkinCustomLabel*>(control))
+    return {c->SkinDataName(), c->SkinData()};
+  if (auto* c = dynamic_cast<TskSkinEdit*>(control)) return {c->SkinDataName(), c->SkinData()};
+  if (auto* c = dynamic_cast<TskSkinRichEdit*>(control)) return {c->SkinDataName(), c->SkinData()};
+  ADD_FAILURE() << "not a skinned control";
+  return {};
+}
+
+TEST_F(MainWindow, DescriptionMakesEveryComponentOfTheTablesWithItsLinks) {
+  form_ = std::make_unique<TForm1>("http://127.0.0.1:1/", BuiltinSkinBlock());
+  using Entry = std::pair<std::string, std::string>;
+  // Stream order: the window, its controls as the tables list them with
+  // children after their parent, then the non-visual components.
+  const std::vector<Entry> expected{{"Form1", "TForm1"},
+                                    {"skSkinPanel1", "TskSkinPanel"},
+                                    {"skSkinGroupBox1", "TskSkinGroupBox"},
+                                    {"skSkinRichEdit1", "TskSkinRichEdit"},
+                                    {"skSkinScrollBar1", "TskSkinScrollBar"},
+                                    {"skSkinGroupBox2", "TskSkinGroupBox"},
+                                    {"skSkinRichEdit2", "TskSkinRichEdit"},
+                                    {"skSkinScrollBar2", "TskSkinScrollBar"},
+                                    {"skSkinStdLabel1", "TskSkinStdLabel"},
+                                    {"skSkinEdit4", "TskSkinEdit"},
+                                    {"skSkinStdLabel2", "TskSkinStdLabel"},
+                                    {"skSkinEdit5", "TskSkinEdit"},
+                                    {"skSkinCheckRadioBox1", "TskSkinCheckRadioBox"},
+                                    {"skSkinButton1", "TskSkinButton"},
+                                    {"skSkinButton2", "TskSkinButton"},
+                                    {"skSkinStatusBar1", "TskSkinStatusBar"},
+                                    {"skSkinStdLabel15", "TskSkinStdLabel"},
+                                    {"skSkinLinkLabel1", "TskSkinLinkLabel"},
+                                    {"skSkinForm1", "TskSkinForm"},
+                                    {"skSkinData1", "TskSkinData"},
+                                    {"skCompressedStoredSkin1", "TskCompressedStoredSkin"},
+                                    {"NetHTTP1", "TNetHTTP"},
+                                    {"skSkinPopupMenu1", "TskSkinPopupMenu"},
+                                    {"N5", "TMenuItem"},
+                                    {"N1", "TMenuItem"},
+                                    {"N2", "TMenuItem"},
+                                    {"skSkinPopupMenu2", "TskSkinPopupMenu"},
+                                    {"N6", "TMenuItem"},
+                                    {"N3", "TMenuItem"},
+                                    {"N4", "TMenuItem"},
+                                    {"skSkinPopupMenu3", "TskSkinPopupMenu"},
+                                    {"N7", "TMenuItem"},
+                                    {"N8", "TMenuItem"},
+                                    {"N9", "TMenuItem"},
+                                    {"N10", "TMenuItem"},
+                                    {"N11", "TMenuItem"},
+                                    {"N12", "TMenuItem"},
+                                    {"N13", "TMenuItem"}};
+  EXPECT_EQ(form_->ComponentList(), expected);
+
+  struct Control {
+    const char* name;
+    const char* parent;
+    const char* skin_data_name;
+    bool linked;
+  } controls[] = {{"skSkinPanel1", "ClientArea", "panel", true},
+                  {"skSkinGroupBox1", "skSkinPanel1", "groupbox", true},
+                  {"skSkinRichEdit1", "skSkinGroupBox1", "richedit", true},
+                  {"skSkinScrollBar1", "skSkinGroupBox1", "vscrollbar", true},
+                  {"skSkinGroupBox2", "skSkinPanel1", "groupbox", true},
+                  {"skSkinRichEdit2", "skSkinGroupBox2", "richedit", true},
+                  {"skSkinScrollBar2", "skSkinGroupBox2", "vscrollbar", true},
+                  {"skSkinStdLabel1", "ClientArea", "stdlabel", false},
+                  {"skSkinEdit4", "ClientArea", "edit", true},
+                  {"skSkinStdLabel2", "ClientArea", "stdlabel", false},
+                  {"skSkinEdit5", "ClientArea", "edit", true},
+                  {"skSkinCheckRadioBox1", "ClientArea", "checkbox", true},
+                  {"skSkinButton1", "ClientArea", "button", true},
+                  {"skSkinButton2", "ClientArea", "button", true},
+                  {"skSkinStatusBar1", "ClientArea", "statusbar", true},
+                  {"skSkinStdLabel15", "skSkinStatusBar1", "stdlabel", true},
+                  {"skSkinLinkLabel1", "skSkinStatusBar1", "stdlabel", false}};
+  for (const Control& c : controls) {
+    auto* widget = Find<QWidget>(c.name);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->parentWidget()->objectName().toStdString(), c.parent) << c.name;
+    auto [name, data] = SkinLinkOf(widget);
+    EXPECT_EQ(name, c.skin_data_name) << c.name;
+    EXPECT_EQ(data, c.linked ? &form_->skSkinData1() : nullptr) << c.name;
+  }
+
+  // The settings the tables give beyond place and skin.
+  EXPECT_EQ(form_->skSkinData1().CompressedStoredSkin()->FileName(), "skin.ini");
+  EXPECT_EQ(form_->skSkinForm1().SkinData(), &form_->skSkinData1());
+  EXPECT_EQ(form_->skSkinForm1().BorderIcons(), biSystemMenu | biMinimize | biMaximize | biRollUp);
+  EXPECT_FALSE(form_->skSkinForm1().ShowIcon());
+  EXPECT_EQ(form_->skSkinForm1().AlphaBlendValue(), 200);
+  EXPECT_FALSE(form_->skSkinForm1().AlphaBlend());
+  EXPECT_EQ(form_->skSkinForm1().DefMenuItemHeight(), 20);
+  EXPECT_TRUE(form_->skSkinForm1().DefCaptionFont.bold());
+  EXPECT_EQ(form_->skSkinForm1().DefCaptionFont.pixelSize(), 14);
+  EXPECT_EQ(form_->skSkinForm1().DefInActiveCaptionColour, ToQColor(SystemColour(scBtnShadow)));
+  auto* in = Find<TskSkinRichEdit>("skSkinRichEdit1");
+  auto* out = Find<TskSkinRichEdit>("skSkinRichEdit2");
+  EXPECT_EQ(in->VScrollBar(), Find<TskSkinScrollBar>("skSkinScrollBar1"));
+  EXPECT_EQ(out->VScrollBar(), Find<TskSkinScrollBar>("skSkinScrollBar2"));
+  EXPECT_EQ(in->font().pixelSize(), 12);
+  EXPECT_TRUE(in->font().families().contains(QStringLiteral("宋体")));
+  auto* bar1 = Find<TskSkinScrollBar>("skSkinScrollBar1");
+  auto* bar2 = Find<TskSkinScrollBar>("skSkinScrollBar2");
+  EXPECT_EQ(std::make_tuple(bar1->Min(), bar1->Max(), bar1->PageSize(), bar1->Position()),
+            std::make_tuple(0, 100, 0, 0));
+  EXPECT_EQ(std::make_tuple(bar2->Min(), bar2->Max(), bar2->PageSize(), bar2->Position()),
+            std::make_tuple(0, 16, 15, 0));
+  EXPECT_FALSE(bar1->CanFocused());
+  EXPECT_EQ(bar1->BothMarkerWidth(), 19);
+  EXPECT_EQ(bar1->BothSkinDataName(), "bothhscrollbar");
+  auto* box1 = Find<TskSkinGroupBox>("skSkinGroupBox1");
+  EXPECT_EQ(box1->Caption(), QStringLiteral("输入原文"));
+  EXPECT_TRUE(box1->CaptionMode());
+  EXPECT_EQ(box1->DefaultCaptionHeight(), 22);
+  EXPECT_EQ(Find<TskSkinPanel>("skSkinPanel1")->BorderStyle(), bvNone);
+  auto* check = Find<TskSkinCheckRadioBox>("skSkinCheckRadioBox1");
+  EXPECT_TRUE(check->Flat());
+  EXPECT_FALSE(check->Radio());
+  EXPECT_EQ(check->Caption(), QStringLiteral("开启智能换行"));
+  auto* rewrite = Find<TskSkinButton>("skSkinButton1");
+  EXPECT_TRUE(rewrite->UseSkinSize());
+  EXPECT_FALSE(rewrite->RepeatMode());
+  EXPECT_EQ(rewrite->RepeatInterval(), 100);
+  EXPECT_FALSE(Find<TskSkinStatusBar>("skSkinStatusBar1")->SizeGrip());
+  auto* link = Find<TskSkinLinkLabel>("skSkinLinkLabel1");
+  EXPECT_TRUE(link->UseUnderLine());
+  EXPECT_FALSE(link->URL().empty());
+  EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+  for (const char* label : {"skSkinStdLabel1", "skSkinStdLabel2"}) {
+    const TskFont& font = Find<TskSkinStdLabel>(label)->DefaultFont();
+    EXPECT_EQ(font.Name, "MS Sans Serif") << label;
+    EXPECT_EQ(font.Height, -11) << label;
+  }
+  QStringList third;
+  for (QAction* a : Find<QMenu>("skSkinPopupMenu3")->actions())
+    third << (a->isSeparator() ? QStringLiteral("-") : a->text());
+  EXPECT_EQ(third,
+            (QStringList{"显示窗体", "隐藏窗体", "-", "帮助文档", "联系作者", "-", "退出程序"}));
+}
+
+TEST_F(MainWindow, BadDescriptionIsRefusedWithTheLineAndTheName) {
+  const std::string good(TForm1::Description());
+  struct Row {
+    const char* from;
+    const char* to;
+    const char* error;
+  } rows[] = {
+      // the output box's menu named as a scroll bar
+      {"PopupMenu = skSkinPopupMenu2", "PopupMenu = skSkinScrollBar2",
+       "PopupMenu: skSkinScrollBar2 is a TskSkinScrollBar, not a TskSkinPopupMenu"},
+      // skin data that is not on the window
+      {"CompressedStoredSkin = skCompressedStoredSkin1", "CompressedStoredSkin = skStoredSkin9",
+       "CompressedStoredSkin: there is no skStoredSkin9 on the window"},
+      // a click handler the window lacks
+      {"OnClick = skSkinButton2Click", "OnClick = skSkinButton9Click",
+       "OnClick: the window has no method skSkinButton9Click"},
+  };
+  for (const Row& row : rows) {
+    std::string text = good;
+    const size_t at = text.find(row.from);
+    ASSERT_NE(at, std::string::npos) << row.from;
+    text.replace(at, std::strlen(row.from), row.to);
+    const int line = static_cast<int>(std::count(text.begin(), text.begin() + at, '\n')) + 1;
+    try {
+      TForm1 form([] { return std::string("http://127.0.0.1:1/"); }, BuiltinSkinBlock(), text);
+      ADD_FAILURE() << "built with " << row.to;
+    } catch (const EReadError& e) {
+      EXPECT_EQ(e.what(), "Window description, line " + std::to_string(line) + ": " + row.error);
+    }
+  }
+  // The window made from the good text still works afterwards.
+  Open("http://127.0.0.1:1/");
+  EXPECT_EQ(form_->skSkinForm1().SkinData(), &form_->skSkinData1());
+}
+
 TEST_F(MainWindow, LoadsTheSkinItIsGivenAtCreation) {
   form_ = std::make_unique<TForm1>("http://127.0.0.1:1/", BuiltinSkinBlock());
   TskSkinData& skin = form_->skSkinData1();
@@ -118,8 +306,8 @@ TEST_F(MainWindow, TextBoxesAndFieldsAreSkinnedWithNoPlatformLookLeft) {
   form_ = std::make_unique<TForm1>("http://127.0.0.1:1/", BuiltinSkinBlock());
   form_->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
-  const auto* vdata = dynamic_cast<const TskDataSkinScrollBarControl*>(
-      form_->skSkinData1().Control(form_->skSkinData1().ControlIndexOf("vscrollbar")));
+  const auto* vdata =
+      test::FindSkinControl<TskDataSkinScrollBarControl>(form_->skSkinData1(), "vscrollbar");
   ASSERT_NE(vdata, nullptr);
   for (const char* name : {"skSkinScrollBar1", "skSkinScrollBar2"}) {
     auto* bar = Find<TskSkinScrollBar>(name);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "http/http_exceptions.h"
+#include "support/expect_raises.h"
 
 namespace lumora {
 namespace {
@@ -69,12 +70,8 @@ TEST(ChunkSize, AnythingElseIsInvalid) {
       "00000000000000001",  // seventeen digits
   };
   for (const char* line : rows) {
-    try {
-      ParseChunkSize(line);
-      ADD_FAILURE() << "accepted \"" << line << "\"";
-    } catch (const ENetHTTPResponseInvalid& e) {
-      EXPECT_EQ(e.Message(), "Invalid chunk size") << line;
-    }
+    SCOPED_TRACE(line);
+    EXPECT_RAISES(ENetHTTPResponseInvalid, "Invalid chunk size", ParseChunkSize(line));
   }
 }
 

@@ -7,14 +7,20 @@
 #include <string>
 #include <vector>
 
+#include "base/exception.h"
 #include "base/stream.h"
 #include "http/http_client.h"
 #include "http/http_exceptions.h"
 #include "net/net_exception.h"
+#include "support/expect_raises.h"
 #include "support/memory_io_handler.h"
 
 namespace lumora {
 namespace {
+
+using ::testing::AllOf;
+using ::testing::Property;
+using ::testing::Throws;
 
 // A component whose transport is the scripted handler.
 struct MemoryExchange {
@@ -44,12 +50,8 @@ TEST(ResponseReader, HeadAndBodyCrossingEveryReadBoundary) {
 TEST(ResponseReader, BodyShorterThanItsLengthRaisesAndKeepsWhatCame) {
   MemoryExchange x({"HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc"});
   TStringStream out;
-  try {
-    x.http.Get("http://memory/", &out);
-    ADD_FAILURE() << "a cut-short body came back as complete";
-  } catch (const ENetConnClosedGracefully& e) {
-    EXPECT_EQ(e.Message(), "Connection Closed Gracefully.");
-  }
+  EXPECT_RAISES(ENetConnClosedGracefully, "Connection Closed Gracefully.",
+                x.http.Get("http://memory/", &out));
   EXPECT_EQ(out.DataString(), "abc");
 }
 
@@ -70,23 +72,15 @@ TEST(ResponseReader, TransferCodingNamesIgnoreCase) {
 TEST(ResponseReader, ChunkSizeThatIsNotHexRaisesInsteadOfEndingTheBody) {
   MemoryExchange x(
       {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n3\r\nabc\r\nzz\r\nmore\r\n0\r\n\r\n"});
-  try {
-    x.http.Get("http://memory/");
-    ADD_FAILURE() << "a corrupt chunk size ended the body quietly";
-  } catch (const ENetHTTPResponseInvalid& e) {
-    EXPECT_EQ(e.Message(), "Invalid chunk size");
-  }
+  EXPECT_RAISES(ENetHTTPResponseInvalid, "Invalid chunk size", x.http.Get("http://memory/"));
 }
 
 TEST(ResponseReader, ErrorStatusWithABodyCutShortKeepsTheStatus) {
   MemoryExchange x({"HTTP/1.1 502 Bad Gateway\r\nContent-Length: 50\r\n\r\npartial"});
-  try {
-    x.http.Get("http://memory/");
-    ADD_FAILURE() << "no error";
-  } catch (const ENetHTTPProtocolException& e) {
-    EXPECT_EQ(e.Message(), "HTTP/1.1 502 Bad Gateway");
-    EXPECT_EQ(e.ErrorMessage(), "partial");
-  }
+  EXPECT_THAT([&] { x.http.Get("http://memory/"); },
+              Throws<ENetHTTPProtocolException>(
+                  AllOf(Property(&Exception::Message, "HTTP/1.1 502 Bad Gateway"),
+                        Property(&ENetHTTPProtocolException::ErrorMessage, "partial"))));
 }
 
 TEST(ResponseReader, NotModifiedReadsNoBodyOnAnOpenConnection) {
@@ -94,12 +88,9 @@ TEST(ResponseReader, NotModifiedReadsNoBodyOnAnOpenConnection) {
   // body until close would end in "Read Timeout" instead of the status.
   MemoryExchange x({"HTTP/1.1 304 Not Modified\r\nETag: \"1\"\r\n\r\n"});
   x.handler.SetStallAtEnd(true);
-  try {
-    x.http.Get("http://memory/");
-    ADD_FAILURE() << "no error";
-  } catch (const ENetHTTPProtocolException& e) {
-    EXPECT_EQ(e.ReplyErrorCode(), 304);
-  }
+  EXPECT_THAT(
+      [&] { x.http.Get("http://memory/"); },
+      Throws<ENetHTTPProtocolException>(Property(&ENetHTTPProtocolException::ReplyErrorCode, 304)));
 }
 
 TEST(ResponseReader, StatusAndHeadersWithoutTheClient) {

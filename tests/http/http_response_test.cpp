@@ -4,38 +4,34 @@
 
 #include <chrono>
 
+#include "base/exception.h"
 #include "base/stream.h"
 #include "http/http_client.h"
 #include "http/http_exceptions.h"
 #include "http/http_limits.h"
 #include "net/net_exception.h"
+#include "support/expect_raises.h"
 #include "support/scripted_peer.h"
 
 namespace lumora {
 namespace {
 
+using ::testing::AllOf;
+using ::testing::Matcher;
+using ::testing::Property;
+using ::testing::SizeIs;
+using ::testing::Throws;
+
 std::string Url(const ScriptedPeer& peer, const std::string& path = "/") {
   return "http://127.0.0.1:" + std::to_string(peer.Port()) + path;
 }
 
-// The HTTP error an exchange raises, or a failure when it raises none.
-ENetHTTPProtocolException HttpErrorOf(TNetHTTP& http, const std::string& url) {
-  try {
-    http.Get(url);
-  } catch (const ENetHTTPProtocolException& e) {
-    return e;
-  }
-  ADD_FAILURE() << "no HTTP error for " << url;
-  return ENetHTTPProtocolException(0, "", "");
+Matcher<const ENetHTTPProtocolException&> Code(int code) {
+  return Property(&ENetHTTPProtocolException::ReplyErrorCode, code);
 }
 
-std::string MessageOf(TNetHTTP& http, const std::string& url) {
-  try {
-    http.Get(url);
-  } catch (const std::exception& e) {
-    return e.what();
-  }
-  return "(no error)";
+Matcher<const ENetHTTPProtocolException&> Body(const std::string& body) {
+  return Property(&ENetHTTPProtocolException::ErrorMessage, body);
 }
 
 TEST(ResponseBody, ContinueThenTheRealAnswer) {
@@ -177,9 +173,8 @@ TEST(Redirects, WithoutHandlingARedirectIsAnError) {
   ScriptedPeer peer({PeerExchange::Http(
       "HTTP/1.1 302 Found\r\nLocation: /x\r\nContent-Length: 1\r\n\r\nz", PeerAction::kClose)});
   TNetHTTP http;
-  ENetHTTPProtocolException e = HttpErrorOf(http, Url(peer));
-  EXPECT_EQ(e.ReplyErrorCode(), 302);
-  EXPECT_EQ(e.ErrorMessage(), "z");
+  EXPECT_THAT([&] { http.Get(Url(peer)); },
+              Throws<ENetHTTPProtocolException>(AllOf(Code(302), Body("z"))));
 }
 
 TEST(Redirects, TheFifteenthRedirectIsNotFollowed) {
@@ -204,10 +199,9 @@ TEST(Redirects, OnRedirectCanRefuse) {
   http.OnRedirect = [](TNetCustomHTTP&, std::string&, int&, bool& handled, TNetHTTPMethod&) {
     handled = false;
   };
-  ENetHTTPProtocolException e = HttpErrorOf(http, Url(peer));
-  EXPECT_EQ(e.ReplyErrorCode(), 302);
-  EXPECT_EQ(e.Message(), "HTTP/1.1 302 Found");
-  EXPECT_EQ(e.ErrorMessage(), "body");
+  EXPECT_THAT([&] { http.Get(Url(peer)); },
+              Throws<ENetHTTPProtocolException>(AllOf(
+                  Code(302), Property(&Exception::Message, "HTTP/1.1 302 Found"), Body("body"))));
 }
 
 TEST(Redirects, LocationCarryingACarriageReturnIsRefused) {
@@ -217,7 +211,7 @@ TEST(Redirects, LocationCarryingACarriageReturnIsRefused) {
                           PeerAction::kClose)});
   TNetHTTP http;
   http.HandleRedirects = true;
-  EXPECT_EQ(HttpErrorOf(http, Url(peer)).ReplyErrorCode(), 302);
+  EXPECT_THAT([&] { http.Get(Url(peer)); }, Throws<ENetHTTPProtocolException>(Code(302)));
 }
 
 TEST(Redirects, ToHttpsFailsForWantOfASecureHandler) {
@@ -227,7 +221,7 @@ TEST(Redirects, ToHttpsFailsForWantOfASecureHandler) {
                           PeerAction::kClose)});
   TNetHTTP http;
   http.HandleRedirects = true;
-  EXPECT_EQ(MessageOf(http, Url(peer)), "IOHandler value is not valid");
+  EXPECT_RAISES(ENetIOHandlerPropInvalid, "IOHandler value is not valid", http.Get(Url(peer)));
 }
 
 TEST(Redirects, NoCredentialsOrCookiesFollowToAnotherHost) {
@@ -273,9 +267,8 @@ TEST(Authentication, UnauthorizedWithoutCredentialsRaises) {
                           "realm=\"x\"\r\nContent-Length: 6\r\n\r\ndenied",
                           PeerAction::kClose)});
   TNetHTTP http;
-  ENetHTTPProtocolException e = HttpErrorOf(http, Url(peer));
-  EXPECT_EQ(e.ReplyErrorCode(), 401);
-  EXPECT_EQ(e.ErrorMessage(), "denied");
+  EXPECT_THAT([&] { http.Get(Url(peer)); },
+              Throws<ENetHTTPProtocolException>(AllOf(Code(401), Body("denied"))));
 }
 
 TEST(Authentication, CredentialsFromTheEventAreSentOnTheRetry) {
@@ -315,7 +308,7 @@ TEST(Authentication, RejectedCredentialsAreNotRetriedForever) {
   http.OnAuthorization = [](TNetCustomHTTP&, TNetAuthentication&, bool& handled) {
     handled = true;
   };
-  EXPECT_EQ(HttpErrorOf(http, Url(peer)).ReplyErrorCode(), 401);
+  EXPECT_THAT([&] { http.Get(Url(peer)); }, Throws<ENetHTTPProtocolException>(Code(401)));
   EXPECT_LE(peer.ExchangesServed(), 4);
 }
 
@@ -323,30 +316,30 @@ TEST(Errors, NotFoundCarriesStatusLineCodeAndBody) {
   ScriptedPeer peer({PeerExchange::Http(
       "HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nno such x", PeerAction::kClose)});
   TNetHTTP http;
-  ENetHTTPProtocolException e = HttpErrorOf(http, Url(peer));
-  EXPECT_EQ(e.Message(), "HTTP/1.1 404 Not Found");
-  EXPECT_EQ(e.ReplyErrorCode(), 404);
-  EXPECT_EQ(e.ErrorMessage(), "no such x");
+  EXPECT_THAT(
+      [&] { http.Get(Url(peer)); },
+      Throws<ENetHTTPProtocolException>(AllOf(
+          Property(&Exception::Message, "HTTP/1.1 404 Not Found"), Code(404), Body("no such x"))));
 }
 
 TEST(Errors, StatusWithoutNumberIsCodeMinusOne) {
   ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 abc Strange\r\nContent-Length: 0\r\n\r\n",
                                         PeerAction::kClose)});
   TNetHTTP http;
-  EXPECT_EQ(HttpErrorOf(http, Url(peer)).ReplyErrorCode(), -1);
+  EXPECT_THAT([&] { http.Get(Url(peer)); }, Throws<ENetHTTPProtocolException>(Code(-1)));
 }
 
 TEST(Errors, PeerClosingBeforeTheStatusLine) {
   ScriptedPeer peer({PeerExchange::Http("", PeerAction::kClose)});
   TNetHTTP http;
-  EXPECT_EQ(MessageOf(http, Url(peer)), "Connection Closed Gracefully.");
+  EXPECT_RAISES(ENetConnClosedGracefully, "Connection Closed Gracefully.", http.Get(Url(peer)));
 }
 
 TEST(Errors, HeadersCutByTheClosePeerAreKept) {
   ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 200 OK\r\nX-A: 1\r\n", PeerAction::kClose)});
   TNetHTTP http;
   // A 2xx answer after which the connection is gone has no decision.
-  EXPECT_EQ(MessageOf(http, Url(peer)), "Undefined situation");
+  EXPECT_RAISES(ENetException, "Undefined situation", http.Get(Url(peer)));
   EXPECT_EQ(http.Response().HeaderLines.Values("X-A"), "1");
 }
 
@@ -354,7 +347,7 @@ TEST(Errors, IntegerExpiresOfADayIsAConversionError) {
   ScriptedPeer peer({PeerExchange::Http(
       "HTTP/1.1 200 OK\r\nExpires: 86400\r\nContent-Length: 0\r\n\r\n", PeerAction::kClose)});
   TNetHTTP http;
-  EXPECT_EQ(MessageOf(http, Url(peer)), "Invalid argument to time encode");
+  EXPECT_RAISES(EConvertError, "Invalid argument to time encode", http.Get(Url(peer)));
 }
 
 TEST(Limits, HeaderBlockAtAndPastItsCap) {
@@ -373,13 +366,13 @@ TEST(Limits, HeaderBlockAtAndPastItsCap) {
   {
     ScriptedPeer peer({PeerExchange::Http(answer_with(kMaxHeaderBlockBytes), PeerAction::kClose)});
     TNetHTTP http;
-    EXPECT_EQ(MessageOf(http, Url(peer)), "(no error)");
+    EXPECT_NO_THROW(http.Get(Url(peer)));
   }
   {
     ScriptedPeer peer(
         {PeerExchange::Http(answer_with(kMaxHeaderBlockBytes + 1), PeerAction::kClose)});
     TNetHTTP http;
-    EXPECT_EQ(MessageOf(http, Url(peer)), "Response header block too large");
+    EXPECT_RAISES(ENetHTTPResponseInvalid, "Response header block too large", http.Get(Url(peer)));
   }
 }
 
@@ -392,12 +385,12 @@ TEST(Limits, HeaderLineCountAtAndPastItsCap) {
   {
     ScriptedPeer peer({PeerExchange::Http(answer_with(kMaxHeaderLines), PeerAction::kClose)});
     TNetHTTP http;
-    EXPECT_EQ(MessageOf(http, Url(peer)), "(no error)");
+    EXPECT_NO_THROW(http.Get(Url(peer)));
   }
   {
     ScriptedPeer peer({PeerExchange::Http(answer_with(kMaxHeaderLines + 1), PeerAction::kClose)});
     TNetHTTP http;
-    EXPECT_EQ(MessageOf(http, Url(peer)), "Response header block too large");
+    EXPECT_RAISES(ENetHTTPResponseInvalid, "Response header block too large", http.Get(Url(peer)));
   }
 }
 
@@ -409,17 +402,17 @@ TEST(Limits, ChunkSizeDigitsAtAndPastTheCap) {
     ScriptedPeer peer({PeerExchange::Http(answer("000000000000000a") + "0123456789\r\n0\r\n\r\n",
                                           PeerAction::kClose)});
     TNetHTTP http;
-    EXPECT_EQ(MessageOf(http, Url(peer)), "(no error)");
+    EXPECT_NO_THROW(http.Get(Url(peer)));
   }
   {
     ScriptedPeer peer({PeerExchange::Http(answer("0000000000000000a"), PeerAction::kClose)});
     TNetHTTP http;
-    EXPECT_EQ(MessageOf(http, Url(peer)), "Invalid chunk size");
+    EXPECT_RAISES(ENetHTTPResponseInvalid, "Invalid chunk size", http.Get(Url(peer)));
   }
   {
     ScriptedPeer peer({PeerExchange::Http(answer("ffffffffffffffff"), PeerAction::kClose)});
     TNetHTTP http;
-    EXPECT_EQ(MessageOf(http, Url(peer)), "Invalid chunk size");
+    EXPECT_RAISES(ENetHTTPResponseInvalid, "Invalid chunk size", http.Get(Url(peer)));
   }
 }
 
@@ -432,12 +425,12 @@ TEST(Limits, InterimAnswersAtAndPastTheCap) {
   {
     ScriptedPeer peer({PeerExchange::Http(answer(kMaxInterimResponses - 1), PeerAction::kClose)});
     TNetHTTP http;
-    EXPECT_EQ(MessageOf(http, Url(peer)), "(no error)");
+    EXPECT_NO_THROW(http.Get(Url(peer)));
   }
   {
     ScriptedPeer peer({PeerExchange::Http(answer(kMaxInterimResponses), PeerAction::kClose)});
     TNetHTTP http;
-    EXPECT_EQ(MessageOf(http, Url(peer)), "Too many interim responses");
+    EXPECT_RAISES(ENetHTTPResponseInvalid, "Too many interim responses", http.Get(Url(peer)));
   }
 }
 
@@ -445,8 +438,9 @@ TEST(Limits, ErrorBodyIsCut) {
   std::string big(static_cast<size_t>(kMaxErrorBodyBytes) + 100, 'e');
   ScriptedPeer peer({PeerExchange::Http("HTTP/1.1 500 Oops\r\n\r\n" + big, PeerAction::kClose)});
   TNetHTTP http;
-  ENetHTTPProtocolException e = HttpErrorOf(http, Url(peer));
-  EXPECT_EQ(e.ErrorMessage().size(), static_cast<size_t>(kMaxErrorBodyBytes));
+  EXPECT_THAT([&] { http.Get(Url(peer)); },
+              Throws<ENetHTTPProtocolException>(
+                  Property(&ENetHTTPProtocolException::ErrorMessage, SizeIs(kMaxErrorBodyBytes))));
 }
 
 TEST(Limits, TricklingPeerEndsAtTheDeadline) {
@@ -458,7 +452,7 @@ TEST(Limits, TricklingPeerEndsAtTheDeadline) {
   http.SetReadTimeout(2000);
   auto start = std::chrono::steady_clock::now();
   http.SetDeadline(start + std::chrono::milliseconds(500));
-  EXPECT_EQ(MessageOf(http, Url(peer)), "Read Timeout");
+  EXPECT_RAISES(ENetReadTimeout, "Read Timeout", http.Get(Url(peer)));
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 

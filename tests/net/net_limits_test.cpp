@@ -34,7 +34,6 @@ TEST(NetLimits, Defaults) {
   EXPECT_EQ(client.RecvBufferSize(), 32768);
   EXPECT_EQ(client.SendBufferSize(), 32768);
   EXPECT_EQ(client.ReadTimeout(), 0);
-  EXPECT_EQ(kNetManagedBufferPackSize, 32768);
 }
 
 TEST(NetLimits, OneReceiveTakesAtMostRecvBufferSize) {

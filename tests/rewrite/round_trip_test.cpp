@@ -91,7 +91,6 @@ TEST(RoundTrip, ASilentServiceEndsAtTheReadLimit) {
   // The rewriter's own limit is long; a test shortens it.
   http.SetReadTimeout(300);
   EXPECT_RAISES(ENetReadTimeout, "Read Timeout", rewriter.TranslateToEnglish("x"));
-  EXPECT_EQ(TRoundTripRewriter::kReadTimeoutMs, 30000);
 }
 
 TEST(RoundTrip, ATricklingServiceEndsAtTheLegTimeLimit) {
@@ -103,12 +102,7 @@ TEST(RoundTrip, ATricklingServiceEndsAtTheLegTimeLimit) {
   TRoundTripRewriter rewriter(
       http, TranslationEndpointUrl("http://127.0.0.1:" + std::to_string(peer.Port())));
   rewriter.SetLegTimeLimit(400);
-  try {
-    rewriter.TranslateToEnglish("x");
-    FAIL();
-  } catch (const ENetReadTimeout& e) {
-    EXPECT_EQ(e.Message(), "Read Timeout");
-  }
+  EXPECT_RAISES(ENetReadTimeout, "Read Timeout", rewriter.TranslateToEnglish("x"));
   // The limit belongs to the leg; the component keeps no deadline after it.
   EXPECT_FALSE(http.Deadline().has_value());
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/expect_raises.h"
 #include "translate/fixture_language_model.h"
 #include "translate/libime_language_model.h"
 
@@ -63,12 +64,8 @@ TEST_F(DebianModel, KnowsCommonWordsAndNotLatinOnes) {
 }
 
 TEST(LibimeLanguageModel, MissingFileIsAnErrorNamingIt) {
-  try {
-    LoadLibimeLanguageModel("/nonexistent/zh_CN.lm");
-    FAIL() << "no error";
-  } catch (const ELanguageModelError& e) {
-    EXPECT_NE(e.Message().find("/nonexistent/zh_CN.lm"), std::string::npos);
-  }
+  EXPECT_RAISES(ELanguageModelError, ::testing::HasSubstr("/nonexistent/zh_CN.lm"),
+                LoadLibimeLanguageModel("/nonexistent/zh_CN.lm"));
 }
 
 }  // namespace

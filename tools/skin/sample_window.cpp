@@ -50,15 +50,6 @@ void Text(QPainter& p, const QRect& r, const QString& text, const QFont& font, c
   p.drawText(r, flags | Qt::TextSingleLine, text);
 }
 
-TskNinePartSource SourceOf(const TskDataSkinCustomControl& c) {
-  return {c.SkinRect, c.LTPoint, c.RTPoint, c.LBPoint, c.RBPoint, c.ClientRect};
-}
-
-TskNinePartStretch StretchOf(const TskDataSkinCustomControl& c) {
-  return {c.LeftStretch,   c.TopStretch,    c.RightStretch,
-          c.BottomStretch, c.StretchEffect, c.StretchType};
-}
-
 template <typename T>
 const T& Need(const SkinDescription& d, const char* name) {
   const T* c = dynamic_cast<const T*>(d.FindControl(name));
@@ -77,10 +68,10 @@ void ThreePartHorz(QPainter& p, const QImage& pic, const TskDataSkinCustomContro
 void GroupBox(QPainter& p, const QImage& pic, const TskDataSkinPanelControl& g,
               const TskDataSkinScrollBarControl& bar, const QRect& at, const QString& caption,
               const QStringList& lines, int thumbAt) {
-  const TskNinePartSource s = SourceOf(g);
+  const TskNinePartSource s = NinePartSourceOf(g, g.SkinRect, g.ClientRect);
   const TskNinePartTarget t = NinePartTargetForSize(s, at.width(), at.height());
   QImage img;
-  DrawNinePartImage(pic, s, t, StretchOf(g), true, img);
+  DrawNinePartImage(pic, s, t, NinePartStretchOf(g), true, img);
   p.drawImage(at.topLeft(), img);
   const int dw = at.width() - g.SkinRect.Width();
   const QRect cap = ToQRect(g.CaptionRect.Offset(at.left(), at.top())).adjusted(0, 0, dw, 0);

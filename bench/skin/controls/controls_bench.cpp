@@ -12,7 +12,6 @@
 #include <memory>
 #include <vector>
 
-#include "skin/builtin/builtin_skin.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_check_radio_box.h"
 #include "skin/controls/skin_group_box.h"
@@ -20,7 +19,7 @@
 #include "skin/controls/skin_panel.h"
 #include "skin/controls/skin_status_bar.h"
 #include "skin/data/skin_data.h"
-#include "skin/data/stored_skin.h"
+#include "support/skin_bench.h"
 
 namespace {
 
@@ -55,15 +54,9 @@ Figures TimePaints(QWidget& control) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  TskCompressedStoredSkin stored;
-  stored.CompressedStream().WriteString(BuiltinSkinBlock());
-  TskSkinData skin;
-  skin.SetCompressedStoredSkin(&stored);
-
-  QWidget form;
-  form.resize(707, 640);
+  bench::SkinBench bench(argc, argv, 640);
+  TskSkinData& skin = bench.skin;
+  QWidget& form = bench.form;
   struct Row {
     const char* name;
     QWidget* control;

@@ -17,11 +17,10 @@
 #include <functional>
 #include <vector>
 
-#include "skin/builtin/builtin_skin.h"
 #include "skin/controls/skin_rich_edit.h"
 #include "skin/controls/skin_scroll_bar.h"
 #include "skin/data/skin_data.h"
-#include "skin/data/stored_skin.h"
+#include "support/skin_bench.h"
 
 namespace {
 
@@ -77,15 +76,9 @@ void Click(QWidget* w, QEvent::Type type, QPoint at) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  TskCompressedStoredSkin stored;
-  stored.CompressedStream().WriteString(BuiltinSkinBlock());
-  TskSkinData skin;
-  skin.SetCompressedStoredSkin(&stored);
-
-  QWidget form;
-  form.resize(707, 289);
+  bench::SkinBench bench(argc, argv, 289);
+  TskSkinData& skin = bench.skin;
+  QWidget& form = bench.form;
   auto* edit = new TskSkinRichEdit(&form);
   edit->setGeometry(1, 23, 686, 265);
   QFont font;

@@ -9,26 +9,19 @@
 #include <cstdio>
 #include <vector>
 
-#include "skin/builtin/builtin_skin.h"
 #include "skin/data/skin_data.h"
-#include "skin/data/stored_skin.h"
 #include "skin/form/popup_window.h"
 #include "skin/form/skin_menu.h"
 #include "skin/form/skin_popup_menu.h"
 #include "skin/form/standalone_menu_host.h"
+#include "support/skin_bench.h"
 
 using namespace lumora;
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  TskCompressedStoredSkin stored;
-  stored.CompressedStream().WriteString(BuiltinSkinBlock());
-  TskSkinData skin;
-  skin.SetCompressedStoredSkin(&stored);
-
-  QWidget form;
-  form.resize(707, 640);
+  bench::SkinBench bench(argc, argv, 640);
+  TskSkinData& skin = bench.skin;
+  QWidget& form = bench.form;
   auto* edit = new QPlainTextEdit(&form);
   edit->setGeometry(0, 0, 686, 256);
   edit->setContextMenuPolicy(Qt::CustomContextMenu);

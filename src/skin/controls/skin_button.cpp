@@ -47,10 +47,8 @@ TskSkinButton::TskSkinButton(QWidget* parent) : TskSkinCustomControl(parent) {
   resize(75, 25);
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
-  morph_timer_.setInterval(kMorphInterval);
   // The repeat delays are part of the behaviour; coarse timers may fire early.
   repeat_timer_.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&morph_timer_, &QTimer::timeout, this, [this] { MorphTick(); });
   QObject::connect(&animation_timer_, &QTimer::timeout, this, [this] { AnimationTick(); });
   QObject::connect(&repeat_timer_, &QTimer::timeout, this, [this] { RepeatTick(); });
   if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
@@ -160,7 +158,7 @@ TskButtonState TskSkinButton::State() const {
   s.MousePressed = mouse_pressed_;
   s.Grouped = group_index_ != 0;
   s.MorphOn = MorphOn();
-  s.MorphProgress = morph_progress_;
+  s.MorphProgress = fade_.Progress();
   s.Animating = animation_timer_.isActive();
   return s;
 }
@@ -168,12 +166,10 @@ TskButtonState TskSkinButton::State() const {
 void TskSkinButton::SetDown(bool down) {
   down_ = down;
   if (MorphOn()) {
-    if (down) {
-      morph_progress_ = 1;
-      morph_timer_.stop();
-    } else {
-      morph_timer_.start();
-    }
+    if (down)
+      fade_.Jump(1);
+    else
+      fade_.Start();
   }
   update();
   if (group_index_ == 0 || !down || allow_all_up_ || parentWidget() == nullptr) return;
@@ -204,11 +200,10 @@ void TskSkinButton::CalcSkinSize(int& width, int& height) {
 }
 
 void TskSkinButton::ApplySkinChange() {
-  morph_timer_.stop();
+  fade_.Jump(0);
   StopAnimation();
-  morph_progress_ = 0;
   TskSkinCustomControl::ApplySkinChange();
-  if (MorphOn() && DataIndex() != -1 && (Focused() || is_hot_)) morph_progress_ = 1;
+  if (MorphOn() && DataIndex() != -1 && (Focused() || is_hot_)) fade_.Jump(1);
 }
 
 // ---- painting ----
@@ -267,18 +262,9 @@ void TskSkinButton::DrawStateImage(QImage& bitmap, const TRect& look, bool activ
   } else if (f.Picture != nullptr && f.SizingMode == smFixed) {
     p.drawImage(bitmap.rect(), *f.Picture, ToQRect(look));
   } else if (f.Picture != nullptr) {
-    // Stretched around the client rectangle's corners.
-    TskNinePartSource source{look,
-                             {f.ClientRect.Left, f.ClientRect.Top},
-                             {f.ClientRect.Right, f.ClientRect.Top},
-                             {f.ClientRect.Left, f.ClientRect.Bottom},
-                             {f.ClientRect.Right, f.ClientRect.Bottom},
-                             f.ClientRect};
-    const TskNinePartTarget target = NinePartTargetForSize(source, bitmap.width(), bitmap.height());
-    QImage image;
-    DrawNinePartImage(*f.Picture, source, target, {true, true, true, true, true, stFull}, true,
-                      image);
-    p.drawImage(0, 0, image);
+    p.drawImage(
+        0, 0,
+        StretchedAroundClient(*f.Picture, look, f.ClientRect, bitmap.width(), bitmap.height()));
   }
   const auto* data = DataAs<TskDataSkinButtonControl>();
   if (data != nullptr && data->ShowFocus && hasFocus()) {
@@ -300,13 +286,11 @@ void TskSkinButton::DrawSkinImage(QImage& bitmap) {
     return;
   }
   const TskButtonLooks looks = ButtonLooksOf(*data);
-  if (MorphOn() && morph_progress_ > 0 && morph_progress_ < 1 && isEnabled()) {
+  if (MorphOn() && fade_.Blending() && isEnabled()) {
     QImage normal = bitmap, hot = bitmap;
     DrawStateImage(normal, looks.Normal, false, false);
     DrawStateImage(hot, looks.Hot, true, false);
-    TskEffectBmp from(normal);
-    from.Morph(data->MorphKind, TskEffectBmp(hot), morph_progress_);
-    QPainter(&bitmap).drawImage(0, 0, from.Image());
+    QPainter(&bitmap).drawImage(0, 0, BlendLooks(data->MorphKind, normal, hot, fade_.Progress()));
     return;
   }
   const TskButtonLookChoice choice =
@@ -341,29 +325,19 @@ void TskSkinButton::DrawDefaultImage(QImage& bitmap) {
 // ---- morph and frame animation ----
 
 void TskSkinButton::StartMorphOrRepaint() {
-  if (MorphOn() && DataIndex() != -1) {
-    if (!morph_timer_.isActive()) morph_timer_.start();
-  } else {
+  if (MorphOn() && DataIndex() != -1)
+    fade_.Start();
+  else
     update();
-  }
 }
 
 void TskSkinButton::MorphTick() {
   const bool lit = is_hot_ || Focused();
   ResolveSkinData();
-  if (DataIndex() == -1 || !MorphOn()) {
-    morph_progress_ = lit ? 1 : 0;
-    morph_timer_.stop();
-    return;
-  }
-  if (lit && morph_progress_ < 1) {
-    morph_progress_ = std::min(1.0, morph_progress_ + kMorphStep);
-  } else if (!lit && morph_progress_ > 0) {
-    morph_progress_ = std::max(0.0, morph_progress_ - kMorphStep);
-  } else {
-    morph_progress_ = lit ? 1 : 0;
-    morph_timer_.stop();
-  }
+  if (DataIndex() == -1 || !MorphOn())
+    fade_.Finish(lit);
+  else
+    fade_.Step(lit);
   update();
 }
 
@@ -515,7 +489,7 @@ void TskSkinButton::PointerEntered() {
       (group_index_ != 0 && !down_) || (group_index_ == 0 && (!Focused() || down_));
   if (changes) {
     if (down_) {
-      if (MorphOn()) morph_progress_ = 1;
+      if (MorphOn()) fade_.Jump(1);
       update();
     } else {
       StartAnimation(true);
@@ -602,10 +576,7 @@ void TskSkinButton::focusOutEvent(QFocusEvent* event) {
 void TskSkinButton::changeEvent(QEvent* event) {
   TskSkinCustomControl::changeEvent(event);
   if (event->type() != QEvent::EnabledChange) return;
-  if (MorphOn()) {
-    morph_timer_.stop();
-    morph_progress_ = 0;
-  }
+  if (MorphOn()) fade_.Jump(0);
   is_hot_ = false;
   if (!isEnabled()) {
     StopRepeat();
@@ -641,7 +612,7 @@ void TskSkinButton::FocusChanged(QWidget* now) {
     }
   } else if (button == nullptr && !is_hot_) {
     is_hot_ = true;
-    if (MorphOn()) morph_progress_ = 1;
+    if (MorphOn()) fade_.Jump(1);
     update();
   }
 }

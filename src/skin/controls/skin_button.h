@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "skin/controls/control_state.h"
+#include "skin/controls/hot_fade.h"
 #include "skin/controls/skin_control.h"
 
 namespace lumora {
@@ -33,8 +34,6 @@ enum TskButtonLayout { blGlyphLeft = 0, blGlyphRight = 1, blGlyphTop = 2, blGlyp
 
 class TskSkinButton : public TskSkinCustomControl {
  public:
-  static constexpr int kMorphInterval = 20;      // ms per cross-fade step
-  static constexpr double kMorphStep = 0.2;      // progress per step
   static constexpr int kFirstRepeatDelay = 500;  // ms before the repeat interval starts
 
   explicit TskSkinButton(QWidget* parent = nullptr);
@@ -95,7 +94,7 @@ class TskSkinButton : public TskSkinCustomControl {
   // The state the next paint shows.
   bool IsHot() const { return is_hot_; }
   bool DefaultActive() const { return default_active_; }
-  double MorphProgress() const { return morph_progress_; }
+  double MorphProgress() const { return fade_.Progress(); }
   TskButtonState State() const;
 
   void CalcSkinSize(int& width, int& height) override;
@@ -172,10 +171,9 @@ class TskSkinButton : public TskSkinCustomControl {
   bool repeating_ = false;  // past the first delay
   bool pressed_while_down_ = false;
   bool default_active_ = false;
-  double morph_progress_ = 0;
+  TskHotFade fade_{[this] { MorphTick(); }};
   int animation_frame_ = 0;
   bool animation_forward_ = true;
-  QTimer morph_timer_;
   QTimer animation_timer_;
   QTimer repeat_timer_;
 };

@@ -47,8 +47,6 @@ TskSkinCheckRadioBox::TskSkinCheckRadioBox(QWidget* parent) : TskSkinCustomContr
   resize(150, 25);
   setMouseTracking(true);
   UpdateFocusPolicy();
-  morph_timer_.setInterval(kMorphInterval);
-  QObject::connect(&morph_timer_, &QTimer::timeout, this, [this] { MorphTick(); });
 }
 
 // ---- properties ----
@@ -203,30 +201,19 @@ void TskSkinCheckRadioBox::SetHot(bool hot) {
 }
 
 void TskSkinCheckRadioBox::StartMorphOrRepaint() {
-  if (MorphOn() && DataIndex() != -1) {
-    if (!morph_timer_.isActive()) morph_timer_.start();
-  } else {
+  if (MorphOn() && DataIndex() != -1)
+    fade_.Start();
+  else
     update();
-  }
 }
 
 void TskSkinCheckRadioBox::MorphTick() {
   const bool lit = is_hot_ || hasFocus();
   ResolveSkinData();
-  if (DataIndex() == -1 || !MorphOn()) {
-    morph_progress_ = lit ? 1 : 0;
-    morph_timer_.stop();
-    update();
-    return;
-  }
-  if (lit && morph_progress_ < 1)
-    morph_progress_ = std::min(1.0, morph_progress_ + kMorphStep);
-  else if (!lit && morph_progress_ > 0)
-    morph_progress_ = std::max(0.0, morph_progress_ - kMorphStep);
-  if ((lit && morph_progress_ >= 1) || (!lit && morph_progress_ <= 0)) {
-    morph_progress_ = lit ? 1 : 0;
-    morph_timer_.stop();
-  }
+  if (DataIndex() == -1 || !MorphOn())
+    fade_.Finish(lit);
+  else
+    fade_.Step(lit);
   update();
 }
 
@@ -340,13 +327,11 @@ void TskSkinCheckRadioBox::DrawSkinImage(QImage& bitmap) {
   }
   int w = width(), h = height();
   CalcSkinSize(w, h);
-  if (MorphOn() && morph_progress_ > 0 && morph_progress_ < 1) {
+  if (MorphOn() && fade_.Blending()) {
     QImage normal = bitmap, hot = bitmap;
     DrawLook(normal, false);
     DrawLook(hot, true);
-    TskEffectBmp from(normal);
-    from.Morph(data->MorphKind, TskEffectBmp(hot), morph_progress_);
-    QPainter(&bitmap).drawImage(0, 0, from.Image());
+    QPainter(&bitmap).drawImage(0, 0, BlendLooks(data->MorphKind, normal, hot, fade_.Progress()));
     return;
   }
   DrawLook(bitmap, is_hot_ || hasFocus());
@@ -450,10 +435,7 @@ void TskSkinCheckRadioBox::focusOutEvent(QFocusEvent* event) {
 void TskSkinCheckRadioBox::changeEvent(QEvent* event) {
   TskSkinCustomControl::changeEvent(event);
   if (event->type() != QEvent::EnabledChange) return;
-  if (MorphOn()) {
-    morph_timer_.stop();
-    morph_progress_ = 0;
-  }
+  if (MorphOn()) fade_.Jump(0);
   is_hot_ = false;
   update();
 }

@@ -15,11 +15,11 @@
 //   | Checked := false on a radio    | no OnClick                                 |
 
 #include <QImage>
-#include <QTimer>
 #include <functional>
 #include <vector>
 
 #include "skin/controls/control_state.h"
+#include "skin/controls/hot_fade.h"
 #include "skin/controls/skin_control.h"
 
 namespace lumora {
@@ -28,9 +28,6 @@ class TskDataSkinCheckRadioControl;
 
 class TskSkinCheckRadioBox : public TskSkinCustomControl {
  public:
-  static constexpr int kMorphInterval = 20;
-  static constexpr double kMorphStep = 0.2;
-
   explicit TskSkinCheckRadioBox(QWidget* parent = nullptr);
 
   const QString& Caption() const { return caption_; }
@@ -65,7 +62,7 @@ class TskSkinCheckRadioBox : public TskSkinCustomControl {
   // A check box inverts Checked; a radio button only becomes checked.
   virtual void ToggleCheck();
   bool IsHot() const { return is_hot_; }
-  double MorphProgress() const { return morph_progress_; }
+  double MorphProgress() const { return fade_.Progress(); }
 
   void CalcSkinSize(int& width, int& height) override;
   void ApplySkinChange() override;
@@ -123,8 +120,7 @@ class TskSkinCheckRadioBox : public TskSkinCustomControl {
 
   bool is_hot_ = false;
   bool pointer_inside_ = false;
-  double morph_progress_ = 0;
-  QTimer morph_timer_;
+  TskHotFade fade_{[this] { MorphTick(); }};
   TRect text_area_, check_rect_;
 };
 

@@ -243,7 +243,7 @@ void TskSkinCustomControl::PaintBands(QPainter& canvas) {
   CalcSkinSize(w, h);
   const TskFrameBorderImages bands =
       BuildFrameBorderImages(*frame_.Picture, NinePartSource(frame_), NinePartTarget(frame_, w, h),
-                             NinePartStretch(frame_));
+                             NinePartStretchOf(frame_));
   QImage top = bands.top;
   if (!top.isNull()) DrawSkinImage(top);
   PaintClientTexture(canvas, ClientTexture(frame_), ToQRect(frame_.NewClRect), frame_.StretchEffect,

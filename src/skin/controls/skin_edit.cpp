@@ -195,12 +195,7 @@ QImage TskSkinEdit::FrameImage() const {
                       image);
   } else {
     // Bordered and stretched: the corners end at the client rectangle.
-    const TRect& c = frame_.ClientRect;
-    TskNinePartSource source{
-        look, {c.Left, c.Top}, {c.Right, c.Top}, {c.Left, c.Bottom}, {c.Right, c.Bottom}, c};
-    TskNinePartStretch all{true, true, true, true, true, stFull};
-    DrawNinePartImage(*frame_.Picture, source, NinePartTargetForSize(source, width(), height()),
-                      all, true, image);
+    image = StretchedAroundClient(*frame_.Picture, look, frame_.ClientRect, width(), height());
   }
   if (!image.isNull()) p.drawImage(0, 0, image);
   return bitmap;

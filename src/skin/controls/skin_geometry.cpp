@@ -132,16 +132,11 @@ TRect MapSkinRect(const TskControlFrame& f, const TRect& r, int width, int heigh
 }
 
 TskNinePartSource NinePartSource(const TskControlFrame& f) {
-  return {f.SkinRect, f.LTPoint, f.RTPoint, f.LBPoint, f.RBPoint, f.ClientRect};
+  return NinePartSourceOf(f, f.SkinRect, f.ClientRect);
 }
 
 TskNinePartTarget NinePartTarget(const TskControlFrame& f, int width, int height) {
   return {width, height, f.NewLTPoint, f.NewRTPoint, f.NewLBPoint, f.NewRBPoint, f.NewClRect};
-}
-
-TskNinePartStretch NinePartStretch(const TskControlFrame& f) {
-  return {f.LeftStretch,   f.TopStretch,    f.RightStretch,
-          f.BottomStretch, f.StretchEffect, f.StretchType};
 }
 
 QImage BuildFrameImage(const TskControlFrame& f, const TRect& look, int width, int height,
@@ -155,7 +150,7 @@ QImage BuildFrameImage(const TskControlFrame& f, const TRect& look, int width, i
     case smNinePart: {
       TskNinePartSource source = NinePartSource(f);
       source.skinRect = look;
-      DrawNinePartImage(*f.Picture, source, NinePartTarget(f, width, height), NinePartStretch(f),
+      DrawNinePartImage(*f.Picture, source, NinePartTarget(f, width, height), NinePartStretchOf(f),
                         drawCentre, out);
       return out;
     }

@@ -68,7 +68,6 @@ QImage BuildFrameImage(const TskControlFrame& frame, const TRect& look, int widt
 // Nine-part geometry of the frame at its current (CalcSkinSize) size.
 TskNinePartSource NinePartSource(const TskControlFrame& frame);
 TskNinePartTarget NinePartTarget(const TskControlFrame& frame, int width, int height);
-TskNinePartStretch NinePartStretch(const TskControlFrame& frame);
 
 // The window region from the mask picture at width x height (after
 // CalcSkinSize), or nullopt for no region.

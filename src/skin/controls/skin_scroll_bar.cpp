@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QWheelEvent>
 
-#include "skin/controls/colour_key.h"
 #include "skin/controls/default_box.h"
 #include "skin/data/control_data.h"
 #include "skin/draw/colour.h"
@@ -183,13 +182,17 @@ void TskSkinScrollBar::PaintThumbSkinned(QImage& bitmap, const TskScrollParts& p
   } else {
     image = picture.copy(ToQRect(source));
   }
-  if (looks_.ThumbTransparent) image = WithoutColour(image, looks_.ThumbTransparentColor);
+  if (looks_.ThumbTransparent)
+    image = TransparentPiece(image, {0, 0, image.width(), image.height()},
+                             ToQColor(looks_.ThumbTransparentColor).rgb());
 
   const int along = Vertical() ? image.height() : image.width();
   const int glyphAlong = Vertical() ? glyph.Height() : glyph.Width();
   if (!glyph.IsEmpty() && glyphAlong < along) {
-    QImage g = picture.copy(ToQRect(glyph));
-    if (looks_.GlyphTransparent) g = WithoutColour(g, looks_.GlyphTransparentColor);
+    const QImage g =
+        looks_.GlyphTransparent
+            ? TransparentPiece(picture, glyph, ToQColor(looks_.GlyphTransparentColor).rgb())
+            : picture.copy(ToQRect(glyph));
     image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter gp(&image);
     gp.drawImage((image.width() - g.width()) / 2, (image.height() - g.height()) / 2, g);

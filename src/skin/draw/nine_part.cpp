@@ -220,6 +220,16 @@ TskFrameBorderImages BuildTiledFrameBorderImages(const QImage& picture,
   return BuildFrameBorderImages(picture, source, target, TskNinePartStretch{});
 }
 
+QImage StretchedAroundClient(const QImage& picture, const TRect& look, const TRect& c, int width,
+                             int height) {
+  const TskNinePartSource source{
+      look, {c.Left, c.Top}, {c.Right, c.Top}, {c.Left, c.Bottom}, {c.Right, c.Bottom}, c};
+  QImage image;
+  DrawNinePartImage(picture, source, NinePartTargetForSize(source, width, height),
+                    {true, true, true, true, true, stFull}, true, image);
+  return image;
+}
+
 TRect StripFrameRect(int stripWidth, int stripHeight, int k, int frameCount) {
   if (frameCount <= 0 || k < 1 || k > frameCount || stripHeight <= 0) return {};
   const int frameWidth = stripWidth / frameCount;

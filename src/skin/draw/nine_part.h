@@ -61,6 +61,19 @@ struct TskNinePartStretch {
   TskStretchType type = stFull;
 };
 
+// The nine-part fields of a skin entry (a control, the form, a popup or hint
+// window), which all carry the corner points and the stretch flags under the
+// same names; skinRect and client as the caller chooses.
+template <typename Entry>
+TskNinePartSource NinePartSourceOf(const Entry& e, const TRect& skinRect, const TRect& client) {
+  return {skinRect, e.LTPoint, e.RTPoint, e.LBPoint, e.RBPoint, client};
+}
+template <typename Entry>
+TskNinePartStretch NinePartStretchOf(const Entry& e) {
+  return {e.LeftStretch,   e.TopStretch,    e.RightStretch,
+          e.BottomStretch, e.StretchEffect, e.StretchType};
+}
+
 // The usual destination for a new size: left and top positions are kept,
 // positions on the right keep their distance from the right edge and
 // positions at the bottom their distance from the bottom edge.
@@ -76,6 +89,12 @@ TskImagePlan PlanNinePartImage(const TskNinePartSource& source, const TskNinePar
 void DrawNinePartImage(const QImage& picture, const TskNinePartSource& source,
                        const TskNinePartTarget& target, const TskNinePartStretch& stretch,
                        bool drawCentre, QImage& dest);
+
+// The look at width x height with its corners ending at the client rectangle
+// (relative to the look) and everything between them stretched: the bordered
+// look of controls whose skin sets no corner points.
+QImage StretchedAroundClient(const QImage& picture, const TRect& look, const TRect& client,
+                             int width, int height);
 
 // Three-part images: left/top part of `first` pixels and right/bottom part of
 // `last` pixels copied, the middle stretched or tiled to fill newLength.

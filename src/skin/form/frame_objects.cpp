@@ -311,6 +311,11 @@ void TskSkinStdButtonObject::DrawDefault(QPainter& canvas) {
 }
 
 void TskSkinStdButtonObject::Draw(QPainter& canvas, bool direct) {
+  if (command_ == cmSysMenu && parent_->ShowIcon() && InOwnPicture) {
+    MorphKf = 0;
+    canvas.drawImage(QPoint(ObjectRect.Left, ObjectRect.Top), parent_->SmallIcon());
+    return;
+  }
   if (!HasSkin) {
     DrawDefault(canvas);
     return;

@@ -20,14 +20,7 @@ QFont SkinFont(const std::string& name, int height, TFontStyles style) {
 }
 
 TskNinePartSource MenuWindowSource(const TskDataSkinPopupWindow& data, const QImage& picture) {
-  TskNinePartSource s;
-  s.skinRect = {0, 0, picture.width(), picture.height()};
-  s.lt = data.LTPoint;
-  s.rt = data.RTPoint;
-  s.lb = data.LBPoint;
-  s.rb = data.RBPoint;
-  s.client = data.ItemsRect;
-  return s;
+  return NinePartSourceOf(data, {0, 0, picture.width(), picture.height()}, data.ItemsRect);
 }
 
 TskNinePartTarget MenuWindowTarget(const TskMenuLevelGeometry& level) {
@@ -45,16 +38,9 @@ TskNinePartTarget MenuWindowTarget(const TskMenuLevelGeometry& level) {
 QImage PaintMenuWindowFrame(const TskMenuLevelGeometry& level, const TskDataSkinPopupWindow& data,
                             const QImage* picture, int imageListWidth) {
   if (picture && !picture->isNull()) {
-    TskNinePartStretch stretch;
-    stretch.left = data.LeftStretch;
-    stretch.top = data.TopStretch;
-    stretch.right = data.RightStretch;
-    stretch.bottom = data.BottomStretch;
-    stretch.centre = data.StretchEffect;
-    stretch.type = data.StretchType;
     QImage frame;
-    DrawNinePartImage(*picture, MenuWindowSource(data, *picture), MenuWindowTarget(level), stretch,
-                      true, frame);
+    DrawNinePartImage(*picture, MenuWindowSource(data, *picture), MenuWindowTarget(level),
+                      NinePartStretchOf(data), true, frame);
     return frame.convertToFormat(QImage::Format_RGB32);
   }
   QImage frame(std::max(level.width, 1), std::max(level.height, 1), QImage::Format_RGB32);

@@ -3,13 +3,16 @@
 #include <QApplication>
 #include <QCursor>
 #include <QPainter>
+#include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 
 #include "skin/controls/skin_change_walk.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/colour.h"
+#include "skin/draw/nine_part.h"
 #include "skin/draw/rect_routines.h"
 #include "skin/draw/screen_routines.h"
 #include "skin/form/frame_hit_test.h"
@@ -95,6 +98,17 @@ TskSkinForm::TskSkinForm(QWidget* host) : TComponent(host) {
     const TskFrameGeometry g = Geometry();
     PopupSystemMenuAt({g.caption.Left, g.caption.Top, g.caption.Left, g.caption.Bottom});
   });
+  // A change of a screen's size or work area stands for the display change.
+  auto watch = [this](QScreen* screen) {
+    QObject::connect(screen, &QScreen::geometryChanged, events_.get(),
+                     [this] { DisplayChanged(); });
+    QObject::connect(screen, &QScreen::availableGeometryChanged, events_.get(),
+                     [this] { DisplayChanged(); });
+  };
+  for (QScreen* screen : QGuiApplication::screens()) watch(screen);
+  QObject::connect(qApp, &QGuiApplication::screenAdded, events_.get(), watch);
+  QObject::connect(qApp, &QGuiApplication::screenRemoved, events_.get(),
+                   [this] { DisplayChanged(); });
   skin_menu_ = new TskSkinMenu(host);
   menu_hook_ = std::make_unique<TskMenuKeyHook>(*skin_menu_, [this] { MenuClosed(); });
   RegisterMenuHost(host, this);
@@ -116,6 +130,7 @@ TskSkinForm::~TskSkinForm() {
     host_->clearMask();
   }
   if (client_) client_->removeEventFilter(events_.get());
+  if (status_bar_) status_bar_->removeEventFilter(events_.get());
   if (skin_data_) skin_data_->RemoveFreeNotification(this);
   if (menus_skin_data_) menus_skin_data_->RemoveFreeNotification(this);
 }
@@ -194,6 +209,17 @@ void TskSkinForm::SetShowIcon(bool on) {
   show_icon_ = on;
   Relayout();
   RepaintFrame();
+}
+
+QImage TskSkinForm::SmallIcon() const {
+  QIcon icon = host_ ? host_->windowIcon() : QIcon();
+  if (icon.isNull()) icon = QApplication::windowIcon();
+  if (icon.isNull()) icon = QApplication::style()->standardIcon(QStyle::SP_TitleBarMenuButton);
+  QImage out = icon.pixmap(kSmallIconSize, kSmallIconSize).toImage();
+  if (!out.isNull() && out.size() != QSize(kSmallIconSize, kSmallIconSize))
+    out =
+        out.scaled(kSmallIconSize, kSmallIconSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return out;
 }
 
 // State ------------------------------------------------------------------
@@ -694,8 +720,13 @@ void TskSkinForm::PaintClientBackground(QPainter& canvas, const QRect& area) {
     }
   }
   if (!LogoBitMap.isNull()) {
-    canvas.drawImage(area.left() + (area.width() - LogoBitMap.width()) / 2,
-                     area.top() + (area.height() - LogoBitMap.height()) / 2, LogoBitMap);
+    const QImage logo =
+        LogoBitMapTransparent
+            ? TransparentPiece(LogoBitMap, {0, 0, LogoBitMap.width(), LogoBitMap.height()},
+                               LogoBitMap.pixel(0, LogoBitMap.height() - 1))
+            : LogoBitMap;
+    canvas.drawImage(area.left() + (area.width() - logo.width()) / 2,
+                     area.top() + (area.height() - logo.height()) / 2, logo);
   }
 }
 

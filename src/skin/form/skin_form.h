@@ -37,6 +37,7 @@ namespace lumora {
 
 class TskSkinData;
 class TskSkinHint;
+class TskSkinStatusBar;
 class TskSkinMenu;
 class TskMenuKeyHook;
 class TskTrayIcon;
@@ -74,6 +75,13 @@ class TskSkinForm : public TComponent, public TskMenuHost {
   bool DisableSystemMenu = false;
   bool AlwaysResize = false;
   TskPositionInMonitor PositionInMonitor = skposDefault;
+  // Its size grip sizes the form from the bottom-right corner, and is hidden
+  // while the form is maximized.
+  TskSkinStatusBar* StatusBar() const;
+  void SetStatusBar(TskSkinStatusBar* bar);
+  bool IsStatusBar(const QObject* o) const { return o != nullptr && o == status_bar_.data(); }
+  // Whether a point of the linked status bar lies on its shown grip.
+  bool OnStatusGrip(QPoint at) const;
   bool UseFormCursorInNCArea = false;
   int MaxMenuItemsInWindow = 0;
   int ClientWidth = 0;
@@ -81,11 +89,15 @@ class TskSkinForm : public TComponent, public TskMenuHost {
   bool HideCaptionButtons = false;
   bool AlwaysShowInTray = false;
   QImage LogoBitMap;
+  // The logo's bottom-left colour is left out where the logo is drawn.
   bool LogoBitMapTransparent = false;
   bool AlwaysMinimizeToTray = false;
   bool UseSkinFontInMenu = true;
   bool ShowIcon() const { return show_icon_; }
   void SetShowIcon(bool on);
+  // The form's small icon (its own, else the application's, else the
+  // platform's window icon) at the small-icon size.
+  QImage SmallIcon() const;
   bool MaximizeOnFullScreen = false;
   bool AlphaBlend() const { return alpha_blend_; }
   void SetAlphaBlend(bool on);
@@ -225,6 +237,9 @@ class TskSkinForm : public TComponent, public TskMenuHost {
   // A step of the fade-in; true while it goes on.
   bool FadeStep();
   int CurrentAlpha() const { return alpha_; }
+  // A screen's geometry or work area changed: a maximized form takes the new
+  // maximized bounds, any other form is kept within the maximum size.
+  void DisplayChanged();
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;
@@ -254,6 +269,7 @@ class TskSkinForm : public TComponent, public TskMenuHost {
   void SetHostFrameless(bool frameless);
   std::string ResString(const char* key, const char* fallback) const;
   void AfterStateChange();
+  void ShowStatusGrip(bool show);
   QRect CentredBounds(const QRect& bounds) const;
   void SetHot(int index);
   void ShowSkinMenu(QMenu* menu, const TRect& screenRect, bool popupUp);
@@ -301,6 +317,7 @@ class TskSkinForm : public TComponent, public TskMenuHost {
   std::unique_ptr<TskMenuKeyHook> menu_hook_;
   TskSkinHint* skin_hint_ = nullptr;
   QPointer<QShortcut> alt_space_;
+  QPointer<QWidget> status_bar_;  // a TskSkinStatusBar
   std::unique_ptr<QMenu> default_system_menu_;
   std::unique_ptr<QMenu> tray_menu_;
 };

@@ -26,7 +26,35 @@ TPoint At(const QMouseEvent* e) {
 bool TskFormEvents::eventFilter(QObject* watched, QEvent* event) {
   if (watched == form_->Host()) return HostEvent(event);
   if (watched == form_->ClientWidget()) return ClientEvent(event);
+  if (form_->IsStatusBar(watched)) return GripEvent(event);
   return false;
+}
+
+// A press on the status bar's grip sizes the form from its bottom-right
+// corner, through the platform or, where it refuses, from the mouse.
+bool TskFormEvents::GripEvent(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+      auto* e = static_cast<QMouseEvent*>(event);
+      if (e->button() != Qt::LeftButton || !form_->OnStatusGrip(e->position().toPoint()))
+        return false;
+      press_global_ = last_global_ = e->globalPosition().toPoint();
+      press_geometry_ = form_->Host()->geometry();
+      StartResize(HTBOTTOMRIGHT);
+      return true;
+    }
+    case QEvent::MouseMove:
+      if (!manual_resize_) return false;
+      DragTo(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+      return true;
+    case QEvent::MouseButtonRelease:
+      if (!manual_resize_) return false;
+      manual_resize_ = false;
+      form_->ExitSizeMove();
+      return true;
+    default:
+      return false;
+  }
 }
 
 bool TskFormEvents::ClientEvent(QEvent* event) {

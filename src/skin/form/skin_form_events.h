@@ -27,6 +27,7 @@ class TskFormEvents : public QObject {
  private:
   bool HostEvent(QEvent* event);
   bool ClientEvent(QEvent* event);
+  bool GripEvent(QEvent* event);
   bool MouseEvent(QMouseEvent* event);
   bool SkinMessage(QEvent* event);
   void StartMove();

@@ -61,11 +61,30 @@ QRect TskSkinForm::CentredBounds(const QRect& bounds) const {
 void TskSkinForm::AfterStateChange() {
   if (!skin_present_ || !skin_data_->FormInfo().StretchEffect) return;
   host_->update();
-  for (QWidget* child : host_->findChildren<QWidget*>()) {
-    if (child->testAttribute(Qt::WA_NativeWindow) || child->parentWidget() == host_ ||
-        child->parentWidget() == client_)
-      SendMessage(child, WM_PARENTBGCHANGED, 0, 0);
+  // The form's own controls, not theirs: a control that stretches its
+  // background tells its children itself.
+  auto tell = [this](QWidget* parent) {
+    for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (!child->isWindow() && child != client_) SendMessage(child, WM_PARENTBGCHANGED, 0, 0);
+    }
+  };
+  tell(host_);
+  if (client_) tell(client_);
+}
+
+void TskSkinForm::DisplayChanged() {
+  if (!host_ || !skinnable_) return;
+  if (window_state_ == wsMaximized) {
+    host_->setGeometry(ToQ(MaximizedBounds()));
+    Relayout();
+    RepaintFrame();
+    return;
   }
+  const TRect area = MaximizeOnFullScreen ? WindowScreenArea(host_->windowHandle())
+                                          : WindowWorkArea(host_->windowHandle());
+  const TPoint most = MaximumFrameSize(area, MaxWidth, MaxHeight);
+  if (host_->width() > most.x || host_->height() > most.y)
+    host_->resize(std::min(host_->width(), most.x), std::min(host_->height(), most.y));
 }
 
 void TskSkinForm::SetFrameWindowState(TWindowState state) {
@@ -121,6 +140,7 @@ void TskSkinForm::SetFrameWindowState(TWindowState state) {
       if (normal_bounds_.isNull()) normal_bounds_ = host_->geometry();
       UpdateSizeLimits();
       host_->setGeometry(ToQ(MaximizedBounds()));
+      ShowStatusGrip(false);
       if (OnMaximize) OnMaximize();
       break;
     }
@@ -138,6 +158,7 @@ void TskSkinForm::SetFrameWindowState(TWindowState state) {
       if (host_->size() == before) Nudge();
       host_->update();
       normal_bounds_ = QRect();
+      ShowStatusGrip(true);
       if (OnRestore) OnRestore();
       break;
     }

@@ -11,6 +11,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/data/stored_skin.h"
 #include "support/pixel_grid.h"
+#include "support/skin_entries.h"
 
 namespace lumora::test {
 
@@ -24,12 +25,6 @@ struct LoadedSkin {
 std::unique_ptr<LoadedSkin> MakeSkin(const QImage& picture, const std::string& controls,
                                      const QImage& mask = {});
 std::unique_ptr<LoadedSkin> BuiltinSkin();
-
-// The data object of the loaded skin named name, cast to T (null if absent).
-template <typename T>
-const T* ControlData(const TskSkinData& skin, const char* name) {
-  return dynamic_cast<const T*>(skin.Control(skin.ControlIndexOf(name)));
-}
 
 // What the widget paints, as a 32-bit image.
 QImage Shot(QWidget& widget);

@@ -172,7 +172,7 @@ class SkinnedScrollParts : public ::testing::Test {
  protected:
   void SetUp() override {
     skin_ = test::BuiltinSkin();
-    data_ = test::ControlData<TskDataSkinScrollBarControl>(skin_->data, "vscrollbar");
+    data_ = test::FindSkinControl<TskDataSkinScrollBarControl>(skin_->data, "vscrollbar");
     ASSERT_NE(data_, nullptr);
     looks_ = ScrollBarLooksOf(*data_);
     frame_ = {data_->SkinRect, data_->RTPoint, data_->LBPoint, &looks_};

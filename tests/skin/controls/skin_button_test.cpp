@@ -282,7 +282,7 @@ TEST_F(SkinButtonTest, WithoutSkinTheButtonDrawsItsFramedDefaultLook) {
 
 TEST(SkinButtonBuiltin, TheMainWindowButtonTakesTheSkinHeight) {
   auto skin = test::BuiltinSkin();
-  const auto* data = test::ControlData<TskDataSkinButtonControl>(skin->data, "button");
+  const auto* data = test::FindSkinControl<TskDataSkinButtonControl>(skin->data, "button");
   ASSERT_NE(data, nullptr);
   TskSkinButton b;
   b.setGeometry(520, 586, 80, 20);

@@ -118,7 +118,7 @@ class BuiltinCheckBoxTest : public ::testing::Test {
  protected:
   void SetUp() override {
     skin_ = test::BuiltinSkin();
-    data_ = test::ControlData<TskDataSkinCheckRadioControl>(skin_->data, "checkbox");
+    data_ = test::FindSkinControl<TskDataSkinCheckRadioControl>(skin_->data, "checkbox");
     ASSERT_NE(data_, nullptr);
     picture_ = skin_->data.ActivePicture(data_->PictureIndex);
     box_ = new TskSkinCheckRadioBox(&form_);

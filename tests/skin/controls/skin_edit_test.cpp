@@ -103,7 +103,7 @@ class SkinEditTest : public ::testing::Test {
   }
   void Skin() {
     skin_ = test::BuiltinSkin();
-    data_ = test::ControlData<TskDataSkinEditControl>(skin_->data, "edit");
+    data_ = test::FindSkinControl<TskDataSkinEditControl>(skin_->data, "edit");
     ASSERT_NE(data_, nullptr);
     edit_->SetSkinData(&skin_->data);
   }

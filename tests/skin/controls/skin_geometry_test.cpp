@@ -115,7 +115,7 @@ TEST(MapSkinRect, ThreePartGrowsWhatSpansAndMovesWhatLiesBeyond) {
 
 TEST(BuiltinSkinGeometry, ButtonIsHorizontalAtItsOwnHeight) {
   auto skin = test::BuiltinSkin();
-  const auto* button = test::ControlData<TskDataSkinButtonControl>(skin->data, "button");
+  const auto* button = test::FindSkinControl<TskDataSkinButtonControl>(skin->data, "button");
   ASSERT_NE(button, nullptr);
   TskControlFrame f = ReadControlFrame(skin->data, *button);
   EXPECT_EQ(f.SizingMode, smHorizontal);
@@ -142,7 +142,7 @@ TEST(BuiltinSkinGeometry, ModesOfTheMainWindowLooks) {
               {"statusbar", smHorizontal}, {"vscrollbar", smVertical}, {"panel", smNinePart},
               {"groupbox", smNinePart}};
   for (const Row& r : rows) {
-    const TskDataSkinControl* data = skin->data.Control(skin->data.ControlIndexOf(r.name));
+    const TskDataSkinControl* data = test::FindSkinControl(skin->data, r.name);
     ASSERT_NE(data, nullptr) << r.name;
     EXPECT_EQ(ReadControlFrame(skin->data, *data).SizingMode, r.mode) << r.name;
   }
@@ -150,7 +150,7 @@ TEST(BuiltinSkinGeometry, ModesOfTheMainWindowLooks) {
 
 TEST(ReadControlFrame, AnotherClassGivesNoPictureAndLeavesTheSizeAlone) {
   auto skin = test::BuiltinSkin();
-  const TskDataSkinControl* label = skin->data.Control(skin->data.ControlIndexOf("stdlabel"));
+  const TskDataSkinControl* label = test::FindSkinControl(skin->data, "stdlabel");
   ASSERT_NE(label, nullptr);
   TskControlFrame f = ReadControlFrame(skin->data, *label);
   EXPECT_EQ(f.Picture, nullptr);

@@ -59,7 +59,7 @@ TEST(SkinStdLabel, UnskinnedItDrawsWithTheDefaultFontNotTheFont) {
 
 TEST(SkinStdLabel, LinkedToTheSkinItTakesTheSkinsFontAndColour) {
   auto skin = test::BuiltinSkin();
-  const auto* data = test::ControlData<TskDataSkinStdLabelControl>(skin->data, "stdlabel");
+  const auto* data = test::FindSkinControl<TskDataSkinStdLabelControl>(skin->data, "stdlabel");
   ASSERT_NE(data, nullptr);
   TskSkinStdLabel label;
   label.SetDefaultFont({"Arial", 40, 0, 255});
@@ -136,7 +136,7 @@ TEST(SkinLinkLabel, AClickOpensWebAndMailAddressesOnly) {
 
 TEST(SkinLinkLabel, LinkedToTheSkinItTakesTheSkinsColours) {
   auto skin = test::BuiltinSkin();
-  const auto* data = test::ControlData<TskDataSkinStdLabelControl>(skin->data, "stdlabel");
+  const auto* data = test::FindSkinControl<TskDataSkinStdLabelControl>(skin->data, "stdlabel");
   TskSkinLinkLabel link;
   link.SetCaption(QStringLiteral("HIH Blog"));
   link.SetSkinData(&skin->data);

@@ -166,7 +166,7 @@ TEST_F(SkinPanelTest, TheCaptionIsPlacedByTheSkinsAlignment) {
 
 TEST(SkinGroupBoxBuiltin, LaysItsChildOutInTheSkinsClientRectangle) {
   auto skin = test::BuiltinSkin();
-  const auto* data = test::ControlData<TskDataSkinPanelControl>(skin->data, "groupbox");
+  const auto* data = test::FindSkinControl<TskDataSkinPanelControl>(skin->data, "groupbox");
   ASSERT_NE(data, nullptr);
   TskSkinGroupBox box;
   box.SetSkinData(&skin->data);
@@ -182,7 +182,7 @@ TEST(SkinGroupBoxBuiltin, LaysItsChildOutInTheSkinsClientRectangle) {
 
 TEST(SkinStatusBarBuiltin, DocksAtTheBottomAtTheSkinHeightAndSizesByItsGrip) {
   auto skin = test::BuiltinSkin();
-  const auto* data = test::ControlData<TskDataSkinPanelControl>(skin->data, "statusbar");
+  const auto* data = test::FindSkinControl<TskDataSkinPanelControl>(skin->data, "statusbar");
   ASSERT_NE(data, nullptr);
   QWidget form;
   form.resize(707, 640);

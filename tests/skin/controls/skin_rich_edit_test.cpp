@@ -121,7 +121,7 @@ TEST_F(SkinRichEditTest, ArrowsStepOneLineAndStopAtTheEnd) {
 
 TEST_F(SkinRichEditTest, SkinSupportDecidesWhetherTheSkinFontApplies) {
   auto skin = test::BuiltinSkin();
-  const auto* data = test::ControlData<TskDataSkinRichEdit>(skin->data, "richedit");
+  const auto* data = test::FindSkinControl<TskDataSkinRichEdit>(skin->data, "richedit");
   ASSERT_NE(data, nullptr);
   QFont stored(QStringLiteral("Courier"));
   stored.setPixelSize(12);

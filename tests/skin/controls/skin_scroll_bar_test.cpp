@@ -38,7 +38,7 @@ class SkinScrollBarTest : public ::testing::Test {
     bar_->SetSkinDataName(kind == sbVertical ? "vscrollbar" : "hscrollbar");
     bar_->setGeometry(10, 10, w, h);
     bar_->SetSkinData(&skin_->data);
-    data_ = test::ControlData<TskDataSkinScrollBarControl>(
+    data_ = test::FindSkinControl<TskDataSkinScrollBarControl>(
         skin_->data, kind == sbVertical ? "vscrollbar" : "hscrollbar");
     ASSERT_NE(data_, nullptr);
   }

@@ -12,6 +12,7 @@
 #include "platform/messages.h"
 #include "skin/data/skin_container.h"
 #include "skin/data/zlib_stream.h"
+#include "support/skin_entries.h"
 #include "test_skin.h"
 
 namespace lumora {
@@ -108,7 +109,7 @@ TEST_F(SkinDataTest, LoadsPicturesDescriptionAndObjects) {
 
   ASSERT_EQ(data_->ObjectCount(), 2);
   EXPECT_EQ(data_->ObjectIndexOf("caption"), 1);
-  auto* close = dynamic_cast<TskDataSkinStdButton*>(data_->Object(0));
+  auto* close = test::FindSkinObject<TskDataSkinStdButton>(*data_, "closebutton");
   ASSERT_NE(close, nullptr);
   EXPECT_EQ(close->Command, cmClose);
 
@@ -119,7 +120,7 @@ TEST_F(SkinDataTest, LoadsPicturesDescriptionAndObjects) {
   EXPECT_EQ(data_->ControlIndexOf("Button"), -1);  // case-sensitive
   EXPECT_EQ(data_->ControlIndexOf("appmenu"), -1);
   EXPECT_EQ(data_->Control(5), nullptr);
-  auto* group = dynamic_cast<TskDataSkinPanelControl*>(data_->Control(1));
+  auto* group = test::FindSkinControl<TskDataSkinPanelControl>(*data_, "groupbox");
   ASSERT_NE(group, nullptr);
   EXPECT_EQ(group->CaptionRect, (TRect{2, 1, 56, 16}));
 }

@@ -6,6 +6,7 @@
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_named_rects.h"
 #include "skin_commands.h"
+#include "support/skin_entries.h"
 
 namespace lumora {
 namespace {
@@ -20,11 +21,7 @@ class BuiltinSkin : public ::testing::Test {
   }
   template <typename T>
   const T& ControlOf(const char* name) {
-    const int i = data_.ControlIndexOf(name);
-    EXPECT_GE(i, 0) << name;
-    const T* c = dynamic_cast<const T*>(data_.Control(i));
-    if (c == nullptr) throw std::runtime_error(std::string("no ") + name);
-    return *c;
+    return test::SkinControl<T>(data_, name);
   }
   const QImage& PictureOf(int index) {
     const QImage* img = data_.ActivePicture(index);
@@ -56,8 +53,8 @@ TEST_F(BuiltinSkin, RegistriesGiveTheStandardIndexes) {
   EXPECT_EQ(data_.ObjectIndexOf("caption"), 4);
   EXPECT_EQ(data_.ObjectIndexOf("menuitem"), 5);
   EXPECT_EQ(data_.ObjectIndexOf("menubarminbutton"), 10);
-  EXPECT_STREQ(data_.Object(4)->ClassName(), "TskDataSkinCaption");
-  EXPECT_STREQ(data_.Control(21)->ClassName(), "TskDataSkinPanelControl");
+  EXPECT_STREQ(test::SkinObject(data_, "caption").ClassName(), "TskDataSkinCaption");
+  EXPECT_STREQ(test::SkinControl(data_, "groupbox").ClassName(), "TskDataSkinPanelControl");
 }
 
 TEST_F(BuiltinSkin, ColoursStartFromTheStoredScheme) {
@@ -127,7 +124,7 @@ TEST_F(BuiltinSkin, MainWindowControlsHaveCompleteLooks) {
   EXPECT_NE(data_.HintWindow().WindowPictureIndex, -1);
   EXPECT_FALSE(data_.PopupWindow().ItemsRect.IsEmpty());
   EXPECT_FALSE(data_.HintWindow().ClientRect.IsEmpty());
-  const auto* item = dynamic_cast<TskDataSkinMenuItem*>(data_.Object(5));
+  const auto* item = test::FindSkinObject<TskDataSkinMenuItem>(data_, "menuitem");
   ASSERT_NE(item, nullptr);
   for (const TRect* r : {&item->SkinRect, &item->ActiveSkinRect, &item->DividerRect,
                          &item->CheckImageRect, &item->ArrowImageRect, &item->TextRect})
@@ -153,7 +150,7 @@ TEST_F(BuiltinSkin, FrameCaptionGrowsAndButtonsKeepToTheRight) {
   const QImage& main = data_.Picture();
   ASSERT_FALSE(main.isNull());
   EXPECT_EQ(data_.MaskPicture().size(), main.size());
-  const auto* caption = dynamic_cast<TskDataSkinCaption*>(data_.Object(4));
+  const auto* caption = test::FindSkinObject<TskDataSkinCaption>(data_, "caption");
   ASSERT_NE(caption, nullptr);
   // The caption spans the top-left and top-right corner zones, so it is
   // widened with the window; the buttons row moves with the right edge.
@@ -165,8 +162,8 @@ TEST_F(BuiltinSkin, FrameCaptionGrowsAndButtonsKeepToTheRight) {
   EXPECT_LE(textRight, f.ButtonsRect.Left);
   // Three caption buttons fit the row, and none is taller than the bar.
   int width = 0;
-  for (int i = 0; i < 3; ++i) {
-    const TRect& r = data_.Object(i)->SkinRect;
+  for (const char* name : {"closebutton", "maxbutton", "minbutton"}) {
+    const TRect& r = test::SkinObject(data_, name).SkinRect;
     width += r.Width();
     EXPECT_LE(r.Height(), f.ButtonsRect.Height());
   }
@@ -185,11 +182,11 @@ TEST_F(BuiltinSkin, CaptionButtonsRepeatTheCaptionBar) {
   const QImage& main = data_.Picture();
   const QImage& active = PictureOf(0);
   const int top = data_.FormInfo().ButtonsRect.Top;
-  for (int i = 1; i < 3; ++i) {
-    const TRect& r = data_.Object(i)->SkinRect;
+  for (const char* name : {"maxbutton", "minbutton"}) {
+    const TRect& r = test::SkinObject(data_, name).SkinRect;
     for (int y = 0; y < r.Height(); ++y)
       ASSERT_EQ(active.pixel(r.Left + 1, r.Top + y), main.pixel(main.width() / 2, top + y))
-          << data_.Object(i)->IDName << " row " << y;
+          << name << " row " << y;
   }
 }
 
