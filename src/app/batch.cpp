@@ -65,16 +65,39 @@ void RefuseEmptyRewrite(const std::string& file, bool source_has_text,
     throw Exception(InputName(file) + ": the translation service returned no text");
 }
 
-void WriteResult(const std::string& output_path, const std::string& article, std::ostream& out) {
+// Writes prefix + rewrite + suffix without joining them: the rewrite may be
+// as large as the article.
+void WriteResult(const std::string& output_path, const BatchOptions& options,
+                 const std::string& rewrite, std::ostream& out) {
   if (output_path.empty())
-    WriteStreamChecked(out, article, "standard output");
+    WriteStreamChecked(out, {options.prefix, rewrite, options.suffix}, "standard output");
   else
-    WriteFileWhole(output_path, article);
+    WriteFileWhole(output_path, {options.prefix, rewrite, options.suffix});
+}
+
+// Whether NormalizeArticle would give back the very same bytes.
+bool IsNormalArticle(std::string_view bytes) {
+  for (size_t i = 0; i < bytes.size();) {
+    if (bytes[i] == '\n') return false;
+    if (bytes[i] == '\r') {
+      if (i + 1 >= bytes.size() || bytes[i + 1] != '\n') return false;
+      i += 2;
+      continue;
+    }
+    char32_t ch;
+    size_t n = 0;
+    // A pair of encoded surrogate halves is written back as one character.
+    if (!DecodeUtf8Char(bytes, i, ch, n) || n > 4) return false;
+    i += n;
+  }
+  return true;
 }
 
 }  // namespace
 
-std::string NormalizeArticle(const std::string& bytes) {
+std::string NormalizeArticle(std::string bytes) {
+  // Most articles are normal already; a large one is then not copied.
+  if (IsNormalArticle(bytes)) return bytes;
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 16);
   for (size_t i = 0; i < bytes.size();) {
@@ -106,6 +129,7 @@ int RunBatch(const BatchOptions& options, const std::string& endpoint_url, std::
   const std::vector<std::string> output_paths = BatchOutputPaths(options);
   TNetHTTP http;
   TRoundTripRewriter rewriter(http, endpoint_url);
+  rewriter.SetLegTimeLimit(options.leg_time_limit_ms);
   const ScoreReporter reporter(options);
   int status = 0;
   if (options.out_dir) std::filesystem::create_directories(*options.out_dir);
@@ -121,7 +145,7 @@ int RunBatch(const BatchOptions& options, const std::string& endpoint_url, std::
       const std::string english = rewriter.TranslateToEnglish(entry.source);
       entry.result = rewriter.TranslateToChinese(english, options.line_breaks);
       RefuseEmptyRewrite(file, HasText(entry.source), entry.result);
-      WriteResult(output_paths[n], options.prefix + entry.result + options.suffix, out);
+      WriteResult(output_paths[n], options, entry.result, out);
       entry.score = reporter.Report(file, entry.source, entry.result, progress);
     } catch (const std::exception& e) {
       entry.error = ErrorBoxText(e.what());

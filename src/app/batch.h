@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "rewrite/round_trip.h"
 #include "translate/translator.h"
 
 namespace lumora {
@@ -22,6 +23,7 @@ struct BatchOptions {
   bool json = false;                     // the score per file as JSON on stderr
   std::optional<std::string> report;     // the review page to write at the end
   bool progress_bar = false;             // standard error is a terminal
+  int leg_time_limit_ms = TRoundTripRewriter::kLegTimeLimitMs;  // each translation leg
 };
 
 // Rewrites every file through the endpoint; one failing file does not stop
@@ -32,6 +34,6 @@ int RunBatch(const BatchOptions& options, const std::string& endpoint_url, std::
 
 // Article text as the window would hand it over: valid UTF-8 (bad bytes
 // become U+FFFD) with CR LF line ends.
-std::string NormalizeArticle(const std::string& bytes);
+std::string NormalizeArticle(std::string bytes);
 
 }  // namespace lumora

@@ -75,6 +75,10 @@ std::optional<std::string> RefuseBatchOutputs(const BatchOptions& options) {
 }
 
 void WriteFileWhole(const std::string& path, std::string_view text) {
+  WriteFileWhole(path, {text});
+}
+
+void WriteFileWhole(const std::string& path, std::initializer_list<std::string_view> pieces) {
   const fs::path target(path);
   std::string temp =
       (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
@@ -85,15 +89,17 @@ void WriteFileWhole(const std::string& path, std::string_view text) {
     ::unlink(temp.c_str());
     RaiseWriteError(path, error);
   };
-  for (size_t done = 0; done < text.size();) {
-    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      const int error = n < 0 ? errno : ENOSPC;
-      ::close(fd);
-      fail(error);
+  for (const std::string_view text : pieces) {
+    for (size_t done = 0; done < text.size();) {
+      const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        const int error = n < 0 ? errno : ENOSPC;
+        ::close(fd);
+        fail(error);
+      }
+      done += static_cast<size_t>(n);
     }
-    done += static_cast<size_t>(n);
   }
   // mkstemp makes the file private; an output gets the modes a new file gets.
   const mode_t mask = ::umask(0);
@@ -108,8 +114,10 @@ void WriteFileWhole(const std::string& path, std::string_view text) {
   if (::rename(temp.c_str(), path.c_str()) != 0) fail(errno);
 }
 
-void WriteStreamChecked(std::ostream& out, std::string_view text, const std::string& name) {
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+void WriteStreamChecked(std::ostream& out, std::initializer_list<std::string_view> pieces,
+                        const std::string& name) {
+  for (const std::string_view text : pieces)
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
   out.flush();
   if (!out) throw Exception("Cannot write to " + name);
 }

@@ -2,6 +2,7 @@
 // Where batch mode writes, checked before anything is written, and writes
 // that either land whole or report their failure.
 
+#include <initializer_list>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -26,8 +27,12 @@ std::optional<std::string> RefuseBatchOutputs(const BatchOptions& options);
 // path holds either its old contents or all of text. Raises Exception naming
 // path when any write, the close or the rename fails.
 void WriteFileWhole(const std::string& path, std::string_view text);
+// The same for text given in pieces, written one after another, so a large
+// text need not be joined first.
+void WriteFileWhole(const std::string& path, std::initializer_list<std::string_view> pieces);
 
 // Writes and flushes; raises Exception when the stream failed.
-void WriteStreamChecked(std::ostream& out, std::string_view text, const std::string& name);
+void WriteStreamChecked(std::ostream& out, std::initializer_list<std::string_view> pieces,
+                        const std::string& name);
 
 }  // namespace lumora

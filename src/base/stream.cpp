@@ -212,6 +212,8 @@ void TFileStream::SetSize(int64_t size) {
 std::string ReadFileBytes(const std::string& path) {
   TFileStream file(path, TFileMode::fmOpenRead);
   std::string out;
+  // Sized once, so a large file is not copied as the string grows.
+  out.reserve(static_cast<size_t>(std::max<int64_t>(file.Size(), 0)));
   char buffer[64 * 1024];
   for (;;) {
     int64_t n = file.Read(buffer, sizeof buffer);

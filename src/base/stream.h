@@ -22,6 +22,10 @@ class TStream {
   virtual int64_t Size();
   // Streams that cannot change their size raise EStreamError.
   virtual void SetSize(int64_t size);
+  // A hint that the stream will grow to capacity bytes, so a memory stream
+  // can make room once instead of copying itself as it grows. The size does
+  // not change; other streams ignore it.
+  virtual void Reserve(int64_t) {}
 
   int64_t Position() { return Seek(0, TSeekOrigin::soCurrent); }
   void SetPosition(int64_t position) { Seek(position, TSeekOrigin::soBeginning); }
@@ -54,8 +58,7 @@ class TMemoryStream : public TStream {
   void Clear();
   // The bytes held, whatever a subclass reports as its Size().
   int64_t Length() const { return static_cast<int64_t>(data_.size()); }
-  // Reserves room for future writes without changing the size.
-  void Reserve(int64_t capacity);
+  void Reserve(int64_t capacity) override;
   char* Memory() { return data_.data(); }
   std::string_view Data() const { return data_; }
   // Hands the bytes out and leaves the stream empty.

@@ -54,6 +54,7 @@ class TBoundedStringStream : public TStringStream {
     return TStringStream::Write(buffer, count);
   }
   void SetSize(int64_t size) override { TStringStream::SetSize(std::min(size, limit_)); }
+  void Reserve(int64_t capacity) override { TStringStream::Reserve(std::min(capacity, limit_)); }
 
  private:
   int64_t limit_;

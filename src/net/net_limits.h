@@ -21,6 +21,11 @@ inline constexpr int kNetGracefulDisconnectCheckMs = 1;
 // Largest port number of a TCP endpoint.
 inline constexpr int kNetMaxPort = 65535;
 
+// ReadToStream makes room for an announced count up to this many bytes at
+// once: address space only, which costs memory as bytes arrive, so a large
+// body is never copied as it grows, and a false claim costs nothing.
+inline constexpr int64_t kNetMaxReserveBytes = int64_t{256} << 20;
+
 // Time-limit values of the read and connect calls.
 inline constexpr int kNetTimeoutDefault = -1;   // use the connection's setting
 inline constexpr int kNetTimeoutInfinite = -2;  // wait without limit

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <new>
 
 #include "net/io_handler_socket.h"
 #include "net/net_exception.h"
@@ -242,8 +243,15 @@ void TNetTCPConnection::ReadToStream(TStream& stream, int64_t count, bool until_
             int64_t{prefix[3]};
   }
   int64_t remaining = until_disconnect ? INT64_MAX : count;
-  // The stream grows only with bytes that arrived: an announced count is a
-  // claim of the peer and reserves nothing.
+  // The stream's size grows only with bytes that arrived: an announced count
+  // is a claim of the peer and reserves address space, never memory.
+  if (!until_disconnect && count > 0) {
+    try {
+      stream.Reserve(stream.Position() + std::min(count, kNetMaxReserveBytes));
+    } catch (const std::bad_alloc&) {
+      // Only a hint; the stream grows as the bytes come.
+    }
+  }
   auto finish = [&stream]() {
     int64_t end = stream.Position();
     if (stream.Size() != end) stream.SetSize(end);

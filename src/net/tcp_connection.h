@@ -91,7 +91,8 @@ class TNetTCPConnection : public TNetComponent {
   // Appends to stream at its position: count bytes; or, with count -1 and
   // not until_disconnect, as many as a 4-byte big-endian prefix says; or,
   // with until_disconnect, everything until the peer closes. Memory grows
-  // with the data received, never with the announced count. A fixed count
+  // with the data received; an announced count only reserves address space
+  // (up to kNetMaxReserveBytes) through TStream::Reserve. A fixed count
   // cut short by the peer keeps the bytes that came and raises
   // ENetConnClosedGracefully. The stream ends at the last byte written.
   void ReadToStream(TStream& stream, int64_t count = -1, bool until_disconnect = false);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "base/utf8.h"
 
@@ -130,36 +131,50 @@ int64_t TTranslationBodyStream::Read(void* buffer, int64_t count) {
   return done;
 }
 
-std::string DecodeTranslationAnswer(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size());
+void DecodeTranslationAnswerInPlace(std::string& text) {
+  // No character is written longer than it was read, so the text is
+  // rewritten behind the reading position.
+  size_t w = 0;
+  std::string encoded;
+  auto put = [&](uint32_t cp) {
+    encoded.clear();
+    AppendChar(encoded, cp);
+    std::memcpy(&text[w], encoded.data(), encoded.size());
+    w += encoded.size();
+  };
   uint32_t high = 0;  // a high surrogate waiting for its low half
   auto flush_high = [&] {
-    if (high) AppendChar(out, '?');
+    if (high) put('?');
     high = 0;
   };
   size_t i = 0;
-  while (i < bytes.size()) {
-    auto b0 = static_cast<unsigned char>(bytes[i]);
+  while (i < text.size()) {
+    auto b0 = static_cast<unsigned char>(text[i]);
     if (b0 < 0x80) {
       flush_high();
-      out += static_cast<char>(b0);
+      text[w++] = static_cast<char>(b0);
       ++i;
       continue;
     }
     // One trail byte, two when bit 0x20 is set, three for a four-byte lead.
     size_t trail = (b0 & 0xF0) == 0xF0 ? 3 : (b0 & 0x20) ? 2 : 1;
-    if (i + trail >= bytes.size()) return {};
+    if (i + trail >= text.size()) {
+      text.clear();
+      return;
+    }
     uint32_t cp = trail == 1 ? (b0 & 0x1F) : trail == 2 ? (b0 & 0x0F) : (b0 & 0x07);
     for (size_t k = 1; k <= trail; ++k) {
-      auto b = static_cast<unsigned char>(bytes[i + k]);
-      if ((b & 0xC0) != 0x80) return {};
+      auto b = static_cast<unsigned char>(text[i + k]);
+      if ((b & 0xC0) != 0x80) {
+        text.clear();
+        return;
+      }
       cp = (cp << 6) | (b & 0x3F);
     }
     i += trail + 1;
     // A character beyond the BMP may come as two encoded surrogate halves.
     if (cp >= 0xDC00 && cp <= 0xDFFF && high) {
-      AppendChar(out, 0x10000 + ((high - 0xD800) << 10) + (cp - 0xDC00));
+      put(0x10000 + ((high - 0xD800) << 10) + (cp - 0xDC00));
       high = 0;
       continue;
     }
@@ -167,22 +182,31 @@ std::string DecodeTranslationAnswer(std::string_view bytes) {
     if (cp >= 0xD800 && cp <= 0xDBFF)
       high = cp;
     else
-      AppendChar(out, cp);
+      put(cp);
   }
   flush_high();
-  return out;
+  text.resize(w);
 }
 
-std::string ExtractSegments(std::string_view decoded, bool line_breaks) {
+std::string DecodeTranslationAnswer(std::string_view bytes) {
+  std::string text(bytes);
+  DecodeTranslationAnswerInPlace(text);
+  return text;
+}
+
+void ExtractSegmentsInPlace(std::string& text, bool line_breaks) {
   // The same pieces SplitByDelimiter gives, walked in place: each starts one
-  // byte into a delimiter and runs to the next one (or the end).
+  // byte into a delimiter and runs to the next one (or the end). A segment
+  // and its line break are shorter than the delimiter before it, so the
+  // result is written behind every byte still to be read.
+  constexpr std::string_view kLineBreak = "<br />\r\n";
   const std::string_view tail = kSegmentStart.substr(1);
-  std::string result;
-  size_t start = decoded.find(kSegmentStart);
-  while (start != std::string_view::npos) {
-    const size_t next = decoded.find(kSegmentStart, start + 1);
-    std::string_view piece = decoded.substr(
-        start + 1, next == std::string_view::npos ? std::string_view::npos : next - start - 1);
+  size_t w = 0;
+  size_t start = text.find(kSegmentStart);
+  while (start != std::string::npos) {
+    const size_t next = text.find(kSegmentStart, start + 1);
+    const size_t piece_end = next == std::string::npos ? text.size() : next;
+    std::string_view piece(text.data() + start + 1, piece_end - start - 1);
     std::string cleaned;
     if (piece.find(tail, tail.size()) == std::string_view::npos) {
       piece.remove_prefix(tail.size());
@@ -192,11 +216,23 @@ std::string ExtractSegments(std::string_view decoded, bool line_breaks) {
       piece = cleaned;
     }
     const size_t end = piece.find("]]");
-    if (end != std::string_view::npos) result += piece.substr(0, end);
-    if (line_breaks) result += "<br />\r\n";
+    if (end != std::string_view::npos) {
+      std::memmove(&text[w], piece.data(), end);
+      w += end;
+    }
+    if (line_breaks) {
+      std::memcpy(&text[w], kLineBreak.data(), kLineBreak.size());
+      w += kLineBreak.size();
+    }
     start = next;
   }
-  return result;
+  text.resize(w);
+}
+
+std::string ExtractSegments(std::string_view decoded, bool line_breaks) {
+  std::string text(decoded);
+  ExtractSegmentsInPlace(text, line_breaks);
+  return text;
 }
 
 }  // namespace lumora

@@ -51,10 +51,14 @@ class TTranslationBodyStream : public TStream {
 // breaks the sequence rules, or an answer ending inside a sequence, gives an
 // empty text as a whole. Characters outside Unicode's scalar values become "?".
 std::string DecodeTranslationAnswer(std::string_view bytes);
+// The same, over the answer's own bytes, so a large answer is not held twice.
+void DecodeTranslationAnswerInPlace(std::string& text);
 
 // The translated segments of a decoded answer: each follows "<tgt><![CDATA["
 // and ends before the next "]]"; with line_breaks each is followed by
 // "<br />" CR LF, otherwise they are joined with nothing between.
 std::string ExtractSegments(std::string_view decoded, bool line_breaks);
+// The same, leaving the result in text in place of the decoded answer.
+void ExtractSegmentsInPlace(std::string& text, bool line_breaks);
 
 }  // namespace lumora

@@ -79,9 +79,12 @@ std::string TRoundTripRewriter::Leg(TranslationDirection direction, const std::s
     }
     http_.SetDeadline(std::nullopt);
   }
-  std::string decoded = DecodeTranslationAnswer(answer);
-  std::string().swap(answer);
-  return ExtractSegments(decoded, line_breaks);
+  // The answer becomes the result in its own memory; a result much shorter
+  // than the answer (a page that was no translation) gives the rest back.
+  DecodeTranslationAnswerInPlace(answer);
+  ExtractSegmentsInPlace(answer, line_breaks);
+  if (answer.size() < answer.capacity() / 2) answer.shrink_to_fit();
+  return answer;
 }
 
 }  // namespace lumora

@@ -35,6 +35,7 @@ struct ServerLimits {
   size_t max_head_bytes = 64 * 1024;
   int listen_queue = 1024;  // connections the kernel holds before we accept them
   int max_requests_per_connection = 1000;
+  size_t max_body_bytes = 32 * 1024 * 1024;  // a larger request gets 413
 };
 
 class GuardedServer : public httplib::Server {

@@ -104,7 +104,6 @@ int main(int argc, char** argv) {
     sigwait(&stopSignals, &signalNumber);
     server.Stop();
     serving.join();
-    server.Drain();
     Log("lumora-translator: stopped");
     return ok ? 0 : 1;
   } catch (const lumora::Exception& e) {

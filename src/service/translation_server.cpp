@@ -19,21 +19,25 @@ void SetText(httplib::Response& res, int status, const std::string& text) {
 enum class BodyRead { kComplete, kTooLarge, kBroken };
 
 // Reads the body through the content reader, which the library applies no
-// form-size limit to; stops at kMaxRequestBodyBytes. The library itself
-// refuses a declared length over the limit before calling us.
-BodyRead ReadBody(const httplib::Request& req, const httplib::ContentReader& reader,
+// form-size limit to; stops at limit bytes. The library itself refuses a
+// declared length over the limit before calling us.
+BodyRead ReadBody(const httplib::Request& req, const httplib::ContentReader& reader, size_t limit,
                   std::string& body) {
   bool tooLarge = false;
+  const auto declared = ParseInt64(req.get_header_value("Content-Length"));
+  // A declared length sizes the body once instead of letting it double its
+  // way up; the library has already refused one over the limit.
+  if (declared && *declared > 0 && static_cast<uint64_t>(*declared) <= limit)
+    body.reserve(static_cast<size_t>(*declared));
   const bool complete = reader([&](const char* data, size_t length) {
-    if (body.size() + length > kMaxRequestBodyBytes) {
+    if (body.size() + length > limit) {
       tooLarge = true;
       return false;
     }
     body.append(data, length);
     return true;
   });
-  const auto declared = ParseInt64(req.get_header_value("Content-Length"));
-  if (tooLarge || (declared && *declared > static_cast<int64_t>(kMaxRequestBodyBytes))) {
+  if (tooLarge || (declared && *declared > 0 && static_cast<uint64_t>(*declared) > limit)) {
     return BodyRead::kTooLarge;
   }
   return complete ? BodyRead::kComplete : BodyRead::kBroken;
@@ -44,6 +48,10 @@ BodyRead ReadBody(const httplib::Request& req, const httplib::ContentReader& rea
 void ExclusiveSocketOptions(int sock) {
   int yes = 1;
   setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+}
+
+std::string TooLargeText(size_t limit) {
+  return Format("Request body over %zu MiB", limit / (1024 * 1024));
 }
 
 }  // namespace
@@ -58,47 +66,49 @@ TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, Log
       log_(std::move(log)),
       server_(new GuardedServer(limits)) {
   server_->set_socket_options(ExclusiveSocketOptions);
-  server_->set_payload_max_length(kMaxRequestBodyBytes);
+  server_->set_payload_max_length(limits.max_body_bytes);
   server_->set_read_timeout(limits.read_timeout_ms / 1000, (limits.read_timeout_ms % 1000) * 1000);
   server_->set_write_timeout(limits.write_timeout_ms / 1000,
                              (limits.write_timeout_ms % 1000) * 1000);
 
-  server_->Post("/translate", [this](const httplib::Request& req, httplib::Response& res,
-                                     const httplib::ContentReader& reader) {
-    const auto start = std::chrono::steady_clock::now();
-    std::string body;
-    const BodyRead read = ReadBody(req, reader, body);
-    if (read != BodyRead::kComplete) {
-      if (read == BodyRead::kTooLarge)
-        SetText(res, 413, "Request body over 32 MiB");
-      else
-        SetText(res, 400, "Request body incomplete");
-      res.set_header("Connection", "close");
-      if (log_) {
-        log_(Format("%s POST %s %d", req.remote_addr.c_str(), req.path.c_str(), res.status));
-      }
-      return;
-    }
-    const ServiceReply reply = service_.HandleForm(body);
-    res.status = reply.status;
-    res.set_content(reply.body, reply.contentType.c_str());
-    if (log_) {
-      const double ms =
-          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-              .count();
-      log_(Format("%s POST %s %d %s in=%zu out=%zu %.1fms", req.remote_addr.c_str(),
-                  req.path.c_str(), reply.status, reply.type.empty() ? "-" : reply.type.c_str(),
-                  body.size(), reply.body.size(), ms));
-    }
-  });
+  const size_t body_limit = limits.max_body_bytes;
+  server_->Post(
+      "/translate", [this, body_limit](const httplib::Request& req, httplib::Response& res,
+                                       const httplib::ContentReader& reader) {
+        const auto start = std::chrono::steady_clock::now();
+        std::string body;
+        const BodyRead read = ReadBody(req, reader, body_limit, body);
+        if (read != BodyRead::kComplete) {
+          if (read == BodyRead::kTooLarge)
+            SetText(res, 413, TooLargeText(body_limit));
+          else
+            SetText(res, 400, "Request body incomplete");
+          res.set_header("Connection", "close");
+          if (log_) {
+            log_(Format("%s POST %s %d", req.remote_addr.c_str(), req.path.c_str(), res.status));
+          }
+          return;
+        }
+        const ServiceReply reply = service_.HandleForm(body);
+        res.status = reply.status;
+        res.set_content(reply.body, reply.contentType.c_str());
+        if (log_) {
+          const double ms =
+              std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                  .count();
+          log_(Format("%s POST %s %d %s in=%zu out=%zu %.1fms", req.remote_addr.c_str(),
+                      req.path.c_str(), reply.status, reply.type.empty() ? "-" : reply.type.c_str(),
+                      body.size(), reply.body.size(), ms));
+        }
+      });
   auto refuse = [](const httplib::Request&, httplib::Response& res) {
     SetText(res, 405, "Method not allowed; use POST");
     res.set_header("Allow", "POST");
   };
-  auto refuseWithBody = [](const httplib::Request& req, httplib::Response& res,
-                           const httplib::ContentReader& reader) {
+  auto refuseWithBody = [body_limit](const httplib::Request& req, httplib::Response& res,
+                                     const httplib::ContentReader& reader) {
     std::string ignored;
-    ReadBody(req, reader, ignored);
+    ReadBody(req, reader, body_limit, ignored);
     SetText(res, 405, "Method not allowed; use POST");
     res.set_header("Allow", "POST");
   };
@@ -110,12 +120,12 @@ TranslationServer::TranslationServer(std::shared_ptr<const Lexicon> lexicon, Log
   server_->Put("/translate", refuseWithBody);
   server_->Patch("/translate", refuseWithBody);
   server_->Delete("/translate", refuseWithBody);
-  server_->set_error_handler([](const httplib::Request&, httplib::Response& res) {
+  server_->set_error_handler([body_limit](const httplib::Request&, httplib::Response& res) {
     if (!res.body.empty()) return;
     if (res.status == 404)
       SetText(res, 404, "Not found; the endpoint is POST /translate");
     else if (res.status == 413)
-      SetText(res, 413, "Request body over 32 MiB");
+      SetText(res, 413, TooLargeText(body_limit));
     else
       SetText(res, res.status, "Bad request");
   });
@@ -150,10 +160,6 @@ bool TranslationServer::Run() {
 
 void TranslationServer::Stop() {
   server_->stop();
-}
-
-void TranslationServer::Drain() {
-  server_->StopConnections();
 }
 
 bool TranslationServer::IsRunning() const {

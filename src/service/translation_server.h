@@ -44,9 +44,6 @@ class TranslationServer {
   bool Run();
   // Safe from any thread, also before Run has started.
   void Stop();
-  // After Run has returned: lets the requests being served finish and closes
-  // every connection, so nothing is left running.
-  void Drain();
   bool IsRunning() const;
 
  private:

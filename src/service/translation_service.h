@@ -14,9 +14,6 @@
 
 namespace lumora {
 
-// Requests larger than this are refused with 413.
-inline constexpr size_t kMaxRequestBodyBytes = 32 * 1024 * 1024;
-
 struct ServiceReply {
   int status;
   std::string contentType;

@@ -239,6 +239,11 @@ TEST(NormalizeArticle, GivesValidUtf8WithCrLf) {
   EXPECT_EQ(NormalizeArticle("\xF0\x9F\x98\x80"), "\xF0\x9F\x98\x80");  // emoji kept whole
   EXPECT_EQ(NormalizeArticle("\xED\xA0\x80"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");  // surrogate
   EXPECT_EQ(NormalizeArticle("\xC0\xAF"), "\xEF\xBF\xBD\xEF\xBF\xBD");                  // overlong
+  // Text that is normal already comes back as it is; a pair of encoded
+  // surrogate halves, though valid to read, is written as one character.
+  EXPECT_EQ(NormalizeArticle("你好\r\nA"), "你好\r\nA");
+  EXPECT_EQ(NormalizeArticle("\xED\xA0\xBD\xED\xB8\x80\r\n"), "\xF0\x9F\x98\x80\r\n");
+  EXPECT_EQ(NormalizeArticle("a\r"), "a\r\n");
 }
 
 TEST(ErrorText, AppendsADotAfterCharactersAboveIt) {

@@ -45,7 +45,12 @@ class SizeWatchingStream : public TMemoryStream {
     largest = std::max(largest, size);
     TMemoryStream::SetSize(size);
   }
+  void Reserve(int64_t capacity) override {
+    reserved = std::max(reserved, capacity);
+    TMemoryStream::Reserve(capacity);
+  }
   int64_t largest = 0;
+  int64_t reserved = 0;
 };
 
 // The socket handler, counting the sends that reach the socket.
@@ -326,7 +331,20 @@ TEST(ReadToStream, EnormousAnnouncedCountAllocatesOnlyWhatArrives) {
     EXPECT_THROW(client->ReadToStream(stream, r.count), ENetConnClosedGracefully) << r.comment;
     EXPECT_EQ(stream.Data(), body) << r.comment;
     EXPECT_EQ(stream.largest, 100) << r.comment;
+    EXPECT_LE(stream.reserved, kNetMaxReserveBytes) << r.comment;
   }
+}
+
+TEST(ReadToStream, AnAnnouncedCountIsReservedOnceAfterThePosition) {
+  // Room made up front: a large body is not copied each time the stream grows.
+  const std::string body(200000, 'b');
+  ScriptedPeer peer({PeerExchange::Reply(body)});
+  auto client = Open(peer.Port());
+  SizeWatchingStream stream;
+  stream.WriteString("head");
+  client->ReadToStream(stream, static_cast<int64_t>(body.size()));
+  EXPECT_EQ(stream.reserved, 4 + static_cast<int64_t>(body.size()));
+  EXPECT_EQ(stream.Data().substr(4), body);
 }
 
 TEST(ReadToStream, WritesAtThePositionAndEndsThere) {

@@ -99,6 +99,19 @@ TEST(ExtractSegments, DelimiterTailsInsideAPieceAreRemovedUntilNoneIsLeft) {
   EXPECT_EQ(ExtractSegments("<tgt><![CDATA[tgt><![CDtgt><![CDATA[ATA[Z]]", false), "Z");
 }
 
+TEST(ExtractSegments, LineBreaksOfEmptySegmentsFitBehindTheReading) {
+  // The result is written over the answer itself; the most it can gain on the
+  // reading is a line break per delimiter, with nothing between delimiters.
+  std::string answer = "<tgt><![CDATA[<tgt><![CDATA[]]";
+  for (int i = 0; i < 50; ++i) answer += "<tgt><![CDATA[]]<tgt><![CDATA[";
+  std::string expected;
+  for (int i = 0; i < 102; ++i) expected += "<br />\r\n";
+  EXPECT_EQ(ExtractSegments(answer, true), expected);
+  std::string in_place = answer + "x]]";
+  ExtractSegmentsInPlace(in_place, true);
+  EXPECT_EQ(in_place, expected.substr(0, expected.size() - 8) + "x<br />\r\n");
+}
+
 TEST(ExtractSegments, NoDelimiterGivesNothing) {
   EXPECT_EQ(ExtractSegments("<error/>", true), "");
   EXPECT_EQ(ExtractSegments("", true), "");

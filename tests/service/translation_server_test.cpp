@@ -11,6 +11,7 @@
 
 #include "client_reading.h"
 #include "service/embedded_translation_service.h"
+#include "service/guarded_server.h"
 #include "support/expect_raises.h"
 #include "translate/fixture_lexicon.h"
 
@@ -90,9 +91,10 @@ TEST_F(TranslationServerTest, AmpersandAndEqualsSignStayInsideTheText) {
 }
 
 TEST_F(TranslationServerTest, BodyOver32MiBIs413) {
-  auto res = Post(ClientBody("ZH_CN2EN", std::string(kMaxRequestBodyBytes, 'a')));
+  auto res = Post(ClientBody("ZH_CN2EN", std::string(ServerLimits{}.max_body_bytes, 'a')));
   ASSERT_TRUE(res);
   EXPECT_EQ(res->status, 413);
+  EXPECT_EQ(res->body, "Request body over 32 MiB\n");
 }
 
 TEST_F(TranslationServerTest, ChunkedBodyOver32MiBIs413) {
@@ -102,7 +104,7 @@ TEST_F(TranslationServerTest, ChunkedBodyOver32MiBIs413) {
       kPath,
       [&](size_t, httplib::DataSink& sink) {
         const std::string chunk(64 * 1024, 'a');
-        if (sent > 2 * kMaxRequestBodyBytes) {
+        if (sent > 2 * ServerLimits{}.max_body_bytes) {
           sink.done();
           return true;
         }
@@ -243,9 +245,9 @@ TEST(TranslationServer, LogsOneLinePerRequest) {
   client.Post(kPath, ClientBody("EN2ZH_CN", "bank"), "application/x-www-form-urlencoded");
   client.Get("/nothing");
   server.Stop();
+  // A worker may log just after the client has its answer; Run returns only
+  // once the requests being served are done.
   serving.join();
-  // A worker may log just after the client has its answer.
-  server.Drain();
   std::lock_guard lock(mutex);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_NE(lines[0].find("POST /translate 200 EN2ZH_CN"), std::string::npos) << lines[0];
