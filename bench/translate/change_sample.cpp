@@ -1,15 +1,17 @@
-// change_sample [--count N] [--seed S] [--strength low|normal|high] [--all] DIR|FILE...
+// change_sample [--count N] [--seed S] [--strength low|normal|high] [--all|--kept] DIR|FILE...
 // Round-trips the *.txt of each DIR (or each FILE) through the service and
 // prints N of the changes it made, chosen at random (a fixed seed by
 // default, so a list can be read again): each as "word → replacement" with
 // the source sentence and the rewritten one, the change marked 【】. A change
 // is a run of changed content words with what stands between the kept
 // characters around them in the rewrite. The list to read when judging how
-// many changes read right; --all prints every change in order.
+// many changes read right; --all prints every change in order, --kept the
+// content words left as they were, most frequent first.
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -45,7 +47,8 @@ std::u32string Marked(const std::u32string& text, size_t begin, size_t end) {
 }
 
 void CollectChanges(const lumora::Lexicon& lexicon, const std::string& file,
-                    std::string_view source, std::string_view result, std::vector<Change>& out) {
+                    std::string_view source, std::string_view result, std::vector<Change>& out,
+                    std::map<std::string, int>& kept) {
   const std::u32string a = lumora::DecodeUtf8(source);
   const std::u32string b = lumora::DecodeUtf8(result);
   const std::vector<int> match = lumora::MatchChars(a, b);
@@ -59,6 +62,7 @@ void CollectChanges(const lumora::Lexicon& lexicon, const std::string& file,
       bool same = true;
       for (size_t i = at; i < at + n; ++i) same = same && match[i] >= 0;
       if (!same) changed.emplace_back(at, at + n);
+      if (same) ++kept[std::string(t.text)];
     }
     at += n;
   }
@@ -95,6 +99,7 @@ int main(int argc, char** argv) {
   size_t count = 100;
   unsigned seed = 19;
   bool all = false;
+  bool listKept = false;
   lumora::Strength strength = lumora::Strength::kNormal;
   std::vector<std::string> inputs;
   for (int i = 1; i < argc; ++i) {
@@ -105,6 +110,8 @@ int main(int argc, char** argv) {
       seed = static_cast<unsigned>(std::stoul(argv[++i]));
     } else if (arg == "--all") {
       all = true;
+    } else if (arg == "--kept") {
+      listKept = true;
     } else if (arg == "--strength" && i + 1 < argc) {
       const auto s = lumora::ParseStrength(argv[++i]);
       if (!s) {
@@ -136,14 +143,23 @@ int main(int argc, char** argv) {
       files.insert(files.end(), found.begin(), found.end());
     }
     std::vector<Change> changes;
+    std::map<std::string, int> kept;
     for (const auto& file : files) {
       const std::string text = lumora::ReadFileBytes(file.string());
       const auto result = lumora::RoundTrip(service, text);
       const auto paragraphs = lumora::SplitParagraphs(text);
       for (size_t p = 0; p < paragraphs.size() && p < result.size(); ++p) {
         CollectChanges(service.translator().lexicon(), file.filename().string(), paragraphs[p].text,
-                       result[p], changes);
+                       result[p], changes, kept);
       }
+    }
+    if (listKept) {
+      std::vector<std::pair<int, std::string>> byCount;
+      for (const auto& [word, n] : kept) byCount.emplace_back(-n, word);
+      std::sort(byCount.begin(), byCount.end());
+      std::printf("content words kept as they were, most frequent first:\n");
+      for (const auto& [n, word] : byCount) std::printf("%d %s\n", -n, word.c_str());
+      return 0;
     }
     std::vector<size_t> order(changes.size());
     for (size_t i = 0; i < order.size(); ++i) order[i] = i;

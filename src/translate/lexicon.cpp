@@ -52,6 +52,22 @@ std::shared_ptr<const void> MapFile(const std::string& path, size_t& size) {
                                      [size](const void* p) { munmap(const_cast<void*>(p), size); });
 }
 
+// Pairs of word ids, each in range, sorted and without repeats, as a binary
+// search needs them.
+template <typename Record>
+void CheckPairs(std::span<const Record> pairs, size_t wordCount, const std::string& what) {
+  for (size_t i = 0; i < pairs.size(); ++i) {
+    const auto& e = pairs[i];
+    if (e.word >= wordCount || e.synonym >= wordCount) {
+      throw ELexiconError("Lexicon " + what + " record out of range");
+    }
+    if (i > 0 &&
+        std::pair(pairs[i - 1].word, pairs[i - 1].synonym) >= std::pair(e.word, e.synonym)) {
+      throw ELexiconError("Lexicon " + what + "s are not sorted");
+    }
+  }
+}
+
 }  // namespace
 
 WordClass WordClassFromTag(std::string_view tag) {
@@ -162,6 +178,7 @@ void Lexicon::Parse() {
   phrases_ = Section<fmt::PhraseRecord>(data_, size_, offset, header.phraseCount);
   candidates_ = Section<fmt::CandidateRecord>(data_, size_, offset, header.candidateCount);
   exclusions_ = Section<fmt::ExclusionRecord>(data_, size_, offset, header.exclusionCount);
+  synonyms_ = Section<fmt::SynonymRecord>(data_, size_, offset, header.synonymCount);
   wordTable_ = Section<uint32_t>(data_, size_, offset, header.wordTableSize);
   phraseTable_ = Section<uint32_t>(data_, size_, offset, header.phraseTableSize);
   if (header.stringBytes != size_ - offset) {
@@ -173,18 +190,10 @@ void Lexicon::Parse() {
   }
 
   // Records are checked where they are read, so that loading touches only
-  // the header and the small exclusion section; a damaged record raises
+  // the header and the small sections of pairs; a damaged record raises
   // ELexiconError when a look-up reaches it.
-  for (size_t i = 0; i < exclusions_.size(); ++i) {
-    const auto& e = exclusions_[i];
-    if (e.word >= words_.size() || e.synonym >= words_.size()) {
-      throw ELexiconError("Lexicon exclusion record out of range");
-    }
-    if (i > 0 && std::pair(exclusions_[i - 1].word, exclusions_[i - 1].synonym) >=
-                     std::pair(e.word, e.synonym)) {
-      throw ELexiconError("Lexicon exclusions are not sorted");
-    }
-  }
+  CheckPairs(exclusions_, words_.size(), "exclusion");
+  CheckPairs(synonyms_, words_.size(), "listed synonym");
 }
 
 void Lexicon::Damaged(const char* what) {
@@ -288,6 +297,17 @@ bool Lexicon::IsExcluded(int32_t word, int32_t synonym) const {
                             [](const fmt::ExclusionRecord& a, const fmt::ExclusionRecord& b) {
                               return std::pair(a.word, a.synonym) < std::pair(b.word, b.synonym);
                             });
+}
+
+std::vector<int32_t> Lexicon::ListedSynonyms(int32_t word) const {
+  const auto first =
+      std::lower_bound(synonyms_.begin(), synonyms_.end(), static_cast<uint32_t>(word),
+                       [](const fmt::SynonymRecord& r, uint32_t w) { return r.word < w; });
+  std::vector<int32_t> out;
+  for (auto it = first; it != synonyms_.end() && it->word == static_cast<uint32_t>(word); ++it) {
+    out.push_back(static_cast<int32_t>(it->synonym));
+  }
+  return out;
 }
 
 }  // namespace lumora

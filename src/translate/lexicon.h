@@ -98,6 +98,8 @@ class Lexicon {
   int PhraseCarriers(std::string_view lowerPhrase) const;
   // Whether the lexicon lists synonym as a replacement word must never take.
   bool IsExcluded(int32_t word, int32_t synonym) const;
+  // The synonyms chosen by hand that word may become, in id order.
+  std::vector<int32_t> ListedSynonyms(int32_t word) const;
 
  private:
   Lexicon() = default;
@@ -119,6 +121,7 @@ class Lexicon {
   std::span<const lexicon_format::PhraseRecord> phrases_;
   std::span<const lexicon_format::CandidateRecord> candidates_;
   std::span<const lexicon_format::ExclusionRecord> exclusions_;
+  std::span<const lexicon_format::SynonymRecord> synonyms_;
   std::span<const uint32_t> wordTable_;
   std::span<const uint32_t> phraseTable_;
 };

@@ -92,6 +92,40 @@ void LexiconBuilder::AddExclusion(std::string_view word, std::string_view synony
   exclusions_.emplace_back(std::string(word), std::string(synonym));
 }
 
+void LexiconBuilder::AddSynonym(std::string_view word, std::string_view synonym) {
+  if (word != synonym) synonyms_.emplace_back(std::string(word), std::string(synonym));
+}
+
+void LexiconBuilder::AddSynonymGroup(std::string_view group) {
+  std::vector<std::string> from, to;
+  bool oneWay = false;
+  std::vector<std::string_view> words;
+  for (size_t at = 0; at < group.size();) {
+    const size_t end = std::min(group.find_first_of(" \t", at), group.size());
+    if (end > at) words.push_back(group.substr(at, end - at));
+    at = end + 1;
+  }
+  for (const std::string_view w : words) {
+    if (w == ">") {
+      if (oneWay || from.empty()) throw Exception("misplaced \">\" in synonym group");
+      oneWay = true;
+    } else {
+      (oneWay ? to : from).emplace_back(w);
+    }
+  }
+  if (oneWay) {
+    if (to.empty()) throw Exception("nothing after \">\" in synonym group");
+    for (const auto& a : from) {
+      for (const auto& b : to) AddSynonym(a, b);
+    }
+    return;
+  }
+  if (from.size() < 2) throw Exception("a synonym group needs two words or more");
+  for (const auto& a : from) {
+    for (const auto& b : from) AddSynonym(a, b);
+  }
+}
+
 std::string LexiconBuilder::Build() const {
   StringPool pool;
   std::vector<fmt::WordRecord> words;
@@ -219,22 +253,37 @@ std::string LexiconBuilder::Build() const {
     if (!chosen.contains(key)) choose(key, list, false);
   }
 
-  std::vector<fmt::ExclusionRecord> exclusions;
-  {
-    std::unordered_map<std::string_view, uint32_t> ids;
-    for (size_t i = 0; i < names.size(); ++i) ids.emplace(names[i], static_cast<uint32_t>(i));
-    for (const auto& [word, synonym] : exclusions_) {
+  std::unordered_map<std::string_view, uint32_t> ids;
+  for (size_t i = 0; i < names.size(); ++i) ids.emplace(names[i], static_cast<uint32_t>(i));
+  // Pairs of known words as sorted records without repeats.
+  auto pairRecords = [&]<typename Record>(const auto& pairs, std::vector<Record>& out) {
+    for (const auto& [word, synonym] : pairs) {
       const auto a = ids.find(word);
       const auto b = ids.find(synonym);
-      if (a != ids.end() && b != ids.end()) exclusions.push_back({a->second, b->second});
+      if (a != ids.end() && b != ids.end()) out.push_back({a->second, b->second});
     }
-    auto key = [](const fmt::ExclusionRecord& e) { return std::pair(e.word, e.synonym); };
-    std::sort(exclusions.begin(), exclusions.end(),
+    auto key = [](const Record& e) { return std::pair(e.word, e.synonym); };
+    std::sort(out.begin(), out.end(),
               [&](const auto& a, const auto& b) { return key(a) < key(b); });
-    exclusions.erase(std::unique(exclusions.begin(), exclusions.end(),
-                                 [&](const auto& a, const auto& b) { return key(a) == key(b); }),
-                     exclusions.end());
-  }
+    out.erase(std::unique(out.begin(), out.end(),
+                          [&](const auto& a, const auto& b) { return key(a) == key(b); }),
+              out.end());
+  };
+  std::vector<fmt::ExclusionRecord> exclusions;
+  pairRecords(exclusions_, exclusions);
+  std::vector<fmt::SynonymRecord> synonyms;
+  pairRecords(synonyms_, synonyms);
+  std::erase_if(synonyms, [&](const fmt::SynonymRecord& s) {
+    return std::binary_search(exclusions.begin(), exclusions.end(),
+                              fmt::ExclusionRecord{s.word, s.synonym},
+                              [](const auto& a, const auto& b) {
+                                return std::pair(a.word, a.synonym) < std::pair(b.word, b.synonym);
+                              });
+  });
+  // A word some listed pair leads to stays among the words a phrase it
+  // carries may become, whatever its class or frequency.
+  std::vector<bool> listedTarget(words.size(), false);
+  for (const auto& s : synonyms) listedTarget[s.synonym] = true;
 
   // The words that may stand for a phrase in context: common content words
   // carrying it early among their primary senses, the most likely first.
@@ -246,12 +295,18 @@ std::string LexiconBuilder::Build() const {
     std::vector<const Carrier*> list;
     for (const Carrier& c : it->second) {
       if (!c.primary || c.word == target || c.sense > kMaxCandidateSense) continue;
-      if (words[c.word].frequency < kMinSynonymFrequency || !IsAllHan(names[c.word])) continue;
-      if (!IsContentClass(static_cast<WordClass>(words[c.word].wordClass))) continue;
+      if (!IsAllHan(names[c.word])) continue;
+      if (!listedTarget[c.word] &&
+          (words[c.word].frequency < kMinSynonymFrequency ||
+           !IsContentClass(static_cast<WordClass>(words[c.word].wordClass)))) {
+        continue;
+      }
       list.push_back(&c);
     }
-    std::stable_sort(list.begin(), list.end(),
-                     [&](const Carrier* a, const Carrier* b) { return better(*a, *b); });
+    std::stable_sort(list.begin(), list.end(), [&](const Carrier* a, const Carrier* b) {
+      if (listedTarget[a->word] != listedTarget[b->word]) return bool(listedTarget[a->word]);
+      return better(*a, *b);
+    });
     for (const Carrier* c : list) {
       if (out.size() == kMaxCandidates) break;
       out.push_back({c->word, static_cast<uint8_t>(c->sense), {}});
@@ -312,6 +367,7 @@ std::string LexiconBuilder::Build() const {
     header.phraseCount = static_cast<uint32_t>(phrases.size());
     header.candidateCount = static_cast<uint32_t>(candidates.size());
     header.exclusionCount = static_cast<uint32_t>(exclusions.size());
+    header.synonymCount = static_cast<uint32_t>(synonyms.size());
     header.wordTableSize = static_cast<uint32_t>(wordTable.size());
     header.phraseTableSize = static_cast<uint32_t>(phraseTable.size());
     header.maxWordChars = maxWordChars;
@@ -325,6 +381,7 @@ std::string LexiconBuilder::Build() const {
     AppendRecords(out, phrases);
     AppendRecords(out, candidates);
     AppendRecords(out, exclusions);
+    AppendRecords(out, synonyms);
     AppendRecords(out, wordTable);
     AppendRecords(out, phraseTable);
     out += pool.Bytes();

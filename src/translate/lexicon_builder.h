@@ -32,6 +32,13 @@ class LexiconBuilder {
   // A pair known to read wrong: word must never become synonym. Pairs naming
   // an unknown word are ignored.
   void AddExclusion(std::string_view word, std::string_view synonym);
+  // A synonym chosen by hand: word may become synonym. Pairs naming an
+  // unknown word, or excluded, are ignored.
+  void AddSynonym(std::string_view word, std::string_view synonym);
+  // A group of synonyms chosen by hand, words separated by blanks: "A B C"
+  // lets each become each other, "A > B C" lets A become B or C only.
+  // Raises Exception for a group of fewer than two words or a misplaced ">".
+  void AddSynonymGroup(std::string_view group);
 
   // The bytes of the lexicon file. Words that are empty, longer than 255
   // bytes or not valid UTF-8 are left out.
@@ -53,6 +60,7 @@ class LexiconBuilder {
   };
   std::map<std::string, WordData, std::less<>> words_;
   std::vector<std::pair<std::string, std::string>> exclusions_;
+  std::vector<std::pair<std::string, std::string>> synonyms_;
   int entryOrder_ = 0;
 };
 

@@ -1,9 +1,9 @@
 #pragma once
 // The on-disk layout of a lexicon file, shared by the builder and the reader.
 // All integers little-endian; sections follow the header in this order:
-// words, glosses, phrases, phrase candidates, excluded pairs, the word hash
-// table, the phrase hash table, string bytes. Every section is a whole number
-// of 4-byte units, so a mapped file can be read in place.
+// words, glosses, phrases, phrase candidates, excluded pairs, listed
+// synonym pairs, the word hash table, the phrase hash table, string bytes. Every section is a whole
+// number of 4-byte units, so a mapped file can be read in place.
 
 #include <bit>
 #include <cstdint>
@@ -14,7 +14,7 @@ namespace lumora::lexicon_format {
 static_assert(std::endian::native == std::endian::little, "the lexicon layout is little-endian");
 
 inline constexpr char kMagic[8] = {'L', 'U', 'M', 'L', 'E', 'X', '\r', '\n'};
-inline constexpr uint32_t kVersion = 3;
+inline constexpr uint32_t kVersion = 4;
 
 struct Header {
   char magic[8];
@@ -28,7 +28,7 @@ struct Header {
   uint32_t phraseTableSize;  // a power of two
   uint16_t maxWordChars;
   uint16_t maxPhraseWords;
-  uint32_t reserved;
+  uint32_t synonymCount;
   uint64_t stringBytes;
   uint64_t totalFrequency;
 };
@@ -83,12 +83,20 @@ struct ExclusionRecord {
   uint32_t synonym;
 };
 
+// A word and a synonym chosen by hand that it may become, sorted by word,
+// then synonym.
+struct SynonymRecord {
+  uint32_t word;
+  uint32_t synonym;
+};
+
 static_assert(sizeof(Header) == 64);
 static_assert(sizeof(WordRecord) == 16);
 static_assert(sizeof(GlossRecord) == 8);
 static_assert(sizeof(PhraseRecord) == 20);
 static_assert(sizeof(CandidateRecord) == 8);
 static_assert(sizeof(ExclusionRecord) == 8);
+static_assert(sizeof(SynonymRecord) == 8);
 
 // The hash tables hold index + 1 (0 empty), open addressing with linear
 // probing from Hash(text) masked by the table size.

@@ -22,17 +22,6 @@ constexpr char32_t kProtectedChars[] = {
     U'不', U'没', U'未', U'无', U'非', U'〇', U'零', U'一', U'二', U'两', U'三', U'四', U'五',
     U'六', U'七', U'八', U'九', U'十', U'百', U'千', U'万', U'亿', U'壹', U'贰', U'叁', U'半'};
 
-bool ShareChar(std::string_view a, std::string_view b) {
-  for (size_t i = 0; i < a.size();) {
-    char32_t ch;
-    size_t len;
-    if (!DecodeUtf8Char(a, i, ch, len)) return false;
-    if (b.find(a.substr(i, len)) != std::string_view::npos) return true;
-    i += len;
-  }
-  return false;
-}
-
 // jieba tags a verb used as a noun apart from both; it agrees with either.
 bool ClassesAgree(WordClass a, WordClass b) {
   if (a == b) return true;
@@ -62,6 +51,17 @@ std::vector<Sense> PrimarySenses(const Lexicon& lex, int32_t word) {
 }
 
 }  // namespace
+
+bool ShareChar(std::string_view a, std::string_view b) {
+  for (size_t i = 0; i < a.size();) {
+    char32_t ch;
+    size_t len;
+    if (!DecodeUtf8Char(a, i, ch, len)) return false;
+    if (b.find(a.substr(i, len)) != std::string_view::npos) return true;
+    i += len;
+  }
+  return false;
+}
 
 bool HasProtectedChar(std::string_view word) {
   size_t pos = 0;

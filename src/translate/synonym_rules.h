@@ -32,6 +32,9 @@ inline constexpr uint32_t kMaxSingleCharFrequencyRatio = 12;
 // meaning and numbers.
 bool HasProtectedChar(std::string_view word);
 
+// Whether two words have a character in common.
+bool ShareChar(std::string_view a, std::string_view b);
+
 // What the primary dictionary entries of two words have in common.
 struct GlossOverlap {
   int shared = 0;   // distinct glosses both carry

@@ -21,6 +21,12 @@ constexpr float kSensePenalty = 0.5f;
 constexpr size_t kBeamWidth = 6;
 // Words after a replacement whose scores it changes (the model is a trigram).
 constexpr int kFollowingWords = 2;
+// Ranks a listed synonym, chosen by hand, before any the rules find.
+constexpr float kListedBonus = 100.0f;
+// A listed synonym was chosen by hand for reading right, so the model, which
+// favours the commoner word, may find it this many times less likely than
+// the strength's margin allows for the others.
+constexpr float kListedMarginFactor = 3.0f;
 
 bool IsBlankToken(const Token& t) {
   return t.kind == TokenKind::kSpace;
@@ -97,7 +103,9 @@ std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<To
     if (!eligible[i]) return;
     const int32_t word = tokens[i].word;
     const std::string_view text = lex.Word(word);
-    if (!IsContentClass(lex.Class(word)) || !IsAllHan(text) || HasProtectedChar(text)) return;
+    const std::vector<int32_t> listed = lex.ListedSynonyms(word);
+    if (!IsContentClass(lex.Class(word)) && listed.empty()) return;
+    if (!IsAllHan(text) || HasProtectedChar(text)) return;
     scored.clear();
     auto localOf = [&](int32_t w) {
       for (const auto& [id, v] : scored) {
@@ -133,11 +141,18 @@ std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<To
       return {};
     };
 
-    // Synonyms: words sharing one of the word's glosses, by the synonym
-    // rules, that read within the margin of the original here; best first.
+    // Synonyms: the listed ones, then (but for the low strength, which keeps
+    // to those) words sharing one of the word's glosses by the synonym
+    // rules, each reading within the margin of the original here; best first
+    // within each kind.
     const float base = localOf(word);
     synonyms.clear();
-    for (int gi = 0; gi < lex.GlossCount(word); ++gi) {
+    for (const int32_t s : listed) {
+      const float delta = localOf(s) - base;
+      if (delta >= -margin * kListedMarginFactor) synonyms.emplace_back(s, delta + kListedBonus);
+    }
+    const int glosses = options_.strength == Strength::kLow ? 0 : lex.GlossCount(word);
+    for (int gi = 0; gi < glosses; ++gi) {
       const Gloss g = lex.GlossAt(word, gi);
       if (g.entry != 0) break;
       if (g.qualified || g.sense > kMaxSense) continue;
@@ -152,8 +167,13 @@ std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<To
         const uint64_t key =
             (uint64_t{static_cast<uint32_t>(word)} << 32) | static_cast<uint32_t>(s);
         auto it = synonymCache.find(key);
-        if (it == synonymCache.end())
-          it = synonymCache.emplace(key, IsSynonym(lex, word, s, true)).first;
+        // Of the pairs the rules find, those without a character in common
+        // were mostly different words the model could not tell apart
+        // (活动/健身, 集团/大队); pairs sharing one mostly read right.
+        if (it == synonymCache.end()) {
+          const bool fits = ShareChar(text, lex.Word(s)) && IsSynonym(lex, word, s, true);
+          it = synonymCache.emplace(key, fits).first;
+        }
         if (!it->second) continue;
         const float delta = localOf(s) - base;
         if (delta >= -margin) synonyms.emplace_back(s, delta);
@@ -266,7 +286,18 @@ std::vector<Translator::Decoded> Translator::Decode(std::string_view text) const
 Translator::Choice Translator::Choose(int32_t word) const {
   const Lexicon& lex = *lexicon_;
   const std::string_view text = lex.Word(word);
-  if (!IsContentClass(lex.Class(word)) || !IsAllHan(text) || HasProtectedChar(text)) return {};
+  const std::vector<int32_t> listed = lex.ListedSynonyms(word);
+  if (!IsContentClass(lex.Class(word)) && listed.empty()) return {};
+  if (!IsAllHan(text) || HasProtectedChar(text)) return {};
+  // A listed synonym first, through a sense of its own that leads back to it.
+  for (const int32_t s : listed) {
+    for (int i = 0; i < lex.GlossCount(s); ++i) {
+      const Gloss g = lex.GlossAt(s, i);
+      if (g.entry != 0) break;
+      if (g.qualified || g.sense > kMaxSense) continue;
+      if (lex.PhraseTarget(PhraseKey(g.text)) == s) return {g.text, s};
+    }
+  }
   Choice same;
   Choice best;
   int bestShared = 0;

@@ -4,9 +4,11 @@
 // Chinese to English: the paragraph is segmented; each content word (noun,
 // verb, adjective, adverb, idiom) becomes an English gloss of its primary
 // dictionary entry. With a language model, the gloss is one whose way back
-// gives a synonym (by the rules of synonym_rules.h) that fits the sentence:
-// the model's score of the sentence with it is within the strength's margin
-// of the original's; failing that, a gloss that brings the word itself back.
+// gives a synonym that fits the sentence: a synonym listed by hand in the
+// lexicon, within three times the strength's margin of the original's model
+// score, or else (but at the low strength) one the rules of synonym_rules.h
+// find that shares a character with the word, within the margin; failing
+// that, a gloss that brings the word itself back.
 // Without a model, the gloss leads back to a synonym through a sense it
 // mostly means, or to the word itself. Function words, names, numbers, Latin
 // words, punctuation, words carrying a negation or a numeral character,

@@ -45,3 +45,32 @@ find_main_window() {
     sleep 0.1
   done
 }
+
+# require_tools TOOL...: ends the script when one of them is missing.
+require_tools() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
+  done
+}
+
+# start_session SCREEN: start_xvfb, plus a work folder (work) and a trap that
+# ends the program (app, once set) and the server and removes work and the
+# unpacked skin.
+start_session() {
+  start_xvfb "$1"
+  app=""
+  work=$(mktemp -d)
+  trap 'end_session' EXIT
+}
+end_session() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null
+  kill "$xvfb" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work" "${skin_dir:-}"
+}
+
+# pixel FILE X Y: the colour of a picture's pixel as r,g,b.
+pixel() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}

@@ -56,11 +56,15 @@ TEST_F(ContextChoice, WithoutAModelThePhraseTakesItsDefaultWord) {
 
 TEST_F(ContextChoice, ReplacementWithinTheMarginIsTaken) {
   model_->Unigram("激烈", -3).Unigram("剧烈", -3).Unigram("的", -1).Unigram("竞争", -3);
-  // 剧烈 reads 0.4 worse before 的: inside every strength's margin.
+  // 剧烈 reads 0.4 worse before 的: inside every strength's margin, but the
+  // low strength keeps to synonyms listed by hand.
   model_->Bigram("激烈", "的", -1).Bigram("剧烈", "的", -1.4).Bigram("的", "竞争", -1);
-  const Translator t = With(Strength::kLow);
+  ASSERT_GT(StrengthMargin(Strength::kLow), 0.4f);
+  const Translator t = With(Strength::kNormal);
   const std::string english = t.ToEnglish("激烈的竞争");
   EXPECT_EQ(t.ToChinese(english), "剧烈的竞争") << english;
+  const Translator low = With(Strength::kLow);
+  EXPECT_EQ(low.ToChinese(low.ToEnglish("激烈的竞争")), "激烈的竞争");
 }
 
 TEST_F(ContextChoice, ReplacementPastTheMarginIsRefused) {
@@ -81,6 +85,89 @@ TEST_F(ContextChoice, LockedTermStaysAlsoInsideALongerWord) {
   const Translator t = With(Strength::kHigh, {"激", "竞争"});
   EXPECT_EQ(t.ToEnglish("激烈的竞争"), "激烈的竞争");
   EXPECT_EQ(t.ToChinese(t.ToEnglish("激烈的竞争")), "激烈的竞争");
+}
+
+// 漂亮 and 美丽 both mostly mean "beautiful" but share no character; 猛烈
+// alone carries "ferocious", a way back to it that 激烈 does not block.
+std::shared_ptr<const Lexicon> ListedLexicon(bool listed) {
+  LexiconBuilder b;
+  b.AddWord("激烈", 2000, "a");
+  b.AddWord("剧烈", 1500, "a");
+  b.AddWord("猛烈", 800, "a");
+  b.AddWord("竞争", 3000, "vn");
+  b.AddWord("漂亮", 2000, "a");
+  b.AddWord("美丽", 2000, "a");
+  b.AddWord("花园", 900, "n");
+  b.AddWord("的", 10000, "uj");
+  b.AddEntry("激烈", "ji1 lie4", {"intense", "fierce", "violent"});
+  b.AddEntry("剧烈", "ju4 lie4", {"violent", "intense", "drastic"});
+  b.AddEntry("猛烈", "meng3 lie4", {"ferocious", "fierce", "violent"});
+  b.AddEntry("竞争", "jing4 zheng1", {"to compete", "competition"});
+  b.AddEntry("漂亮", "piao4 liang5", {"pretty", "beautiful"});
+  b.AddEntry("美丽", "mei3 li4", {"beautiful"});
+  b.AddEntry("花园", "hua1 yuan2", {"garden"});
+  if (listed) {
+    b.AddSynonymGroup("激烈 > 猛烈");
+    b.AddSynonymGroup("漂亮 美丽");
+  }
+  return Lexicon::FromBytes(b.Build());
+}
+
+class ListedChoice : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    model_->Unigram("激烈", -3).Unigram("剧烈", -3).Unigram("猛烈", -3).Unigram("的", -1);
+    model_->Unigram("竞争", -3).Unigram("漂亮", -3).Unigram("美丽", -3).Unigram("花园", -3);
+    model_->Bigram("激烈", "的", -1).Bigram("剧烈", "的", -1.1).Bigram("的", "竞争", -1);
+    model_->Bigram("漂亮", "的", -1).Bigram("美丽", "的", -1).Bigram("的", "花园", -1);
+  }
+  std::string RoundTrip(bool listed, Strength strength, const std::string& text) {
+    TranslatorOptions options;
+    options.model = model_;
+    options.strength = strength;
+    const Translator t(ListedLexicon(listed), options);
+    return t.ToChinese(t.ToEnglish(text));
+  }
+  std::shared_ptr<FixtureLanguageModel> model_ = std::make_shared<FixtureLanguageModel>();
+};
+
+TEST_F(ListedChoice, ListedSynonymComesBeforeTheOneTheRulesFind) {
+  // 猛烈 reads worse here than 剧烈, which the rules find; listed, it wins.
+  model_->Bigram("猛烈", "的", -1.8);
+  EXPECT_EQ(RoundTrip(false, Strength::kNormal, "激烈的竞争"), "剧烈的竞争");
+  EXPECT_EQ(RoundTrip(true, Strength::kNormal, "激烈的竞争"), "猛烈的竞争");
+}
+
+TEST_F(ListedChoice, ListedSynonymHasAWiderMarginButNotAnUnboundedOne) {
+  // 2.5 worse than 激烈: past normal's margin for the rules' synonyms, inside
+  // the listed one's; 10 worse is past any.
+  model_->Bigram("猛烈", "的", -3.5);
+  ASSERT_LT(StrengthMargin(Strength::kNormal), 2.5f);
+  EXPECT_EQ(RoundTrip(true, Strength::kNormal, "激烈的竞争"), "猛烈的竞争");
+  model_->Bigram("猛烈", "的", -11);
+  EXPECT_EQ(RoundTrip(true, Strength::kHigh, "激烈的竞争"), "剧烈的竞争");
+}
+
+TEST_F(ListedChoice, LowStrengthTakesListedSynonymsOnly) {
+  model_->Bigram("猛烈", "的", -1.2);
+  EXPECT_EQ(RoundTrip(true, Strength::kLow, "激烈的竞争"), "猛烈的竞争");
+  EXPECT_EQ(RoundTrip(false, Strength::kLow, "激烈的竞争"), "激烈的竞争");
+}
+
+TEST_F(ListedChoice, PairWithoutACommonCharacterChangesOnlyWhenListed) {
+  // 美丽 reads as well as 漂亮, and both mostly mean "beautiful"; the rules
+  // alone do not trust a pair that shares no character.
+  EXPECT_EQ(RoundTrip(false, Strength::kHigh, "漂亮的花园"), "漂亮的花园");
+  EXPECT_EQ(RoundTrip(true, Strength::kNormal, "漂亮的花园"), "美丽的花园");
+  EXPECT_EQ(RoundTrip(true, Strength::kNormal, "美丽的花园"), "漂亮的花园");
+}
+
+TEST(ListedChoiceWithoutAModel, ListedSynonymIsTakenThroughAGlossLeadingBackToIt) {
+  const Translator t(ListedLexicon(true));
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("漂亮的花园")), "美丽的花园");
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("美丽的花园")), "漂亮的花园");
+  const Translator unlisted(ListedLexicon(false));
+  EXPECT_EQ(unlisted.ToChinese(unlisted.ToEnglish("美丽的花园")), "美丽的花园");
 }
 
 TEST(StrengthNames, ParseAndOrder) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <filesystem>
@@ -137,7 +138,7 @@ TEST(Lexicon, RefusesRecordsPointingOutsideTheFile) {
   // A word hash table with every slot taken and none matching: the look-up
   // ends instead of probing for ever.
   std::string fullTable = bytes;
-  const size_t table = ExclusionOffset(bytes) + h.exclusionCount * 8;
+  const size_t table = ExclusionOffset(bytes) + (h.exclusionCount + h.synonymCount) * 8;
   for (uint32_t i = 0; i < h.wordTableSize; ++i) {
     const uint32_t slot = 1 + i % h.wordCount;
     std::memcpy(fullTable.data() + table + 4 * i, &slot, sizeof slot);
@@ -175,6 +176,49 @@ TEST(Lexicon, ExclusionsAreKeptOneWayAndChecked) {
   std::swap(pair[0], pair[1]);
   std::memcpy(unsorted.data() + ExclusionOffset(unsorted), pair, sizeof pair);
   EXPECT_THROW(Lexicon::FromBytes(unsorted), ELexiconError);
+}
+
+TEST(Lexicon, SynonymGroupsListPairsBothWaysOrOneWay) {
+  LexiconBuilder b;
+  testing::AddFixtureWords(b);
+  b.AddSynonymGroup("提高  改善\t增加");
+  b.AddSynonymGroup("增长 > 增加 没有的词");
+  b.AddExclusion("增加", "提高");
+  auto lex = Lexicon::FromBytes(b.Build());
+  auto listed = [&](const char* word) {
+    std::vector<std::string> out;
+    for (const int32_t s : lex->ListedSynonyms(lex->Find(word))) out.emplace_back(lex->Word(s));
+    std::sort(out.begin(), out.end());
+    return out;
+  };
+  EXPECT_EQ(listed("提高"), (std::vector<std::string>{"增加", "改善"}));
+  EXPECT_EQ(listed("增加"), std::vector<std::string>{"改善"}) << "an excluded pair is dropped";
+  EXPECT_EQ(listed("增长"), std::vector<std::string>{"增加"}) << "unknown words are dropped";
+  EXPECT_TRUE(listed("研究").empty());
+
+  for (const char* bad : {"提高", "> 提高", "提高 >", "提高 > 改善 > 增加", "提高 > > 改善"}) {
+    EXPECT_THROW(b.AddSynonymGroup(bad), Exception) << bad;
+  }
+}
+
+TEST(Lexicon, ListedSynonymsAreCheckedAtLoad) {
+  LexiconBuilder b;
+  testing::AddFixtureWords(b);
+  b.AddSynonymGroup("提高 改善");
+  const std::string bytes = b.Build();
+  lexicon_format::Header h;
+  std::memcpy(&h, bytes.data(), sizeof h);
+  ASSERT_EQ(h.synonymCount, 2u);
+  const size_t at = ExclusionOffset(bytes) + h.exclusionCount * 8;
+  std::string unsorted = bytes;
+  lexicon_format::SynonymRecord pair[2];
+  std::memcpy(pair, unsorted.data() + at, sizeof pair);
+  std::swap(pair[0], pair[1]);
+  std::memcpy(unsorted.data() + at, pair, sizeof pair);
+  EXPECT_RAISES(ELexiconError, ::testing::HasSubstr("not sorted"), Lexicon::FromBytes(unsorted));
+  std::string far = bytes;
+  std::memcpy(far.data() + at + 4, &h.wordCount, sizeof h.wordCount);
+  EXPECT_RAISES(ELexiconError, ::testing::HasSubstr("out of range"), Lexicon::FromBytes(far));
 }
 
 TEST(Lexicon, LoadNamesTheFileThatFailed) {

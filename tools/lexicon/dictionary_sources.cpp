@@ -88,4 +88,23 @@ size_t ReadExclusions(const std::string& path, LexiconBuilder& builder) {
   return count;
 }
 
+size_t ReadSynonymGroups(const std::string& path, LexiconBuilder& builder) {
+  TStringList lines;
+  lines.LoadFromFile(path);
+  size_t count = 0;
+  for (int i = 0; i < lines.Count(); ++i) {
+    std::string line = lines[i];
+    if (const size_t hash = line.find('#'); hash != std::string::npos) line.resize(hash);
+    line = Trim(line);
+    if (line.empty()) continue;
+    try {
+      builder.AddSynonymGroup(line);
+    } catch (const Exception& e) {
+      throw Exception(path + ":" + std::to_string(i + 1) + ": " + e.Message());
+    }
+    ++count;
+  }
+  return count;
+}
+
 }  // namespace lumora

@@ -18,5 +18,8 @@ size_t ReadCedictModule(const std::string& path, LexiconBuilder& builder);
 // Lines of "word synonym": replacements known to read wrong; "#" starts a
 // comment. Returns the number of pairs read.
 size_t ReadExclusions(const std::string& path, LexiconBuilder& builder);
+// Lines of synonym groups chosen by hand (LexiconBuilder::AddSynonymGroup);
+// "#" starts a comment. Returns the number of groups read.
+size_t ReadSynonymGroups(const std::string& path, LexiconBuilder& builder);
 
 }  // namespace lumora

@@ -1,5 +1,5 @@
 // lumora-lexicon --cedict all.js --frequencies jieba.dict.utf8 [--exclusions FILE]
-//                --output lumora.lex
+//                [--synonyms FILE] --output lumora.lex
 // Converts the dictionary sources into the compact lexicon the translator loads.
 
 #include <cstdio>
@@ -10,7 +10,7 @@
 #include "translate/lexicon_builder.h"
 
 int main(int argc, char** argv) {
-  std::string cedict, frequencies, exclusions, output;
+  std::string cedict, frequencies, exclusions, synonyms, output;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string option = argv[i];
     if (option == "--cedict")
@@ -19,13 +19,15 @@ int main(int argc, char** argv) {
       frequencies = argv[i + 1];
     else if (option == "--exclusions")
       exclusions = argv[i + 1];
+    else if (option == "--synonyms")
+      synonyms = argv[i + 1];
     else if (option == "--output")
       output = argv[i + 1];
   }
   if (cedict.empty() || frequencies.empty() || output.empty() || argc % 2 == 0) {
     std::fprintf(stderr,
                  "usage: lumora-lexicon --cedict FILE --frequencies FILE [--exclusions FILE] "
-                 "--output FILE\n");
+                 "[--synonyms FILE] --output FILE\n");
     return 2;
   }
   try {
@@ -33,6 +35,7 @@ int main(int argc, char** argv) {
     const size_t words = lumora::ReadFrequencyDictionary(frequencies, builder);
     const size_t entries = lumora::ReadCedictModule(cedict, builder);
     if (!exclusions.empty()) lumora::ReadExclusions(exclusions, builder);
+    if (!synonyms.empty()) lumora::ReadSynonymGroups(synonyms, builder);
     builder.WriteFile(output);
     std::fprintf(stderr, "lumora-lexicon: %zu words, %zu dictionary entries -> %s\n", words,
                  entries, output.c_str());

@@ -188,6 +188,11 @@ void PaintSkinned(QPainter& p, const TskMenuItemStyle& style, const TskMenuItemF
       skin.ImageRect.IsEmpty() ? (style.imageListWidth > 0 ? style.imageListWidth : 16) : 0;
   const TColor colour = MenuItemTextColour(style, face, highlighted);
   const int centreY = text.Top + text.Height() / 2;
+  if (face.ownerDraw) {
+    p.setPen(ToQColor(colour));
+    face.ownerDraw(p, highlighted, text);
+    return;
+  }
   if (face.IsHeader()) {
     PaintSkinnedHeader(p, style, face, w, h, colour);
     return;

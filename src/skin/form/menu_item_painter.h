@@ -10,6 +10,7 @@
 #include "skin/data/control_data.h"
 #include "skin/data/skin_objects.h"
 #include "skin/draw/vector_glyphs.h"
+#include "skin/form/menu_owner_draw.h"
 
 namespace lumora {
 
@@ -24,6 +25,9 @@ struct TskMenuItemFace {
   QImage image;  // the item's picture; null when none
   // A frame item without a picture shows this glyph; -1 none.
   int frameGlyph = -1;
+  // Draws the text rectangle instead of the caption, marks and arrow
+  // (skinned look); empty when none.
+  TskMenuItemOwnerDraw ownerDraw;
 
   bool IsSeparator() const { return caption == QLatin1String("-"); }
   // A disabled item whose caption starts and ends with "-" (but is no

@@ -13,6 +13,7 @@
 #include "skin/draw/nine_part.h"
 #include "skin/draw/rect_routines.h"
 #include "skin/draw/skin_text.h"
+#include "skin/form/menu_owner_draw.h"
 #include "skin/form/menu_window_painter.h"
 #include "skin/form/skin_menu.h"
 
@@ -200,6 +201,7 @@ TskMenuItemFace TskSkinPopupWindow::FaceOf(const TskSkinMenuItem& item) const {
   face.hasSubmenu = action->menu() != nullptr;
   if (!action->icon().isNull()) face.image = action->icon().pixmap(16, 16).toImage();
   face.frameGlyph = FrameGlyphForItem(action->objectName());
+  face.ownerDraw = MenuItemOwnerDraw(action);
   return face;
 }
 

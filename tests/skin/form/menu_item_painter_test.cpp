@@ -120,6 +120,32 @@ TEST_F(SkinnedMenuItem, TextTakesTheColourOfItsState) {
   EXPECT_GT(NearestGap(disabled, text, mi.FontColor), 40);
 }
 
+TEST_F(SkinnedMenuItem, OwnerDrawPaintsTheTextRectangleOverTheBackground) {
+  TskMenuItemFace face;
+  face.caption = QStringLiteral("复制");
+  face.checked = true;  // its mark too is left to the handler
+  face.hasSubmenu = true;
+  std::vector<std::pair<bool, TRect>> calls;
+  face.ownerDraw = [&](QPainter& canvas, bool lit, const TRect& r) {
+    calls.emplace_back(lit, r);
+    canvas.fillRect(r.Left, r.Top, r.Width(), r.Height(), canvas.pen().color());
+  };
+  for (bool lit : {false, true}) {
+    const QImage image = Paint(face, lit);
+    ASSERT_EQ(calls.size(), lit ? 2u : 1u);
+    EXPECT_EQ(calls.back().first, lit);
+    EXPECT_EQ(calls.back().second, Text());
+    // The whole text rectangle in the state's text colour, the background's
+    // kept ends around it.
+    const TColor colour = lit ? mi.ActiveFontColor : mi.FontColor;
+    const TRect t = Text();
+    EXPECT_TRUE(PixelIs(image, t.Left, t.Top, ToQColor(colour).rgb()));
+    EXPECT_TRUE(PixelIs(image, t.Right - 1, t.Bottom - 1, ToQColor(colour).rgb()));
+    const TRect& look = lit ? mi.ActiveSkinRect : mi.SkinRect;
+    EXPECT_TRUE(PixelIs(image, 1, 1, picture.pixel(look.Left + 1, look.Top + 1)));
+  }
+}
+
 TEST_F(SkinnedMenuItem, ChecksAndRadiosUseTheirImagesCentredInTheImageRect) {
   TskMenuItemFace face;
   face.caption = QStringLiteral("开启");

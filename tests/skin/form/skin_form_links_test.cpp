@@ -248,5 +248,22 @@ TEST_F(SkinFormTest, AFreedHintOrStatusBarIsUnlinked) {
   EXPECT_EQ(form_->FrameWindowState(), wsMaximized);
 }
 
+TEST_F(SkinFormTest, TheMainFormMinimizesThroughTheWindowSystemAndComesBackAsItWas) {
+  ASSERT_EQ(Forms().front(), host_.get());
+  ShowActive();
+  const QRect before = host_->geometry();
+  bool minimized = false;
+  form_->OnMinimize = [&] { minimized = true; };
+  form_->RunFrameCommand(cmMinimize);
+  EXPECT_TRUE(minimized);
+  EXPECT_TRUE(host_->isMinimized());
+  // The frame keeps the normal state: the window system gives the window back.
+  EXPECT_EQ(form_->FrameWindowState(), wsNormal);
+  host_->showNormal();
+  EXPECT_FALSE(host_->isMinimized());
+  EXPECT_EQ(host_->geometry(), before);
+  EXPECT_EQ(client_->geometry().size(), QSize(400, 300));
+}
+
 }  // namespace
 }  // namespace lumora

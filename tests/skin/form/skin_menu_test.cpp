@@ -9,6 +9,7 @@
 #include "platform/messages.h"
 #include "skin/draw/screen_routines.h"
 #include "skin/form/menu_item_painter.h"
+#include "skin/form/menu_owner_draw.h"
 #include "skin/form/popup_window.h"
 #include "skin/form/skin_popup_menu.h"
 #include "skin/form/standalone_menu_host.h"
@@ -96,6 +97,28 @@ TEST_F(SkinMenu, PopupOpensOneSkinnedLevelAtThePointWithTheFirstItemHighlighted)
   // The window's corner pixel is the popup picture's corner.
   EXPECT_EQ(level->Canvas().pixel(0, 0) & 0xFFFFFF, pw.pixel(0, 0) & 0xFFFFFF);
   EXPECT_TRUE(host->SkinMenuOpen());
+}
+
+TEST_F(SkinMenu, AnOwnerDrawnItemIsPaintedByItsHandler) {
+  Add("全选");
+  QAction* copy = Add("复制");
+  int calls = 0;
+  SetMenuItemOwnerDraw(copy, [&](QPainter& canvas, bool, const TRect& r) {
+    ++calls;
+    canvas.fillRect(r.Left, r.Top, r.Width(), r.Height(), QColor(0, 128, 0));
+  });
+  menu->Popup(100, 90);
+  ASSERT_EQ(Engine().LevelCount(), 1);
+  EXPECT_GE(calls, 1);
+  const TRect item = Top()->Items()[1].rect;
+  const TskDataSkinMenuItem& mi = skin.MenuItem();
+  const int x = item.Left + mi.TextRect.Left + 1, y = item.Top + mi.TextRect.Top + 1;
+  EXPECT_EQ(Top()->Canvas().pixel(x, y) & 0xFFFFFF, 0x008000u);
+  // The other item keeps its own look; detached, the handler is gone.
+  EXPECT_NE(Top()->Canvas().pixel(x, Top()->Items()[0].rect.Top + mi.TextRect.Top + 1) & 0xFFFFFF,
+            0x008000u);
+  SetMenuItemOwnerDraw(copy, nullptr);
+  EXPECT_FALSE(MenuItemOwnerDraw(copy));
 }
 
 TEST_F(SkinMenu, WithoutAPopupPictureTheDefaultLookIsUsed) {
