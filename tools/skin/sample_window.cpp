@@ -15,19 +15,12 @@
 #include "skin/draw/mask_region.h"
 #include "skin/draw/nine_part.h"
 #include "skin/draw/rect_routines.h"
+#include "skin/draw/skin_font.h"
 #include "skin_commands.h"
 
 namespace lumora {
 
 namespace {
-
-QFont FontOf(const std::string& name, int height, TFontStyles style) {
-  QFont f(QString::fromStdString(name));
-  f.setPixelSize(std::max(height, 1));
-  f.setBold(style & fsBold);
-  f.setItalic(style & fsItalic);
-  return f;
-}
 
 const QImage* Picture(const TskSkinContainer& c, int index) {
   if (index < 0 || index >= static_cast<int>(c.ActivePictures.size())) return nullptr;
@@ -75,7 +68,7 @@ void GroupBox(QPainter& p, const QImage& pic, const TskDataSkinPanelControl& g,
   p.drawImage(at.topLeft(), img);
   const int dw = at.width() - g.SkinRect.Width();
   const QRect cap = ToQRect(g.CaptionRect.Offset(at.left(), at.top())).adjusted(0, 0, dw, 0);
-  Text(p, cap, caption, FontOf(g.FontName, g.FontHeight, g.FontStyle), ToQColor(g.FontColor));
+  Text(p, cap, caption, SkinFont(g.FontName, g.FontHeight, g.FontStyle), ToQColor(g.FontColor));
   const QRect client = ToQRect(t.client.Offset(at.left(), at.top()));
   // The vertical bar along the right of the client area, thumb included.
   const int bw = bar.SkinRect.Width();
@@ -165,7 +158,7 @@ QImage DrawSampleWindow(const TskSkinContainer& c) {
          QRect(textLeft + cap->TextRect.Left, cap->SkinRect.Top + cap->TextRect.Top,
                x - textLeft - cap->TextRect.Left - 6, cap->TextRect.Height()),
          QString::fromUtf8("Lumora 伪原创 V1.0"),
-         FontOf(cap->FontName, cap->FontHeight, cap->FontStyle), ToQColor(cap->ActiveFontColor));
+         SkinFont(cap->FontName, cap->FontHeight, cap->FontStyle), ToQColor(cap->ActiveFontColor));
   p.setClipping(false);
 
   // Client: two group boxes, the option row and the status bar.
@@ -198,14 +191,14 @@ QImage DrawSampleWindow(const TskSkinContainer& c) {
        QColor(60, 66, 78));
   ThreePartHorz(p, *controls, edit, edit.ActiveSkinRect, cx + 70, ey, 130);
   Text(p, QRect(cx + 70 + edit.ClientRect.Left + 2, ey, 120, eh), QString::fromUtf8("本站讯："),
-       FontOf(edit.FontName, 13, edit.FontStyle), ToQColor(edit.FontColor));
+       SkinFont(edit.FontName, 13, edit.FontStyle), ToQColor(edit.FontColor));
   const QImage mark = Keyed(*controls, check.CheckImageRect);
   const int chx = cx + 214;
   p.drawImage(chx, rowTop + (rowHeight - mark.height()) / 2, mark);
   Text(p, QRect(chx + mark.width() + 6, rowTop, 110, rowHeight), QString::fromUtf8("开启智能换行"),
-       FontOf(check.FontName, 13, check.FontStyle), ToQColor(check.FrameFontColor));
+       SkinFont(check.FontName, 13, check.FontStyle), ToQColor(check.FrameFontColor));
   const int bh = button.SkinRect.Height(), by = rowTop + (rowHeight - bh) / 2;
-  const QFont bf = FontOf(button.FontName, 13, button.FontStyle);
+  const QFont bf = SkinFont(button.FontName, 13, button.FontStyle);
   const int b2 = cx + cw - 8 - 80, b1 = b2 - 8 - 80;
   ThreePartHorz(p, *controls, button, button.ActiveSkinRect, b1, by, 80);
   Text(p, QRect(b1, by, 80, bh), QString::fromUtf8("伪原创"), bf, ToQColor(button.ActiveFontColor),
@@ -217,7 +210,7 @@ QImage DrawSampleWindow(const TskSkinContainer& c) {
   const int sy = client.bottom() + 1 - statusHeight;
   ThreePartHorz(p, *controls, status, status.SkinRect, cx, sy, cw);
   Text(p, QRect(cx + 10, sy + 1, 300, statusHeight - 1), QString::fromUtf8("双向翻译完成"),
-       FontOf(status.FontName, 12, status.FontStyle), ToQColor(status.FontColor));
+       SkinFont(status.FontName, 12, status.FontStyle), ToQColor(status.FontColor));
 
   // An open context menu over the output box.
   const auto* item = dynamic_cast<const TskDataSkinMenuItem*>(d.FindObject("menuitem"));
@@ -248,7 +241,7 @@ QImage DrawSampleWindow(const TskSkinContainer& c) {
       if (auto region = RegionFromNinePartMask(*mask, ms, mt))
         p.setClipRegion(region->translated(mx, my));
     p.drawImage(mx, my, menu);
-    const QFont mf = FontOf(item->FontName, 13, item->FontStyle);
+    const QFont mf = SkinFont(item->FontName, 13, item->FontStyle);
     int iy = my + mt.client.Top;
     const int il = mx + mt.client.Left, iw = mt.client.Width();
     auto entry = [&](const QString& text, bool hot, bool enabled) {

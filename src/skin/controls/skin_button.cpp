@@ -209,10 +209,7 @@ void TskSkinButton::ApplySkinChange() {
 // ---- painting ----
 
 QFont TskSkinButton::CaptionFont() const {
-  const auto* data = DataAs<TskDataSkinButtonControl>();
-  if (data != nullptr && UseSkinFont())
-    return ToQFont(data->FontName, data->FontHeight, data->FontStyle);
-  return ToQFont(DefaultFont());
+  return SkinOrOwnFont(DataAs<TskDataSkinButtonControl>(), UseSkinFont(), DefaultFont());
 }
 
 QColor TskSkinButton::CaptionColour(bool active, bool down) const {

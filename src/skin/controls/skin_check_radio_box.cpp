@@ -1,5 +1,6 @@
 #include "skin/controls/skin_check_radio_box.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -91,6 +92,26 @@ void TskSkinCheckRadioBox::ToggleCheck() {
     SetChecked(!checked_);
   else if (!checked_)
     SetChecked(true);
+}
+
+void TskSkinCheckRadioBox::SetAction(QAction* action, bool onlyDefaults) {
+  QObject::disconnect(action_link_);
+  action_ = action;
+  if (action == nullptr) return;
+  action_link_ =
+      QObject::connect(action, &QAction::changed, this, [this] { ActionChanged(false); });
+  ActionChanged(onlyDefaults);
+}
+
+void TskSkinCheckRadioBox::ActionChanged(bool onlyDefaults) {
+  if (action_ == nullptr) return;
+  SetCaption(action_->text());
+  setEnabled(action_->isEnabled());
+  setToolTip(action_->toolTip());
+  if (parentWidget() != nullptr) setVisible(action_->isVisible());
+  // Only a real change is assigned: a new caption of the action is no click.
+  const bool checked = action_->isChecked();
+  if ((!onlyDefaults || !checked_) && checked != checked_) SetChecked(checked);
 }
 
 void TskSkinCheckRadioBox::SetAllowGrayed(bool on) {
@@ -266,8 +287,7 @@ void TskSkinCheckRadioBox::DrawFlat(QImage& bitmap) {
     const QImage mark = CheckPicture(is_hot_);
     p.drawImage(3, h / 2 - RectHeight(data->CheckImageRect) / 2, mark);
     x = RectWidth(data->CheckImageRect) + 3 + 4;
-    p.setFont(UseSkinFont() ? ToQFont(data->FontName, data->FontHeight, data->FontStyle)
-                            : ToQFont(DefaultFont()));
+    p.setFont(SkinOrOwnFont(data, UseSkinFont(), DefaultFont()));
     colour = ToQColor(isEnabled() ? data->FrameFontColor : data->UnEnabledFontColor);
     if (!use_skin_font_color_) colour = ToQColor(DefaultFont().Color);
   } else {
@@ -311,8 +331,7 @@ void TskSkinCheckRadioBox::DrawLook(QImage& bitmap, bool hot) {
   if (!mark.isNull())
     p.drawImage(check_rect_.Left + (RectWidth(check_rect_) - mark.width()) / 2,
                 check_rect_.Top + (RectHeight(check_rect_) - mark.height()) / 2, mark);
-  p.setFont(UseSkinFont() ? ToQFont(data->FontName, data->FontHeight, data->FontStyle)
-                          : ToQFont(DefaultFont()));
+  p.setFont(SkinOrOwnFont(data, UseSkinFont(), DefaultFont()));
   TColor colour = hot ? data->ActiveFontColor : data->FontColor;
   if (!isEnabled()) colour = data->UnEnabledFontColor;
   p.setPen(ToQColor(colour));

@@ -14,7 +14,9 @@
 //   | Checked := true                | OnClick, even when it was checked          |
 //   | Checked := false on a radio    | no OnClick                                 |
 
+#include <QAction>
 #include <QImage>
+#include <QPointer>
 #include <functional>
 #include <vector>
 
@@ -55,6 +57,13 @@ class TskSkinCheckRadioBox : public TskSkinCustomControl {
   void SetImages(const std::vector<QImage>* images);
   int ImageIndex() const { return image_index_; }
   void SetImageIndex(int index);
+
+  // The linked action: its text, enabled state, visibility and tip follow
+  // into the box on every change of the action, and so does its checked
+  // state, unless only defaults are applied (onlyDefaults) and the box is
+  // already checked. Null unlinks.
+  QAction* Action() const { return action_; }
+  void SetAction(QAction* action, bool onlyDefaults = false);
 
   // The change event of the box.
   std::function<void()> OnClick;
@@ -103,6 +112,7 @@ class TskSkinCheckRadioBox : public TskSkinCustomControl {
   void DrawUnskinnedMark(QPainter& p, int boxLeft, int boxTop);
   void DrawFlat(QImage& bitmap);
   void DrawLook(QImage& bitmap, bool hot);
+  void ActionChanged(bool onlyDefaults);
 
   QString caption_;
   bool checked_ = false;
@@ -122,6 +132,8 @@ class TskSkinCheckRadioBox : public TskSkinCustomControl {
   bool pointer_inside_ = false;
   TskHotFade fade_{[this] { MorphTick(); }};
   TRect text_area_, check_rect_;
+  QPointer<QAction> action_;
+  QMetaObject::Connection action_link_;
 };
 
 }  // namespace lumora

@@ -98,7 +98,7 @@ int TskSkinEdit::ForcedHeight() const {
 void TskSkinEdit::ApplyFont() {
   const TskDataSkinEditControl* d = Skinned() ? EditData() : nullptr;
   if (d != nullptr && use_skin_font_)
-    setFont(ToQFont(d->FontName, d->FontHeight, d->FontStyle));
+    setFont(SkinFontOf(*d));
   else
     setFont(ToQFont(default_font_));
 }
@@ -165,6 +165,15 @@ void TskSkinEdit::SetDefaultHeight(int height) {
     resize(width(), height);
   else if (const int forced = ForcedHeight(); forced > 0)
     resize(width(), forced);
+}
+
+void TskSkinEdit::SetAlignment(TAlignment alignment) {
+  alignment_ = alignment;
+  const Qt::Alignment across = alignment == taRightJustify ? Qt::AlignRight
+                               : alignment == taCenter     ? Qt::AlignHCenter
+                                                           : Qt::AlignLeft;
+  setAlignment(across | Qt::AlignVCenter);
+  update();
 }
 
 void TskSkinEdit::SetButtonMode(bool on) {
@@ -235,6 +244,10 @@ void TskSkinEdit::PaintButton(QPainter& p) const {
     DrawDefaultBox(p, b, down ? bxPressed : button_hot_ ? bxHot : bxNormal);
     return;
   }
+  if (!use_skin_font_) {
+    PaintBorderedButton(p, b, down);
+    return;
+  }
   const TskDataSkinEditControl* d = EditData();
   const TRect activeLook = d->ActiveButtonRect;
   const TRect downLook = d->DownButtonRect.IsEmpty() ? activeLook : d->DownButtonRect;
@@ -246,6 +259,28 @@ void TskSkinEdit::PaintButton(QPainter& p) const {
   else if (button_hot_)
     source = activeLook;
   if (!source.IsEmpty()) p.drawImage(ToQRect(b), *frame_.Picture, ToQRect(source));
+}
+
+// The bordered edit's button has a look of its own: the "editbutton" entry,
+// else "resizebutton", stretched as nine parts to the button.
+void TskSkinEdit::PaintBorderedButton(QPainter& p, const TRect& button, bool down) const {
+  const TskSkinData& skin = *SkinData();
+  const TskDataSkinButtonControl* look = nullptr;
+  for (const char* name : {"editbutton", "resizebutton"})
+    if ((look = dynamic_cast<const TskDataSkinButtonControl*>(
+             skin.Control(skin.ControlIndexOf(name)))) != nullptr)
+      break;
+  const QImage* picture = look != nullptr ? skin.ActivePicture(look->PictureIndex) : nullptr;
+  if (picture == nullptr || picture->isNull()) return;
+  TRect r = look->SkinRect;
+  if ((button_hot_ || down) && !look->ActiveSkinRect.IsEmpty()) r = look->ActiveSkinRect;
+  if (down && !look->DownSkinRect.IsEmpty()) r = look->DownSkinRect;
+  const TskNinePartSource source = NinePartSourceOf(*look, r, look->ClientRect);
+  QImage image;
+  DrawNinePartImage(*picture, source,
+                    NinePartTargetForSize(source, button.Width(), button.Height()),
+                    NinePartStretchOf(*look), true, image);
+  if (!image.isNull()) p.drawImage(button.Left, button.Top, image);
 }
 
 void TskSkinEdit::paintEvent(QPaintEvent* event) {

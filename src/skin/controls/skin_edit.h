@@ -58,6 +58,9 @@ class TskSkinEdit : public QLineEdit, public TskSkinChangeReceiver {
   void SetDefaultHeight(int height);
   bool ButtonMode() const { return button_mode_; }
   void SetButtonMode(bool on);
+  // Where the text sits in the text area.
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment alignment);
   // No typing, Delete, cut, paste, clear or undo.
   bool ReadOnly() const { return isReadOnly(); }
   void SetReadOnly(bool on) { setReadOnly(on); }
@@ -110,6 +113,7 @@ class TskSkinEdit : public QLineEdit, public TskSkinChangeReceiver {
   QImage FrameImage() const;
   void PaintTextBackground(QPainter& p) const;
   void PaintButton(QPainter& p) const;
+  void PaintBorderedButton(QPainter& p, const TRect& button, bool down) const;
   QString Caption(const char* key, const char* fallback) const;
   void OpenSystemMenu(QPoint global);
 
@@ -123,6 +127,7 @@ class TskSkinEdit : public QLineEdit, public TskSkinChangeReceiver {
   int default_width_ = 0;
   int default_height_ = 0;
   bool button_mode_ = false;
+  TAlignment alignment_ = taLeftJustify;
   bool is_hot_ = false;
   bool button_hot_ = false;
   bool button_pressed_ = false;

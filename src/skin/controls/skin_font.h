@@ -1,7 +1,7 @@
 #pragma once
-// A font as the skin and the stored settings describe it: a face name, a
-// height in pixels (negative heights, the character height, count by their
-// size), a style and a colour.
+// A control's own font (DefaultFont and the like): a face name, a height
+// (positive: cell height, negative: character height, both in pixels; see
+// skin/draw/skin_font.h), a style and a colour.
 
 #include <QFont>
 #include <string>
@@ -9,6 +9,7 @@
 #include "base/geometry.h"
 #include "skin/data/skin_types.h"
 #include "skin/draw/colour.h"
+#include "skin/draw/skin_font.h"
 
 namespace lumora {
 
@@ -20,9 +21,15 @@ struct TskFont {
   friend bool operator==(const TskFont&, const TskFont&) = default;
 };
 
-QFont ToQFont(const std::string& name, int height, TFontStyles style);
 inline QFont ToQFont(const TskFont& f) {
-  return ToQFont(f.Name, f.Height, f.Style);
+  return SkinFont(f.Name, f.Height, f.Style);
+}
+
+// The skin entry's font when there is one and it is to be used, else the
+// control's own.
+template <typename Entry>
+QFont SkinOrOwnFont(const Entry* data, bool useSkinFont, const TskFont& own) {
+  return data != nullptr && useSkinFont ? SkinFontOf(*data) : ToQFont(own);
 }
 
 }  // namespace lumora

@@ -183,7 +183,7 @@ void TskSkinStdLabel::SetUseSkinColor(bool on) {
 QFont TskSkinStdLabel::TextFont() const {
   const auto* data = LabelData();
   if (data == nullptr) return FontOf(UseSkinFont() ? DefaultFont() : Font());
-  if (UseSkinFont()) return ToQFont(data->FontName, data->FontHeight, data->FontStyle);
+  if (UseSkinFont()) return SkinFontOf(*data);
   return FontOf(Font());
 }
 
@@ -220,7 +220,7 @@ QFont TskSkinLinkLabel::TextFont() const {
   const auto* data = LabelData();
   QFont font;
   if (data != nullptr && UseSkinFont())
-    font = ToQFont(data->FontName, data->FontHeight, data->FontStyle);
+    font = SkinFontOf(*data);
   else
     font = FontOf(data == nullptr && UseSkinFont() ? DefaultFont() : Font());
   font.setUnderline(use_under_line_);

@@ -315,9 +315,7 @@ void TskSkinPanel::PaintTransparent(QPainter& canvas) {
   }
   if (caption_mode_) {
     const auto* data = PanelData();
-    p.setFont(data != nullptr && UseSkinFont()
-                  ? ToQFont(data->FontName, data->FontHeight, data->FontStyle)
-                  : ToQFont(DefaultFont()));
+    p.setFont(SkinOrOwnFont(data, UseSkinFont(), DefaultFont()));
     const int th = p.fontMetrics().height();
     const int band = th + 5;
     int x = 5;
@@ -383,8 +381,7 @@ void TskSkinPanel::DrawSkinCaption(QPainter& p, TRect r, const TskDataSkinPanelC
       r.Left += mark.width() + 2;
     }
   }
-  p.setFont(UseSkinFont() ? ToQFont(data.FontName, data.FontHeight, data.FontStyle)
-                          : ToQFont(DefaultFont()));
+  p.setFont(SkinOrOwnFont(&data, UseSkinFont(), DefaultFont()));
   const int tw = MeasureTextWidth(p, caption_);
   const int th = p.fontMetrics().height();
   const QImage image = CaptionImage();

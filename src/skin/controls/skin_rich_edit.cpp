@@ -153,6 +153,13 @@ void TskSkinRichEdit::keyPressEvent(QKeyEvent* event) {
   SyncScrollBars();
 }
 
+// A commit from an input method scrolls the text as typing does, after the
+// signals of the text change have gone by.
+void TskSkinRichEdit::inputMethodEvent(QInputMethodEvent* event) {
+  QPlainTextEdit::inputMethodEvent(event);
+  SyncScrollBars();
+}
+
 void TskSkinRichEdit::mousePressEvent(QMouseEvent* event) {
   QPlainTextEdit::mousePressEvent(event);
   SyncScrollBars();

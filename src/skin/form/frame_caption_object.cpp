@@ -6,6 +6,7 @@
 #include "skin/draw/effect_bmp.h"
 #include "skin/draw/nine_part.h"
 #include "skin/draw/rect_routines.h"
+#include "skin/draw/skin_font.h"
 #include "skin/draw/skin_text.h"
 #include "skin/form/frame_objects.h"
 #include "skin/form/skin_form.h"
@@ -15,16 +16,6 @@ namespace lumora {
 namespace {
 
 constexpr int kAnimationTick = 25;  // ms
-
-QFont CaptionFont(const TskDataSkinCaption& d) {
-  QFont font(QString::fromStdString(d.FontName));
-  font.setPixelSize(std::max(d.FontHeight, 1));
-  font.setBold(d.FontStyle & fsBold);
-  font.setItalic(d.FontStyle & fsItalic);
-  font.setUnderline(d.FontStyle & fsUnderline);
-  font.setStrikeOut(d.FontStyle & fsStrikeOut);
-  return font;
-}
 
 QImage Inactive(QImage image, const TskFormInfo& info) {
   if (!info.AutoRenderingInActiveImage) return image;
@@ -65,7 +56,7 @@ void TskSkinCaptionObject::DrawText(QPainter& canvas, const TRect& objectRect,
   const TRect t =
       TextRect().Offset(objectRect.Left - ObjectRect.Left, objectRect.Top - ObjectRect.Top);
   canvas.save();
-  canvas.setFont(CaptionFont(Data));
+  canvas.setFont(SkinFontOf(Data));
   EllipsizeText(canvas, text, t.Width());
   const QFontMetrics fm(canvas.font());
   const int tw = MeasureTextWidth(canvas, text);

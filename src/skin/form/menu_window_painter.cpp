@@ -9,16 +9,6 @@
 
 namespace lumora {
 
-QFont SkinFont(const std::string& name, int height, TFontStyles style) {
-  QFont font(QString::fromStdString(name));
-  font.setPixelSize(std::max(std::abs(height), 1));
-  font.setBold(style & fsBold);
-  font.setItalic(style & fsItalic);
-  font.setUnderline(style & fsUnderline);
-  font.setStrikeOut(style & fsStrikeOut);
-  return font;
-}
-
 TskNinePartSource MenuWindowSource(const TskDataSkinPopupWindow& data, const QImage& picture) {
   return NinePartSourceOf(data, {0, 0, picture.width(), picture.height()}, data.ItemsRect);
 }

@@ -13,12 +13,10 @@
 #include "skin/data/skin_types.h"
 #include "skin/data/skin_window_data.h"
 #include "skin/draw/nine_part.h"
+#include "skin/draw/skin_font.h"
 #include "skin/form/popup_menu_layout.h"
 
 namespace lumora {
-
-// A font from a skin's font keys: name, height in pixels, style flags.
-QFont SkinFont(const std::string& name, int height, TFontStyles style);
 
 // The whole level background, width x height. picture is the window picture
 // (null or empty for the default look); imageListWidth 0 without a list.

@@ -15,6 +15,7 @@
 #include "skin/draw/nine_part.h"
 #include "skin/draw/rect_routines.h"
 #include "skin/draw/screen_routines.h"
+#include "skin/draw/skin_font.h"
 #include "skin/form/frame_hit_test.h"
 #include "skin/form/frame_painter.h"
 #include "skin/form/menu_key_hook.h"
@@ -33,10 +34,7 @@ constexpr int kAnimationInterval = 25;
 constexpr int kSmallIconSize = 16;
 
 QFont ArialFont(bool bold) {
-  QFont font(QStringLiteral("Arial"));
-  font.setPixelSize(14);
-  font.setBold(bold);
-  return font;
+  return SkinFont("Arial", 14, bold ? fsBold : 0);
 }
 
 bool IsClass(const TskDataSkinObject& o, const char* name) {

@@ -4,6 +4,7 @@
 
 #include "platform/messages.h"
 #include "skin/draw/screen_routines.h"
+#include "skin/draw/skin_font.h"
 #include "skin/form/popup_window.h"
 
 namespace lumora {
@@ -23,8 +24,7 @@ bool HasVisibleItems(const QMenu* items, int startIndex) {
 }  // namespace
 
 TskSkinMenu::TskSkinMenu(QWidget* hostForm) : QObject(hostForm), host_form_(hostForm) {
-  DefaultItemFont.setFamily(QStringLiteral("Arial"));
-  DefaultItemFont.setPixelSize(14);
+  DefaultItemFont = SkinFont("Arial", 14, 0);
   delay_.setSingleShot(true);
   delay_.setInterval(kSubmenuDelay);
   connect(&delay_, &QTimer::timeout, this, [this] { DelayElapsed(); });

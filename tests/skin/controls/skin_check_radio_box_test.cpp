@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 
@@ -177,6 +178,56 @@ TEST_F(BuiltinCheckBoxTest, AFlatBoxShowsItsParentsBackground) {
   const QImage shot = Shot(*box_);
   EXPECT_EQ(shot.pixel(100, 0), qRgb(12, 34, 56));
   EXPECT_EQ(shot.pixel(1, 1), qRgb(12, 34, 56));
+}
+
+TEST_F(BuiltinCheckBoxTest, TheMainWindowsCaptionFitsTheStoredWidth) {
+  box_->SetCaption(QStringLiteral("开启智能换行"));
+  const QImage stored = Shot(*box_);
+  box_->resize(300, 25);
+  const QImage wide = Shot(*box_);
+  // The caption may use the columns up to the width less 2; in a wider box
+  // nothing of it lies past them, so nothing was cut in the stored one.
+  const int limit = 101 - 2;
+  const QRgb background = wide.pixel(wide.width() - 1, 0);
+  for (int y = 0; y < wide.height(); ++y)
+    for (int x = limit; x < wide.width(); ++x)
+      ASSERT_EQ(wide.pixel(x, y), background) << x << "," << y;
+  EXPECT_EQ(stored.copy(0, 0, limit, 25), wide.copy(0, 0, limit, 25));
+  // And there is a caption: the text columns are not all background.
+  const int textLeft = RectWidth(data_->CheckImageRect) + 7;
+  EXPECT_LT(test::CountColour(stored, background, QRect(textLeft, 0, limit - textLeft, 25)),
+            (limit - textLeft) * 25);
+}
+
+TEST_F(SkinCheckBoxTest, ALinkedActionLeadsTheBox) {
+  QAction action(QStringLiteral("Wrap"));
+  action.setCheckable(true);
+  TskSkinCheckRadioBox* box = Add();
+  int clicks = 0;
+  box->OnClick = [&] { ++clicks; };
+  box->SetAction(&action);
+  EXPECT_EQ(box->Caption(), QStringLiteral("Wrap"));
+  EXPECT_FALSE(box->Checked());
+  EXPECT_EQ(clicks, 0);
+  action.setChecked(true);
+  EXPECT_TRUE(box->Checked());
+  EXPECT_EQ(clicks, 1);
+  action.setText(QStringLiteral("Wrap lines"));
+  EXPECT_EQ(box->Caption(), QStringLiteral("Wrap lines"));
+  EXPECT_EQ(clicks, 1);  // a new caption is no click
+  action.setEnabled(false);
+  EXPECT_FALSE(box->isEnabled());
+  // Applying only the defaults leaves a checked box checked.
+  QAction unchecked(QStringLiteral("Other"));
+  unchecked.setCheckable(true);
+  box->SetAction(&unchecked, true);
+  EXPECT_TRUE(box->Checked());
+  box->SetAction(&unchecked);
+  EXPECT_FALSE(box->Checked());
+  // Unlinked, the old action no longer reaches it.
+  box->SetAction(nullptr);
+  unchecked.setChecked(true);
+  EXPECT_FALSE(box->Checked());
 }
 
 }  // namespace

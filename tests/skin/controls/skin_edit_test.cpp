@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QTest>
 
 #include "control_skin.h"
@@ -14,6 +15,7 @@
 #include "skin/data/resource_strings.h"
 #include "skin/data/skin_data.h"
 #include "skin/draw/colour.h"
+#include "skin/draw/rect_routines.h"
 
 namespace lumora {
 namespace {
@@ -191,7 +193,7 @@ TEST_F(SkinEditTest, UnskinnedDisabledTextIsGrey) {
   // Edges of black text may blend to the grey here and there.
   const int before = test::CountColour(Shot(*edit_), grey);
   edit_->setEnabled(false);
-  EXPECT_GT(test::CountColour(Shot(*edit_), grey), before + 20);
+  EXPECT_GT(test::CountColour(Shot(*edit_), grey), before + 10);
 }
 
 TEST_F(SkinEditTest, ReadOnlyIgnoresTypingDeleteAndPaste) {
@@ -305,6 +307,113 @@ TEST_F(SkinEditTest, EditButtonClicksOnlyWhenReleasedOnIt) {
   QTest::mouseRelease(edit_, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(clicks, 1);
   EXPECT_LE(edit_->TextRect().Right, b.Left);
+}
+
+// An edit look of 8 x 6 ('e' frame, 'c' client) and three one-colour button
+// looks of 3 x 3 below it: normal 'r', hot 'g', pressed 'b'.
+const test::Grid kBorderedPicture = {
+    "eeeeeeeezz", "eeeeeeeezz", "eeccccsezz", "eeccccsezz", "eeeeeeeezz",
+    "eeeeeeeezz", "rrrgggbbbz", "rrrgggbbbz", "rrrgggbbbz",
+};
+
+std::string BorderedSections(const char* buttonName) {
+  return std::string("[SKINCONTROLS]\ncount=2\n0=edit:edit\n1=") + buttonName +
+         ":button\n"
+         "[edit]\npictureindex=0\nskinrect=0,0,8,6\nlefttoppoint=2,0\nrighttoppoint=6,0\n"
+         "clientrect=2,2,6,4\nbuttonrect=6,1,8,5\nfontheight=12\n[" +
+         buttonName +
+         "]\npictureindex=0\nskinrect=0,6,3,9\nactiveskinrect=3,6,6,9\n"
+         "downskinrect=6,6,9,9\nlefttoppoint=1,1\nrighttoppoint=2,1\nleftbottompoint=1,2\n"
+         "rightbottompoint=2,2\nclientrect=1,1,2,2\n";
+}
+
+class BorderedEditButtonTest : public SkinEditTest,
+                               public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(BorderedEditButtonTest, TheButtonHasItsOwnLookInEachState) {
+  skin_ = test::MakeSkin(test::GridImage(kBorderedPicture), BorderedSections(GetParam()));
+  edit_->SetUseSkinFont(false);
+  edit_->SetButtonMode(true);
+  edit_->SetSkinData(&skin_->data);
+  edit_->resize(60, edit_->height());
+  Show();
+  const TRect b = edit_->ButtonRect();
+  ASSERT_FALSE(b.IsEmpty());
+  const QPoint centre((b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2);
+  EXPECT_EQ(Shot(*edit_).pixel(centre), test::GridColour('r'));
+  QTest::mouseMove(edit_, QPoint(1, 1));  // the pointer may rest at the centre already
+  QTest::mouseMove(edit_, centre);
+  ASSERT_TRUE(edit_->ButtonHot());
+  EXPECT_EQ(Shot(*edit_).pixel(centre), test::GridColour('g'));
+  QTest::mousePress(edit_, Qt::LeftButton, {}, centre);
+  EXPECT_EQ(Shot(*edit_).pixel(centre), test::GridColour('b'));
+  QTest::mouseRelease(edit_, Qt::LeftButton, {}, centre);
+  // The whole button, not only its middle, is the look stretched.
+  EXPECT_EQ(test::CountColour(Shot(*edit_), test::GridColour('g'), ToQRect(b)),
+            b.Width() * b.Height());
+}
+
+// "editbutton" first; a skin without one has its look under "resizebutton".
+INSTANTIATE_TEST_SUITE_P(ByName, BorderedEditButtonTest,
+                         ::testing::Values("editbutton", "resizebutton"));
+
+TEST_F(SkinEditTest, WithTheSkinFontTheButtonIsCutFromTheEditLook) {
+  skin_ = test::MakeSkin(test::GridImage(kBorderedPicture), BorderedSections("editbutton"));
+  edit_->SetButtonMode(true);
+  edit_->SetSkinData(&skin_->data);
+  Show();
+  const TRect b = edit_->ButtonRect();
+  // No hot or pressed button look in the edit's entry: the frame stays.
+  EXPECT_EQ(test::CountColour(Shot(*edit_), test::GridColour('r'), ToQRect(b)), 0);
+}
+
+TEST_F(SkinEditTest, DefaultSizeAppliesWheneverTheSkinHasNoEditLook) {
+  Skin();
+  const QSize skinned = edit_->size();
+  edit_->SetDefaultWidth(90);
+  edit_->SetDefaultHeight(31);
+  EXPECT_EQ(edit_->size(), skinned);
+  // A skin change to a skin without an "edit" entry re-applies the defaults.
+  auto plain = test::MakeSkin(test::GridImage(kBorderedPicture),
+                              "[SKINCONTROLS]\ncount=1\n0=other:edit\n[other]\npictureindex=0\n");
+  edit_->SetSkinData(&plain->data);
+  EXPECT_EQ(edit_->DataIndex(), -1);
+  EXPECT_EQ(edit_->size(), QSize(90, 31));
+  edit_->resize(50, 20);
+  edit_->ApplySkinChange();
+  EXPECT_EQ(edit_->size(), QSize(90, 31));
+  edit_->SetSkinData(nullptr);
+}
+
+TEST_F(SkinEditTest, SizedFromItsFontAnUnskinnedEditIsTheCellPlusFour) {
+  edit_->SetUseSkinFont(false);
+  // Arial height 14 is a 14-pixel cell: the stored 18-pixel edits.
+  EXPECT_EQ(edit_->height(), QFontMetrics(edit_->font()).height() + 4);
+  EXPECT_LE(edit_->height(), 18);
+  edit_->SetDefaultFont({"Arial", 20, 0, 0});
+  EXPECT_EQ(edit_->height(), QFontMetrics(edit_->font()).height() + 4);
+  EXPECT_LE(edit_->height(), 24);
+  EXPECT_GT(edit_->height(), 18);
+}
+
+TEST_F(SkinEditTest, AlignmentPlacesTheText) {
+  edit_->resize(137, 18);
+  edit_->setText(QStringLiteral("HIH"));
+  edit_->setFocusPolicy(Qt::NoFocus);  // no caret among the letters
+  Show();
+  const QRgb ink = test::Rgb(edit_->DefaultFont().Color);
+  edit_->SetAlignment(taLeftJustify);
+  const auto [left0, left1] = test::ColumnsOf(Shot(*edit_), ink);
+  edit_->SetAlignment(taRightJustify);
+  const auto [right0, right1] = test::ColumnsOf(Shot(*edit_), ink);
+  edit_->SetAlignment(taCenter);
+  const auto [centre0, centre1] = test::ColumnsOf(Shot(*edit_), ink);
+  ASSERT_GE(left0, 0);
+  EXPECT_LT(left0, 10);
+  EXPECT_GT(right1, 137 - 20);
+  EXPECT_GT(right0, left1 + 60);
+  EXPECT_NEAR((centre0 + centre1) / 2, 137 / 2, 6);
+  EXPECT_EQ(right1 - right0, left1 - left0);
 }
 
 }  // namespace

@@ -65,7 +65,7 @@ TEST(SkinStdLabel, LinkedToTheSkinItTakesTheSkinsFontAndColour) {
   label.SetDefaultFont({"Arial", 40, 0, 255});
   label.SetCaption(QStringLiteral("HIH status"));
   label.SetSkinData(&skin->data);
-  const QFontMetrics skinFont(ToQFont(data->FontName, data->FontHeight, data->FontStyle));
+  const QFontMetrics skinFont(SkinFontOf(*data));
   EXPECT_EQ(label.height(), skinFont.height());
   EXPECT_GT(test::CountColour(Shot(label), test::Rgb(data->FontColor)), 0);
   EXPECT_EQ(test::CountColour(Shot(label), qRgb(255, 0, 0)), 0);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QInputMethodEvent>
 #include <QScrollBar>
 #include <QTest>
 
@@ -130,7 +132,9 @@ TEST_F(SkinRichEditTest, SkinSupportDecidesWhetherTheSkinFontApplies) {
   EXPECT_EQ(edit_->font().pixelSize(), 12);
   EXPECT_EQ(edit_->font().family(), stored.family());
   edit_->SetSkinSupport(true);
-  EXPECT_EQ(edit_->font().pixelSize(), data->FontHeight);
+  // The skin's height is the cell height.
+  EXPECT_EQ(edit_->font().pixelSize(), SkinFontOf(*data).pixelSize());
+  EXPECT_LE(QFontMetrics(edit_->font()).height(), data->FontHeight);
   EXPECT_EQ(edit_->palette().color(QPalette::Base), ToQColor(data->BGColor));
 }
 
@@ -143,6 +147,30 @@ TEST_F(SkinRichEditTest, BarOutlivingItsTextDoesNotReachIt) {
   QTest::mouseClick(bar_, Qt::LeftButton, {}, inc);
   bar_->SetPosition(5);
   EXPECT_EQ(bar_->Position(), 5);
+}
+
+TEST_F(SkinRichEditTest, AnInputMethodCommitsChineseAndTheBarFollows) {
+  Show();
+  edit_->setFocus();
+  // A composition in progress is shown but is not text yet.
+  QInputMethodEvent preedit(QStringLiteral("zhongwen"), {});
+  QApplication::sendEvent(edit_, &preedit);
+  EXPECT_TRUE(edit_->toPlainText().isEmpty());
+  EXPECT_FALSE(bar_->isEnabled());
+  for (int i = 0; i < 80 && Inner()->maximum() == 0; ++i) {
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("中文输入法提交的一段文字，"));
+    QApplication::sendEvent(edit_, &commit);
+  }
+  EXPECT_TRUE(edit_->toPlainText().startsWith(QStringLiteral("中文输入法提交的一段文字，中文")));
+  ASSERT_GT(Inner()->maximum(), 0);
+  EXPECT_TRUE(bar_->isEnabled());
+  EXPECT_EQ(bar_->Max(), Inner()->maximum() + Inner()->pageStep() - 1);
+  EXPECT_EQ(bar_->Position(), Inner()->value());
+  // Undo takes the last commit back like any typing.
+  const int length = static_cast<int>(edit_->toPlainText().size());
+  edit_->undo();
+  EXPECT_LT(edit_->toPlainText().size(), length);
 }
 
 }  // namespace
