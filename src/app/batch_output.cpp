@@ -18,12 +18,44 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Two names for one file: the same file when both exist, else the same
-// path once made absolute and normal.
-bool SameFile(const fs::path& a, const fs::path& b) {
-  std::error_code ec;
-  if (fs::equivalent(a, b, ec)) return true;
-  return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec) && !ec;
+// The inputs a path must not be: an input is met by the same file (when both
+// exist) or by the same path once made absolute and normal. Each input is
+// looked at once, so a run of many files is not quadratic in file checks.
+class InputIndex {
+ public:
+  explicit InputIndex(const std::vector<std::string>& files) {
+    for (const std::string& input : files) {
+      if (input == "-") continue;
+      struct stat st {};
+      if (::stat(input.c_str(), &st) == 0) by_file_.emplace(FileKey{st.st_dev, st.st_ino}, input);
+      std::error_code ec;
+      const fs::path canonical = fs::weakly_canonical(input, ec);
+      if (!ec) by_path_.emplace(canonical.string(), input);
+    }
+  }
+  // The input that path names, if any.
+  const std::string* Find(const std::string& path) const {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+      auto it = by_file_.find(FileKey{st.st_dev, st.st_ino});
+      if (it != by_file_.end()) return &it->second;
+    }
+    std::error_code ec;
+    const fs::path canonical = fs::weakly_canonical(path, ec);
+    if (ec) return nullptr;
+    auto it = by_path_.find(canonical.string());
+    return it == by_path_.end() ? nullptr : &it->second;
+  }
+
+ private:
+  using FileKey = std::pair<dev_t, ino_t>;
+  std::map<FileKey, std::string> by_file_;
+  std::map<std::string, std::string> by_path_;
+};
+
+// Two names for one file, as InputIndex tells them apart.
+bool SameFile(const std::string& a, const std::string& b) {
+  return InputIndex({b}).Find(a) != nullptr;
 }
 
 [[noreturn]] void RaiseWriteError(const std::string& path, int error) {
@@ -47,11 +79,10 @@ std::vector<std::string> BatchOutputPaths(const BatchOptions& options) {
 
 std::optional<std::string> RefuseBatchOutputs(const BatchOptions& options) {
   const std::vector<std::string> outputs = BatchOutputPaths(options);
+  const InputIndex inputs(options.files);
   if (options.report) {
-    for (const std::string& input : options.files) {
-      if (input != "-" && SameFile(*options.report, input))
-        return "Refusing to write the report over the input " + input;
-    }
+    if (const std::string* input = inputs.Find(*options.report))
+      return "Refusing to write the report over the input " + *input;
     for (const std::string& output : outputs) {
       if (!output.empty() && SameFile(*options.report, output))
         return "The report and a rewrite would both be written to " + output;
@@ -60,10 +91,8 @@ std::optional<std::string> RefuseBatchOutputs(const BatchOptions& options) {
   if (!options.out_dir) return std::nullopt;
   std::map<std::string, size_t> first_of;
   for (size_t n = 0; n < outputs.size(); ++n) {
-    for (const std::string& input : options.files) {
-      if (input != "-" && SameFile(outputs[n], input))
-        return "Refusing to write over the input " + input + "; choose another --out folder";
-    }
+    if (const std::string* input = inputs.Find(outputs[n]))
+      return "Refusing to write over the input " + *input + "; choose another --out folder";
     std::error_code ec;
     const std::string key = fs::weakly_canonical(outputs[n], ec).string();
     auto [it, fresh] = first_of.emplace(key, n);
