@@ -20,7 +20,7 @@ cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null
   kill "$xvfb" 2>/dev/null
   wait 2>/dev/null
-  rm -rf "$skin_dir" "$shot" "$log"
+  rm -rf "$skin_dir" "$shot" "$log" "${xvfb_log:-}"
 }
 trap cleanup EXIT
 

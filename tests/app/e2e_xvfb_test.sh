@@ -17,7 +17,7 @@ cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null
   kill "$xvfb" 2>/dev/null
   wait 2>/dev/null
-  rm -rf "$skin_dir"
+  rm -rf "$skin_dir" "${xvfb_log:-}"
   [ -n "$log" ] && rm -f "$log"
 }
 trap cleanup EXIT

@@ -13,8 +13,9 @@ start_xvfb() {
     candidate=$((200 + (RANDOM * 32768 + RANDOM + $$ * 7919) % 30000))
     fifo_dir=$(mktemp -d)
     mkfifo "$fifo_dir/display"
+    xvfb_log=$(mktemp)
     Xvfb ":$candidate" -displayfd 3 -screen 0 "$1" -nolisten tcp \
-      3>"$fifo_dir/display" >/dev/null 2>&1 &
+      3>"$fifo_dir/display" >/dev/null 2>"$xvfb_log" &
     xvfb=$!
     number=$(timeout 30 head -n 1 "$fifo_dir/display")
     rm -rf "$fifo_dir"
@@ -25,6 +26,7 @@ start_xvfb() {
     fi
     kill "$xvfb" 2>/dev/null
     wait "$xvfb" 2>/dev/null
+    rm -f "$xvfb_log"
   done
   echo "Xvfb did not start"
   exit 1
@@ -44,6 +46,18 @@ find_main_window() {
     done
     sleep 0.1
   done
+  xvfb_state
+}
+
+# xvfb_state: says whether the X server still runs, and what it printed, so
+# that a window that never came can be told from a server that went away.
+xvfb_state() {
+  if kill -0 "$xvfb" 2>/dev/null; then
+    echo "X server $DISPLAY still runs; it printed:"
+  else
+    echo "X server $DISPLAY has ended; it printed:"
+  fi
+  tail -n 5 "$xvfb_log" 2>/dev/null
 }
 
 # require_tools TOOL...: ends the script when one of them is missing.
@@ -67,7 +81,7 @@ end_session() {
   [ -n "$app" ] && kill "$app" 2>/dev/null
   kill "$xvfb" 2>/dev/null
   wait 2>/dev/null
-  rm -rf "$work" "${skin_dir:-}"
+  rm -rf "$work" "${skin_dir:-}" "${xvfb_log:-}"
 }
 
 # pixel FILE X Y: the colour of a picture's pixel as r,g,b.

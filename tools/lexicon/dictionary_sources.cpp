@@ -13,6 +13,33 @@
 
 namespace lumora {
 
+namespace {
+
+// Calls take for each line of a list kept by hand, its "#" comment and outer
+// blanks removed, skipping empty lines; a fault take raises is reported with
+// the file and line. Returns the number of lines taken.
+template <typename Take>
+size_t ReadListLines(const std::string& path, Take take) {
+  TStringList lines;
+  lines.LoadFromFile(path);
+  size_t count = 0;
+  for (int i = 0; i < lines.Count(); ++i) {
+    std::string line = lines[i];
+    if (const size_t hash = line.find('#'); hash != std::string::npos) line.resize(hash);
+    line = Trim(line);
+    if (line.empty()) continue;
+    try {
+      take(line);
+    } catch (const Exception& e) {
+      throw Exception(path + ":" + std::to_string(i + 1) + ": " + e.Message());
+    }
+    ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
 size_t ReadFrequencyDictionary(const std::string& path, LexiconBuilder& builder) {
   TStringList lines;
   lines.LoadFromFile(path);
@@ -69,42 +96,18 @@ size_t ReadCedictModule(const std::string& path, LexiconBuilder& builder) {
 }
 
 size_t ReadExclusions(const std::string& path, LexiconBuilder& builder) {
-  TStringList lines;
-  lines.LoadFromFile(path);
-  size_t count = 0;
-  for (int i = 0; i < lines.Count(); ++i) {
-    std::string line = lines[i];
-    if (const size_t hash = line.find('#'); hash != std::string::npos) line.resize(hash);
-    line = Trim(line);
-    if (line.empty()) continue;
+  return ReadListLines(path, [&](const std::string& line) {
     const size_t blank = line.find(' ');
     const std::string synonym = blank == std::string::npos ? "" : Trim(line.substr(blank + 1));
     if (synonym.empty() || synonym.find(' ') != std::string::npos) {
-      throw Exception(path + ":" + std::to_string(i + 1) + ": expected \"word synonym\"");
+      throw Exception("expected \"word synonym\"");
     }
     builder.AddExclusion(line.substr(0, blank), synonym);
-    ++count;
-  }
-  return count;
+  });
 }
 
 size_t ReadSynonymGroups(const std::string& path, LexiconBuilder& builder) {
-  TStringList lines;
-  lines.LoadFromFile(path);
-  size_t count = 0;
-  for (int i = 0; i < lines.Count(); ++i) {
-    std::string line = lines[i];
-    if (const size_t hash = line.find('#'); hash != std::string::npos) line.resize(hash);
-    line = Trim(line);
-    if (line.empty()) continue;
-    try {
-      builder.AddSynonymGroup(line);
-    } catch (const Exception& e) {
-      throw Exception(path + ":" + std::to_string(i + 1) + ": " + e.Message());
-    }
-    ++count;
-  }
-  return count;
+  return ReadListLines(path, [&](const std::string& line) { builder.AddSynonymGroup(line); });
 }
 
 }  // namespace lumora

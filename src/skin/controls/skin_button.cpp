@@ -180,9 +180,16 @@ void TskSkinButton::SetDown(bool down) {
   }
 }
 
+void TskSkinButton::SetAction(QAction* action) {
+  action_.Set(this, action, [this](QAction& a, bool) { SetCaption(a.text()); });
+}
+
 void TskSkinButton::PerformClick() {
   if (can_focused_ && window() != nullptr) window()->setProperty("ModalResult", modal_result_);
-  if (OnClick) OnClick();
+  if (OnClick)
+    OnClick();
+  else if (QAction* action = action_.Get())
+    action->trigger();
 }
 
 // ---- sizing and skin change ----

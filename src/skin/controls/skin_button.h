@@ -22,6 +22,7 @@
 #include <functional>
 #include <vector>
 
+#include "skin/controls/action_link.h"
 #include "skin/controls/control_state.h"
 #include "skin/controls/hot_fade.h"
 #include "skin/controls/skin_control.h"
@@ -83,12 +84,18 @@ class TskSkinButton : public TskSkinCustomControl {
   int ImageIndex() const { return image_index_; }
   void SetImageIndex(int index);
 
+  // The linked action: its text, enabled state and visibility follow into
+  // the button; a click with no OnClick of its own triggers it.
+  QAction* Action() const { return action_.Get(); }
+  void SetAction(QAction* action);
+
   std::function<void()> OnClick;
   // Before the caption is drawn: (canvas, client rectangle, draw default,
   // active, down); clearing draw default skips caption and glyph.
   std::function<void(QPainter&, const TRect&, bool&, bool, bool)> OnPaint;
 
-  // Sets the form's modal result and fires OnClick.
+  // Sets the form's modal result and fires OnClick, or triggers the linked
+  // action when there is no OnClick.
   virtual void PerformClick();
 
   // The state the next paint shows.
@@ -176,6 +183,7 @@ class TskSkinButton : public TskSkinCustomControl {
   bool animation_forward_ = true;
   QTimer animation_timer_;
   QTimer repeat_timer_;
+  TskActionLink action_;
 };
 
 }  // namespace lumora

@@ -1,6 +1,5 @@
 #include "skin/controls/skin_check_radio_box.h"
 
-#include <QAction>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -95,23 +94,15 @@ void TskSkinCheckRadioBox::ToggleCheck() {
 }
 
 void TskSkinCheckRadioBox::SetAction(QAction* action, bool onlyDefaults) {
-  QObject::disconnect(action_link_);
-  action_ = action;
-  if (action == nullptr) return;
-  action_link_ =
-      QObject::connect(action, &QAction::changed, this, [this] { ActionChanged(false); });
-  ActionChanged(onlyDefaults);
-}
-
-void TskSkinCheckRadioBox::ActionChanged(bool onlyDefaults) {
-  if (action_ == nullptr) return;
-  SetCaption(action_->text());
-  setEnabled(action_->isEnabled());
-  setToolTip(action_->toolTip());
-  if (parentWidget() != nullptr) setVisible(action_->isVisible());
-  // Only a real change is assigned: a new caption of the action is no click.
-  const bool checked = action_->isChecked();
-  if ((!onlyDefaults || !checked_) && checked != checked_) SetChecked(checked);
+  action_.Set(
+      this, action,
+      [this](QAction& a, bool defaultsOnly) {
+        SetCaption(a.text());
+        // Only a real change is assigned: a new caption of the action is no click.
+        const bool checked = a.isChecked();
+        if ((!defaultsOnly || !checked_) && checked != checked_) SetChecked(checked);
+      },
+      onlyDefaults);
 }
 
 void TskSkinCheckRadioBox::SetAllowGrayed(bool on) {

@@ -14,12 +14,11 @@
 //   | Checked := true                | OnClick, even when it was checked          |
 //   | Checked := false on a radio    | no OnClick                                 |
 
-#include <QAction>
 #include <QImage>
-#include <QPointer>
 #include <functional>
 #include <vector>
 
+#include "skin/controls/action_link.h"
 #include "skin/controls/control_state.h"
 #include "skin/controls/hot_fade.h"
 #include "skin/controls/skin_control.h"
@@ -62,7 +61,7 @@ class TskSkinCheckRadioBox : public TskSkinCustomControl {
   // into the box on every change of the action, and so does its checked
   // state, unless only defaults are applied (onlyDefaults) and the box is
   // already checked. Null unlinks.
-  QAction* Action() const { return action_; }
+  QAction* Action() const { return action_.Get(); }
   void SetAction(QAction* action, bool onlyDefaults = false);
 
   // The change event of the box.
@@ -112,7 +111,6 @@ class TskSkinCheckRadioBox : public TskSkinCustomControl {
   void DrawUnskinnedMark(QPainter& p, int boxLeft, int boxTop);
   void DrawFlat(QImage& bitmap);
   void DrawLook(QImage& bitmap, bool hot);
-  void ActionChanged(bool onlyDefaults);
 
   QString caption_;
   bool checked_ = false;
@@ -132,8 +130,7 @@ class TskSkinCheckRadioBox : public TskSkinCustomControl {
   bool pointer_inside_ = false;
   TskHotFade fade_{[this] { MorphTick(); }};
   TRect text_area_, check_rect_;
-  QPointer<QAction> action_;
-  QMetaObject::Connection action_link_;
+  TskActionLink action_;
 };
 
 }  // namespace lumora

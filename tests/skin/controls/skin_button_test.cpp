@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -292,6 +293,31 @@ TEST(SkinButtonBuiltin, TheMainWindowButtonTakesTheSkinHeight) {
   const QImage shot = Shot(b);
   EXPECT_EQ(shot.pixel(0, 5), picture->pixel(data->SkinRect.Left, data->SkinRect.Top + 5));
   EXPECT_EQ(shot.pixel(79, 5), picture->pixel(data->SkinRect.Right - 1, data->SkinRect.Top + 5));
+}
+
+TEST_F(SkinButtonTest, ALinkedActionRunsOnlyWithoutAnOnClick) {
+  QAction action(QStringLiteral("Go"));
+  int triggered = 0;
+  QObject::connect(&action, &QAction::triggered, [&] { ++triggered; });
+  TskSkinButton* b = Add();
+  b->SetAction(&action);
+  EXPECT_EQ(b->Caption(), QStringLiteral("Go"));
+  action.setEnabled(false);
+  EXPECT_FALSE(b->isEnabled());
+  action.setEnabled(true);
+  EXPECT_TRUE(b->isEnabled());
+  // The button's own handler wins over the action.
+  b->PerformClick();
+  EXPECT_EQ(clicks_.size(), 1u);
+  EXPECT_EQ(triggered, 0);
+  b->OnClick = nullptr;
+  b->PerformClick();
+  EXPECT_EQ(triggered, 1);
+  b->SetAction(nullptr);
+  b->PerformClick();
+  EXPECT_EQ(triggered, 1);
+  action.setText(QStringLiteral("Gone"));
+  EXPECT_EQ(b->Caption(), QStringLiteral("Go"));
 }
 
 }  // namespace
