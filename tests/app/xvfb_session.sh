@@ -14,7 +14,10 @@ start_xvfb() {
     fifo_dir=$(mktemp -d)
     mkfifo "$fifo_dir/display"
     xvfb_log=$(mktemp)
-    Xvfb ":$candidate" -displayfd 3 -screen 0 "$1" -nolisten tcp \
+    # -noreset: by default the server resets when its last client leaves,
+    # and a client connecting during the reset is refused; the probes below
+    # and xdotool's short connections would race the program's own.
+    Xvfb ":$candidate" -displayfd 3 -screen 0 "$1" -nolisten tcp -noreset \
       3>"$fifo_dir/display" >/dev/null 2>"$xvfb_log" &
     xvfb=$!
     number=$(timeout 30 head -n 1 "$fifo_dir/display")

@@ -52,11 +52,15 @@ TskSkinButton::TskSkinButton(QWidget* parent) : TskSkinCustomControl(parent) {
   QObject::connect(&animation_timer_, &QTimer::timeout, this, [this] { AnimationTick(); });
   QObject::connect(&repeat_timer_, &QTimer::timeout, this, [this] { RepeatTick(); });
   if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
-    QObject::connect(app, &QApplication::focusChanged, this,
-                     [this](QWidget*, QWidget* now) { FocusChanged(now); });
+    focus_connection_ = QObject::connect(app, &QApplication::focusChanged, this,
+                                         [this](QWidget*, QWidget* now) { FocusChanged(now); });
 }
 
-TskSkinButton::~TskSkinButton() = default;
+// ~QWidget moves the focus away from a focused button after this part of it
+// is gone; the context object disconnects only later, in ~QObject.
+TskSkinButton::~TskSkinButton() {
+  QObject::disconnect(focus_connection_);
+}
 
 void TskSkinButton::SetCaption(const QString& caption) {
   caption_ = caption;

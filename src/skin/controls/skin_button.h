@@ -183,6 +183,7 @@ class TskSkinButton : public TskSkinCustomControl {
   bool animation_forward_ = true;
   QTimer animation_timer_;
   QTimer repeat_timer_;
+  QMetaObject::Connection focus_connection_;
   TskActionLink action_;
 };
 

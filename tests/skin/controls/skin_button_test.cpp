@@ -127,6 +127,21 @@ TEST_F(SkinButtonTest, LosingTheFocusReleasesAPress) {
   EXPECT_EQ(ClicksOf(b), 0);
 }
 
+// The focus leaves a focused button while the widget is being destroyed;
+// the sanitizer build sees a handler that still runs on the half-gone button.
+TEST_F(SkinButtonTest, DestroyingTheFocusedButtonRunsNothingOfIt) {
+  TskSkinButton* b = Add();
+  TskSkinButton* other = Add(50);
+  Show();
+  b->setFocus();
+  ASSERT_TRUE(b->hasFocus());
+  delete b;
+  other->setFocus();
+  EXPECT_TRUE(other->hasFocus());
+  QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(4, 1));
+  EXPECT_EQ(ClicksOf(other), 1);
+}
+
 TEST_F(SkinButtonTest, RepeatModeClicksAfterTheFirstDelayAndThenEveryInterval) {
   TskSkinButton* b = Add();
   b->SetRepeatMode(true);
