@@ -5,11 +5,9 @@
 #   e2e_long_article_xvfb_test.sh PATH/TO/lumora
 set -u
 program="$1"
-for tool in Xvfb xdotool xclip import convert; do
-  command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
-done
-. "$(dirname "$0")/skin_frame.sh"
 . "$(dirname "$0")/xvfb_session.sh"
+require_tools Xvfb xdotool xclip import convert
+. "$(dirname "$0")/skin_frame.sh"
 . "$(dirname "$0")/window_driver.sh"
 
 open_window 1024x768x24

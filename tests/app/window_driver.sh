@@ -6,11 +6,8 @@
 # program started with the arguments; sets app, window, and wx wy (the
 # window's place on the screen). Ends the script when no window comes.
 open_window() {
-  start_xvfb "$1"
+  start_session "$1"
   shift
-  app=""
-  work=$(mktemp -d)
-  trap close_session EXIT
   "$program" "$@" >/dev/null 2>"$work/log" &
   app=$!
   find_main_window
@@ -21,21 +18,12 @@ open_window() {
   wy=$Y
 }
 
-close_session() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null
-  kill "$xvfb" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work" "$skin_dir" "${xvfb_log:-}"
-}
-
 fail() {
   echo "$1"
   [ -f "$work/log" ] && cat "$work/log"
   exit 1
 }
 
-# pixel FILE X Y: the colour as r,g,b
-pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
 # at_x / at_y: the screen coordinate of a point of the client area
 at_x() { echo $((wx + frame_left + $1)); }
 at_y() { echo $((wy + frame_top + $1)); }
