@@ -11,11 +11,11 @@
 
 #include "skin/controls/skin_font.h"
 #include "skin/controls/skin_link.h"
+#include "skin/controls/skin_scroll_bar.h"
 
 namespace lumora {
 
 class TskSkinData;
-class TskSkinScrollBar;
 
 class TskSkinRichEdit : public QPlainTextEdit, public TskSkinChangeReceiver {
  public:
