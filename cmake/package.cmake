@@ -1,11 +1,13 @@
 # The installed layout (cmake --install) and the Debian package built from it
-# (cpack -G DEB): programs in bin, the lexicon in share/lumora, where an
+# (cpack -G DEB): programs in bin (the window's in libexec/lumora), the lexicon in share/lumora, where an
 # installed program looks for it, and what a desktop needs to list it.
 include(GNUInstallDirs)
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 
 install(TARGETS lumora lumora-translator lumora-http lumora-skin
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The window's own program, started by lumora; not a command of its own.
+install(TARGETS lumora-window RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/lumora)
 if(TARGET lexicon)
   install(FILES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/lumora.lex
           DESTINATION ${CMAKE_INSTALL_DATADIR}/lumora)

@@ -32,6 +32,7 @@ echo "$listing"
 missing=0
 for path in \
   ./usr/bin/lumora ./usr/bin/lumora-translator ./usr/bin/lumora-http ./usr/bin/lumora-skin \
+  ./usr/libexec/lumora/lumora-window \
   ./usr/share/lumora/lumora.lex \
   ./usr/share/applications/lumora.desktop \
   ./usr/share/metainfo/org.lumora.Lumora.metainfo.xml \

@@ -65,8 +65,10 @@ std::string EmbeddedTranslationService::BaseUrl() const {
 
 std::string FindLexiconFor(const std::filesystem::path& program) {
   const auto bin = program.parent_path();
-  for (const auto& candidate :
-       {bin / "lumora.lex", bin.parent_path() / "share" / "lumora" / "lumora.lex"}) {
+  // A program in PREFIX/libexec/lumora (the window's) shares PREFIX/share.
+  const auto prefix = bin.parent_path().filename() == "libexec" ? bin.parent_path().parent_path()
+                                                                : bin.parent_path();
+  for (const auto& candidate : {bin / "lumora.lex", prefix / "share" / "lumora" / "lumora.lex"}) {
     if (IsFile(candidate)) return candidate.lexically_normal().string();
   }
   return {};

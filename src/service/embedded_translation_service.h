@@ -53,8 +53,8 @@ class EmbeddedTranslationService {
 std::string FindDefaultLexicon();
 
 // lumora.lex beside the program (a build tree's bin/), else in the installed
-// data folder PREFIX/share/lumora of a program in PREFIX/bin; empty when
-// neither exists.
+// data folder PREFIX/share/lumora of a program in PREFIX/bin or
+// PREFIX/libexec/lumora; empty when neither exists.
 std::string FindLexiconFor(const std::filesystem::path& program);
 
 }  // namespace lumora

@@ -259,6 +259,11 @@ TEST(EmbeddedTranslationService, InstalledProgramFindsTheLexiconInItsDataFolder)
   std::ofstream(prefix / "share" / "lumora" / "lumora.lex") << "x";
   EXPECT_EQ(FindLexiconFor(program), (prefix / "share" / "lumora" / "lumora.lex").string());
 
+  // The window's program, in PREFIX/libexec/lumora, finds the same one.
+  EXPECT_EQ(FindLexiconFor(prefix / "libexec" / "lumora" / "lumora-window"),
+            (prefix / "share" / "lumora" / "lumora.lex").string());
+  EXPECT_EQ(FindLexiconFor(prefix / "lib" / "lumora" / "lumora-window"), "");
+
   // A build tree keeps its lexicon beside the programs, and that one wins.
   std::ofstream(prefix / "bin" / "lumora.lex") << "x";
   EXPECT_EQ(FindLexiconFor(program), (prefix / "bin" / "lumora.lex").string());
