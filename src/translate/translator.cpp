@@ -363,7 +363,8 @@ std::string Translator::ToEnglish(std::string_view text) const {
   for (size_t i = 0; i < tokens.size(); ++i) {
     const size_t at = static_cast<size_t>(tokens[i].text.data() - text.data());
     eligible[i] = tokens[i].kind == TokenKind::kHan && tokens[i].word != Lexicon::kNone &&
-                  !Overlaps(kept, at, at + tokens[i].text.size());
+                  !Overlaps(kept, at, at + tokens[i].text.size()) &&
+                  !segmenter_.MayBeCutWrongly(tokens, i);
   }
   std::vector<Choice> choices(tokens.size());
   std::vector<Choice> fallback(tokens.size());

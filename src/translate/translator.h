@@ -14,7 +14,8 @@
 // Without a model, the gloss leads back to a synonym through a sense it
 // mostly means, or to the word itself. Function words, names, numbers, Latin
 // words, punctuation, words carrying a negation or a numeral character,
-// locked terms and markup (tags, URLs, e-mail addresses) stay as they are.
+// locked terms and markup (tags, URLs, e-mail addresses) stay as they are,
+// and so does a word whose cut the segmenter is in doubt about.
 // The English is checked against the way back, so that every gloss returns
 // as exactly the word planned and no Latin word of the input is taken for a
 // gloss (such a word gets a U+2060 mark).
