@@ -28,6 +28,11 @@ constexpr float kListedBonus = 100.0f;
 // the strength's margin allows for the others.
 constexpr float kListedMarginFactor = 2.5f;
 
+// A synonym the rules find read wrong about half the time in samples where
+// the model found it less likely than the word it replaces, and mostly right
+// where it read as likely: it must read this much better than the margin.
+constexpr float kRuleFoundAllowance = 1.0f;
+
 bool IsBlankToken(const Token& t) {
   return t.kind == TokenKind::kSpace;
 }
@@ -195,7 +200,7 @@ std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<To
         }
         if (!it->second) continue;
         const float delta = localOf(s) - base;
-        if (delta >= -margin) synonyms.push_back({s, delta, false});
+        if (delta >= kRuleFoundAllowance - margin) synonyms.push_back({s, delta, false});
       }
     }
     std::stable_sort(synonyms.begin(), synonyms.end(),
