@@ -175,7 +175,11 @@ std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<To
       if (delta >= -margin * kListedMarginFactor)
         synonyms.push_back({s, delta + kListedBonus, true});
     }
-    const int glosses = options_.strength == Strength::kLow ? 0 : lex.GlossCount(word);
+    // A single character also stands inside abbreviations the segmenter does
+    // not know (住建局), where a compound for it breaks the name: it takes
+    // listed synonyms only.
+    const bool rulesApply = options_.strength != Strength::kLow && CharCount(text) > 1;
+    const int glosses = rulesApply ? lex.GlossCount(word) : 0;
     for (int gi = 0; gi < glosses; ++gi) {
       const Gloss g = lex.GlossAt(word, gi);
       if (g.entry != 0) break;

@@ -6,8 +6,9 @@
 // dictionary entry. With a language model, the gloss is one whose way back
 // gives a synonym that fits the sentence: a synonym listed by hand in the
 // lexicon, within 2.5 times the strength's margin of the original's model
-// score, or else (but at the low strength) one the rules of synonym_rules.h
-// find that shares a character with the word, within the margin less one
+// score, or else (but at the low strength, and for a word of one character)
+// one the rules of synonym_rules.h find that shares a character with the
+// word, within the margin less one
 // (at the normal strength no less likely than the word itself); failing
 // that, a gloss that brings the word itself back. A listed synonym that
 // the decoder would not take from any of its glosses here comes back through

@@ -188,6 +188,29 @@ TEST(ListedChoiceWithoutAModel, ListedSynonymIsTakenThroughAGlossLeadingBackToIt
   EXPECT_EQ(unlisted.ToChinese(unlisted.ToEnglish("美丽的花园")), "美丽的花园");
 }
 
+// 住建局 is an abbreviation the segmenter cuts into single characters; 建立
+// carries both leading senses of 建 and reads better after 住.
+TEST(SingleCharacter, TakesNoSynonymTheRulesFind) {
+  LexiconBuilder b;
+  b.AddWord("住", 3000, "v");
+  b.AddWord("建", 3000, "v");
+  b.AddWord("建立", 2500, "v");
+  b.AddWord("局", 2000, "n");
+  b.AddEntry("住", "zhu4", {"to live"});
+  b.AddEntry("建", "jian4", {"to establish", "to build"});
+  b.AddEntry("建立", "jian4 li4", {"to establish", "to build"});
+  b.AddEntry("局", "ju2", {"office"});
+  auto model = std::make_shared<FixtureLanguageModel>();
+  model->Unigram("住", -3).Unigram("建", -3).Unigram("建立", -3).Unigram("局", -3);
+  model->Bigram("住", "建立", -0.5).Bigram("住", "建", -1);
+  TranslatorOptions options;
+  options.model = model;
+  options.strength = Strength::kHigh;
+  const Translator t(Lexicon::FromBytes(b.Build()), options);
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("住建局")), "住建局");
+  EXPECT_EQ(t.ToChinese("to establish 局"), "建立局") << "the decoder would take 建立";
+}
+
 TEST(StrengthNames, ParseAndOrder) {
   EXPECT_EQ(ParseStrength("low"), Strength::kLow);
   EXPECT_EQ(ParseStrength("high"), Strength::kHigh);
