@@ -112,7 +112,7 @@ TEST(CachedLanguageModel, TablesGrowForALongText) {
   const int words = 2000;
   auto counting = std::make_shared<CountingModel>(ManyWords(words, -0.25f));
   CachedLanguageModel cached(counting);
-  ASSERT_GT(static_cast<size_t>(words), CachedLanguageModel::kFirstEntries * 4);
+  ASSERT_GT(static_cast<size_t>(words), CachedLanguageModel::kFirstEntries * 3);
   int lastPass = 0;
   for (int pass = 0; pass < 12; ++pass) {
     const int before = counting->scoreCalls;
