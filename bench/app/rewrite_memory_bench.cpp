@@ -93,7 +93,7 @@ int RunClient(const std::string& file, const std::string& service) {
     lumora::TNetHTTP http;
     lumora::TRoundTripRewriter rewriter(http, lumora::TranslationEndpointUrl(service));
     rewriter.SetLegTimeLimit(kNoLimitMs);
-    http.SetReadTimeout(kNoLimitMs);
+    rewriter.SetReadTimeLimit(kNoLimitMs);
     std::string result = rewriter.TranslateToChinese(rewriter.TranslateToEnglish(article), true);
     if (result.empty()) return 1;
     FILE* null = std::fopen("/dev/null", "wb");
@@ -124,7 +124,7 @@ double ParagraphMs(const std::string& service, const std::string& paragraph) {
   lumora::TNetHTTP http;
   lumora::TRoundTripRewriter rewriter(http, lumora::TranslationEndpointUrl(service));
   rewriter.SetLegTimeLimit(kNoLimitMs);
-  http.SetReadTimeout(kNoLimitMs);
+  rewriter.SetReadTimeLimit(kNoLimitMs);
   const auto start = Clock::now();
   const std::string english = rewriter.TranslateToEnglish(paragraph);
   const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();

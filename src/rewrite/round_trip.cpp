@@ -1,6 +1,8 @@
 #include "rewrite/round_trip.h"
 
+#include <algorithm>
 #include <chrono>
+#include <limits>
 #include <optional>
 
 #include "base/exception.h"
@@ -43,6 +45,14 @@ TRoundTripRewriter::TRoundTripRewriter(TNetHTTP& http, std::function<std::string
   http_.ConnectTimeout = kConnectTimeoutMs;
 }
 
+int TRoundTripRewriter::ScaledLimitMs(int base_ms, int64_t body_bytes) {
+  if (base_ms <= 0) return base_ms;
+  const int64_t steps = std::max<int64_t>(body_bytes, 0) / kBodyBytesPerLimit;
+  const int64_t most = std::numeric_limits<int>::max();
+  if (steps >= most / base_ms) return static_cast<int>(most);
+  return static_cast<int>(std::min<int64_t>(most, int64_t{base_ms} * (steps + 1)));
+}
+
 std::string TRoundTripRewriter::TranslateToEnglish(const std::string& utf8_text) {
   return Leg(TranslationDirection::ToEnglish, utf8_text, false);
 }
@@ -70,7 +80,9 @@ std::string TRoundTripRewriter::Leg(TranslationDirection direction, const std::s
   {
     TTranslationBodyStream body(direction, utf8_text);
     request.SetContentLength(body.Size());
-    http_.SetDeadline(TNetClock::now() + std::chrono::milliseconds(leg_time_limit_ms_));
+    http_.SetReadTimeout(ScaledLimitMs(read_time_limit_ms_, body.Size()));
+    const int leg_ms = ScaledLimitMs(leg_time_limit_ms_, body.Size());
+    if (leg_ms > 0) http_.SetDeadline(TNetClock::now() + std::chrono::milliseconds(leg_ms));
     try {
       answer = http_.PostToString(url, &body);
     } catch (...) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "base/exception.h"
 #include "net/net_exception.h"
 #include "support/expect_raises.h"
@@ -89,7 +91,7 @@ TEST(RoundTrip, ASilentServiceEndsAtTheReadLimit) {
   TRoundTripRewriter rewriter(
       http, TranslationEndpointUrl("http://127.0.0.1:" + std::to_string(peer.Port())));
   // The rewriter's own limit is long; a test shortens it.
-  http.SetReadTimeout(300);
+  rewriter.SetReadTimeLimit(300);
   EXPECT_RAISES(ENetReadTimeout, "Read Timeout", rewriter.TranslateToEnglish("x"));
 }
 
@@ -106,6 +108,48 @@ TEST(RoundTrip, ATricklingServiceEndsAtTheLegTimeLimit) {
   // The limit belongs to the leg; the component keeps no deadline after it.
   EXPECT_FALSE(http.Deadline().has_value());
 }
+
+TEST(RoundTrip, LimitsGrowWithTheBody) {
+  using R = TRoundTripRewriter;
+  const int64_t step = R::kBodyBytesPerLimit;
+  EXPECT_EQ(R::ScaledLimitMs(300, 0), 300);
+  EXPECT_EQ(R::ScaledLimitMs(300, step - 1), 300);
+  EXPECT_EQ(R::ScaledLimitMs(300, step), 600);
+  EXPECT_EQ(R::ScaledLimitMs(300, 7 * step + 5), 2400);
+  EXPECT_EQ(R::ScaledLimitMs(0, 50 * step), 0);
+  EXPECT_EQ(R::ScaledLimitMs(R::kLegTimeLimitMs, int64_t{1} << 40),
+            std::numeric_limits<int>::max());
+}
+
+// A service that thinks for 1.5 s before its answer, as one does over a
+// large article. With base limits of 0.5 s a small body times out, while a
+// body of 15 MiB is given sixteen times as long.
+class SlowService : public ::testing::TestWithParam<bool> {
+ protected:
+  static std::string Translate(const std::string& text, bool limit_reads) {
+    ScriptedPeer peer(
+        {PeerExchange::Http(Answer("<r><tgt><![CDATA[ok]]></tgt></r>"), PeerAction::kDelay)
+             .Ms(1500)});
+    TNetHTTP http;
+    TRoundTripRewriter rewriter(
+        http, TranslationEndpointUrl("http://127.0.0.1:" + std::to_string(peer.Port())));
+    if (limit_reads)
+      rewriter.SetReadTimeLimit(500);
+    else
+      rewriter.SetLegTimeLimit(500);
+    return rewriter.TranslateToEnglish(text);
+  }
+};
+
+TEST_P(SlowService, ASmallBodyTimesOut) {
+  EXPECT_RAISES(ENetReadTimeout, "Read Timeout", Translate("x", GetParam()));
+}
+
+TEST_P(SlowService, ALargeBodyWaitsLonger) {
+  EXPECT_EQ(Translate(std::string(15 << 20, 'a'), GetParam()), "ok");
+}
+
+INSTANTIATE_TEST_SUITE_P(ReadAndLegLimits, SlowService, ::testing::Bool());
 
 TEST(EndpointUrl, AcceptsHostAndPortOnly) {
   const std::string tail = "/translate?smartresult=dict&smartresult=rule&sessionFrom=null";

@@ -258,9 +258,16 @@ bool ScriptedPeer::ReceiveSome(Connection& c) {
 }
 
 bool ScriptedPeer::ReadRequest(Connection& c, const PeerExchange& e) {
-  auto pending = [&]() -> std::string {
+  // Only sizes are taken while a long body arrives, so reading it stays linear.
+  auto pending_size = [&]() -> size_t {
     std::lock_guard lock(mutex_);
-    return c.received.substr(c.consumed);
+    return c.received.size() - c.consumed;
+  };
+  // The head of the pending request up to its blank line, or "" before it is complete.
+  auto pending_head = [&]() -> std::string {
+    std::lock_guard lock(mutex_);
+    const size_t end = c.received.find("\r\n\r\n", c.consumed);
+    return end == std::string::npos ? "" : c.received.substr(c.consumed, end + 4 - c.consumed);
   };
   // Receives more on c; false once the client has closed or the peer stops.
   auto more = [&]() -> bool {
@@ -280,21 +287,20 @@ bool ScriptedPeer::ReadRequest(Connection& c, const PeerExchange& e) {
     case PeerRead::kNothing:
       return true;
     case PeerRead::kBytes:
-      while (pending().size() < e.read_bytes)
+      while (pending_size() < e.read_bytes)
         if (!more())
           return give_up("client closed before sending " + std::to_string(e.read_bytes) + " bytes");
       c.consumed += e.read_bytes;
       return true;
     case PeerRead::kHttpRequest:
-      for (;;) {
-        std::string held = pending();
-        size_t end = held.find("\r\n\r\n");
-        if (end != std::string::npos) {
-          size_t need = end + 4 + ContentLength(held.substr(0, end + 2));
-          if (held.size() >= need) {
-            c.consumed += need;
-            return true;
-          }
+      for (size_t need = 0;;) {
+        if (need == 0) {
+          const std::string head = pending_head();
+          if (!head.empty()) need = head.size() + ContentLength(head.substr(0, head.size() - 2));
+        }
+        if (need > 0 && pending_size() >= need) {
+          c.consumed += need;
+          return true;
         }
         if (!more()) return give_up("client closed before the request was complete");
       }
@@ -302,7 +308,7 @@ bool ScriptedPeer::ReadRequest(Connection& c, const PeerExchange& e) {
       while (more()) {
       }
       if (!c.client_closed) return false;
-      c.consumed += pending().size();
+      c.consumed += pending_size();
       return true;
   }
   return true;
