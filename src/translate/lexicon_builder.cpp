@@ -11,6 +11,7 @@
 #include "base/text.h"
 #include "translate/gloss_cleaner.h"
 #include "translate/lexicon.h"
+#include "translate/phrase_matcher.h"
 #include "translate/synonym_rules.h"
 #include "translate/utf8.h"
 
@@ -454,6 +455,23 @@ std::string LexiconBuilder::Build() const {
     if (hasWay || bestKey.empty()) continue;
     chosen.at(bestKey).word = to;
     taken.insert(bestKey);
+  }
+  // A listed synonym mostly reads less likely than the word it stands for, so
+  // the decoder, taking the likeliest word carrying a phrase, would seldom
+  // bring it back. Each gets a held phrase: its first common gloss with the
+  // held mark, leading to it alone.
+  for (const fmt::SynonymRecord& s : synonyms) {
+    const auto id = static_cast<int32_t>(s.synonym);
+    for (int i = 0; i < draft->GlossCount(id); ++i) {
+      const Gloss g = draft->GlossAt(id, i);
+      if (g.entry != 0) break;
+      if (g.qualified || g.sense > kMaxCandidateSense) continue;
+      const std::string key = HeldPhraseKey(g.text);
+      uint8_t wordCount = 1;
+      for (char ch : key) wordCount += ch == ' ';
+      chosen.emplace(key, Choice{s.synonym, 1, wordCount});
+      break;
+    }
   }
   return assemble(pool);
 }

@@ -4,7 +4,8 @@
 // sorted, senses cleaned and ranked, and the gloss phrases inverted to the
 // most frequent Chinese word carrying each. A common word that no phrase
 // leads away from hands one of its phrases to a synonym carrying it, so that
-// a round trip can change it too. Used by the build-time converter and by
+// a round trip can change it too; a synonym listed by hand gets a held
+// phrase leading to it alone. Used by the build-time converter and by
 // tests that need a small lexicon.
 
 #include <cstdint>

@@ -1,21 +1,33 @@
 #pragma once
 // Finds the gloss phrases of an English text: at each word, the longest run
 // of words (blanks between them, no punctuation) whose lower-case form is a
-// phrase of the lexicon. A word is letters, digits and inner "'" or "-"; a
-// word right after U+2060 WORD JOINER is protected and never matched, which
-// is how the translator keeps Latin words of a Chinese text as they are.
+// phrase of the lexicon. A word is letters, digits and inner "'" or "-",
+// with a held mark right after it; a word right after U+2060 WORD JOINER is
+// protected and never matched, which is how the translator keeps Latin words
+// of a Chinese text as they are.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "translate/gloss_cleaner.h"
 #include "translate/lexicon.h"
 
 namespace lumora {
 
 // The UTF-8 bytes of U+2060, the mark of a protected word.
 inline constexpr std::string_view kWordJoiner = "\xE2\x81\xA0";
+// The UTF-8 bytes of U+2063 INVISIBLE SEPARATOR. Right after a word it
+// belongs to that word: a gloss with the mark is a held phrase, which leads
+// to one chosen word alone instead of the likeliest word carrying the gloss.
+inline constexpr std::string_view kHeldMark = "\xE2\x81\xA3";
+
+// The key of the held phrase of a gloss.
+inline std::string HeldPhraseKey(std::string_view gloss) {
+  return PhraseKey(gloss) + std::string(kHeldMark);
+}
 
 struct PhraseMatch {
   size_t begin;  // byte range in the text

@@ -26,7 +26,7 @@ constexpr float kListedBonus = 100.0f;
 // A listed synonym was chosen by hand for reading right, so the model, which
 // favours the commoner word, may find it this many times less likely than
 // the strength's margin allows for the others.
-constexpr float kListedMarginFactor = 3.0f;
+constexpr float kListedMarginFactor = 2.5f;
 
 bool IsBlankToken(const Token& t) {
   return t.kind == TokenKind::kSpace;
@@ -96,8 +96,13 @@ std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<To
     return total;
   };
 
+  struct Synonym {
+    int32_t word;
+    float rank;
+    bool listed;
+  };
   std::vector<std::pair<int32_t, float>> scored;
-  std::vector<std::pair<int32_t, float>> synonyms;
+  std::vector<Synonym> synonyms;
   std::unordered_map<uint64_t, bool> synonymCache;
   auto decide = [&](size_t i) {
     if (!eligible[i]) return;
@@ -140,6 +145,19 @@ std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<To
       }
       return {};
     };
+    // The held phrase of w's first common gloss, which the decoder can only
+    // turn into w.
+    auto heldWayTo = [&](int32_t w) -> Choice {
+      for (int gi = 0; gi < lex.GlossCount(w); ++gi) {
+        const Gloss g = lex.GlossAt(w, gi);
+        if (g.entry != 0) break;
+        if (g.qualified || g.sense > kMaxSense) continue;
+        const int32_t phrase = lex.FindPhrase(HeldPhraseKey(g.text));
+        if (phrase == Lexicon::kNone || lex.PhraseWord(phrase) != w) return {};
+        return {g.text, w, true};
+      }
+      return {};
+    };
 
     // Synonyms: the listed ones, then (but for the low strength, which keeps
     // to those) words sharing one of the word's glosses by the synonym
@@ -149,7 +167,8 @@ std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<To
     synonyms.clear();
     for (const int32_t s : listed) {
       const float delta = localOf(s) - base;
-      if (delta >= -margin * kListedMarginFactor) synonyms.emplace_back(s, delta + kListedBonus);
+      if (delta >= -margin * kListedMarginFactor)
+        synonyms.push_back({s, delta + kListedBonus, true});
     }
     const int glosses = options_.strength == Strength::kLow ? 0 : lex.GlossCount(word);
     for (int gi = 0; gi < glosses; ++gi) {
@@ -161,7 +180,7 @@ std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<To
       for (int k = 0; k < lex.CandidateCount(phrase); ++k) {
         const int32_t s = lex.CandidateAt(phrase, k).word;
         if (s == word || std::any_of(synonyms.begin(), synonyms.end(),
-                                     [&](const auto& x) { return x.first == s; })) {
+                                     [&](const Synonym& x) { return x.word == s; })) {
           continue;
         }
         const uint64_t key =
@@ -176,15 +195,16 @@ std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<To
         }
         if (!it->second) continue;
         const float delta = localOf(s) - base;
-        if (delta >= -margin) synonyms.emplace_back(s, delta);
+        if (delta >= -margin) synonyms.push_back({s, delta, false});
       }
     }
     std::stable_sort(synonyms.begin(), synonyms.end(),
-                     [](const auto& a, const auto& b) { return a.second > b.second; });
+                     [](const Synonym& a, const Synonym& b) { return a.rank > b.rank; });
     fallback[i] = glossBackTo(word);
     choices[i] = fallback[i];
-    for (const auto& [s, delta] : synonyms) {
-      const Choice c = glossBackTo(s);
+    for (const Synonym& s : synonyms) {
+      Choice c = glossBackTo(s.word);
+      if (c.target == Lexicon::kNone && s.listed) c = heldWayTo(s.word);
       if (c.target != Lexicon::kNone) {
         choices[i] = c;
         break;
@@ -396,8 +416,10 @@ std::string Translator::ToEnglish(std::string_view text) const {
         continue;
       }
       if (glossed) {
-        glossSpans.push_back({out.size(), out.size() + choices[i].gloss.size(), i});
+        const size_t begin = out.size();
         out += choices[i].gloss;
+        if (choices[i].held) out += kHeldMark;
+        glossSpans.push_back({begin, out.size(), i});
       } else {
         if (protect[i]) out += kWordJoiner;
         if (tokens[i].kind == TokenKind::kLatin) {

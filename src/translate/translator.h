@@ -5,10 +5,12 @@
 // verb, adjective, adverb, idiom) becomes an English gloss of its primary
 // dictionary entry. With a language model, the gloss is one whose way back
 // gives a synonym that fits the sentence: a synonym listed by hand in the
-// lexicon, within three times the strength's margin of the original's model
+// lexicon, within 2.5 times the strength's margin of the original's model
 // score, or else (but at the low strength) one the rules of synonym_rules.h
 // find that shares a character with the word, within the margin; failing
-// that, a gloss that brings the word itself back.
+// that, a gloss that brings the word itself back. A listed synonym that
+// the decoder would not take from any of its glosses here comes back through
+// its held phrase (the gloss with an invisible mark, see phrase_matcher.h).
 // Without a model, the gloss leads back to a synonym through a sense it
 // mostly means, or to the word itself. Function words, names, numbers, Latin
 // words, punctuation, words carrying a negation or a numeral character,
@@ -73,6 +75,7 @@ class Translator {
   struct Choice {
     std::string_view gloss;
     int32_t target = Lexicon::kNone;
+    bool held = false;  // written with the held mark
   };
   struct Decoded {
     PhraseMatch match;

@@ -6,6 +6,7 @@
 
 #include "translate/fixture_language_model.h"
 #include "translate/lexicon_builder.h"
+#include "translate/phrase_matcher.h"
 #include "translate/translator.h"
 
 namespace lumora {
@@ -160,6 +161,22 @@ TEST_F(ListedChoice, PairWithoutACommonCharacterChangesOnlyWhenListed) {
   EXPECT_EQ(RoundTrip(false, Strength::kHigh, "漂亮的花园"), "漂亮的花园");
   EXPECT_EQ(RoundTrip(true, Strength::kNormal, "漂亮的花园"), "美丽的花园");
   EXPECT_EQ(RoundTrip(true, Strength::kNormal, "美丽的花园"), "漂亮的花园");
+}
+
+TEST_F(ListedChoice, ListedSynonymTheDecoderWouldNotPickComesBackThroughItsHeldPhrase) {
+  // 美丽 carries no gloss of its own and reads worse here than 漂亮, so the
+  // decoder turns "beautiful" back into 漂亮.
+  model_->Bigram("美丽", "的", -1.6);
+  TranslatorOptions options;
+  options.model = model_;
+  const Translator t(ListedLexicon(true), options);
+  ASSERT_EQ(t.ToChinese("beautiful 的花园"), "漂亮的花园");
+  const std::string english = t.ToEnglish("漂亮的花园");
+  EXPECT_NE(english.find(HeldPhraseKey("beautiful")), std::string::npos) << english;
+  EXPECT_EQ(t.ToChinese(english), "美丽的花园");
+  // Past the listed synonym's margin the word stays, held phrase or not.
+  model_->Bigram("美丽", "的", -11);
+  EXPECT_EQ(RoundTrip(true, Strength::kHigh, "漂亮的花园"), "漂亮的花园");
 }
 
 TEST(ListedChoiceWithoutAModel, ListedSynonymIsTakenThroughAGlossLeadingBackToIt) {

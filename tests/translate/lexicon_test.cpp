@@ -13,6 +13,7 @@
 #include "translate/fixture_lexicon.h"
 #include "translate/gloss_cleaner.h"
 #include "translate/lexicon_builder.h"
+#include "translate/phrase_matcher.h"
 
 namespace lumora {
 namespace {
@@ -199,6 +200,35 @@ TEST(Lexicon, SynonymGroupsListPairsBothWaysOrOneWay) {
   for (const char* bad : {"提高", "> 提高", "提高 >", "提高 > 改善 > 增加", "提高 > > 改善"}) {
     EXPECT_THROW(b.AddSynonymGroup(bad), Exception) << bad;
   }
+}
+
+TEST(Lexicon, ListedSynonymGetsAHeldPhraseLeadingToItAlone) {
+  LexiconBuilder b;
+  b.AddWord("漂亮", 2000, "a");
+  b.AddWord("美丽", 1800, "a");
+  b.AddWord("可爱", 1500, "a");
+  b.AddEntry("漂亮", "piao4 liang5", {"pretty", "beautiful"});
+  b.AddEntry("美丽", "mei3 li4", {"beautiful (of scenery)", "lovely"});
+  b.AddEntry("可爱", "ke3 ai4", {"lovely", "cute"});
+  b.AddSynonymGroup("漂亮 > 美丽");
+  auto lex = Lexicon::FromBytes(b.Build());
+  // The narrowed "beautiful" is passed over for the first common gloss.
+  const int32_t held = lex->FindPhrase(HeldPhraseKey("Lovely"));
+  ASSERT_NE(held, Lexicon::kNone);
+  EXPECT_EQ(lex->Word(lex->PhraseWord(held)), "美丽");
+  EXPECT_EQ(lex->CandidateCount(held), 1);
+  EXPECT_EQ(lex->Word(lex->PhraseWord(lex->FindPhrase("lovely"))), "可爱");
+  EXPECT_EQ(lex->FindPhrase(HeldPhraseKey("beautiful")), Lexicon::kNone);
+  EXPECT_EQ(lex->FindPhrase(HeldPhraseKey("pretty")), Lexicon::kNone)
+      << "only a word some listed pair leads to is held";
+
+  const PhraseMatcher matcher(*lex);
+  const std::string text = "so " + HeldPhraseKey("lovely") + " and lovely";
+  const std::vector<PhraseMatch> found = matcher.Match(text);
+  ASSERT_EQ(found.size(), 2u);
+  EXPECT_EQ(found[0].phrase, held);
+  EXPECT_EQ(text.substr(found[0].begin, found[0].end - found[0].begin), HeldPhraseKey("lovely"));
+  EXPECT_EQ(lex->Word(found[1].word), "可爱") << "the mark protects no word after it";
 }
 
 TEST(Lexicon, ListedSynonymsAreCheckedAtLoad) {
