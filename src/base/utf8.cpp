@@ -47,7 +47,7 @@ bool DecodeRaw(std::string_view s, size_t pos, char32_t& ch, size_t& len) {
 
 }  // namespace
 
-bool DecodeUtf8Char(std::string_view s, size_t pos, char32_t& ch, size_t& len) {
+bool utf8_detail::DecodeUtf8CharSlow(std::string_view s, size_t pos, char32_t& ch, size_t& len) {
   char32_t first;
   size_t firstLen;
   if (!DecodeRaw(s, pos, first, firstLen)) return false;

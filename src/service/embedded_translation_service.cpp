@@ -2,15 +2,30 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <future>
+
+#include "service/guarded_server.h"
 
 namespace lumora {
 
 namespace {
 
 constexpr auto kStartTimeout = std::chrono::seconds(10);
+constexpr int kMinWorkers = 2;
+constexpr int kMaxWorkers = 8;
+
+// Only this program asks, one rewrite at a time: a worker per processor
+// serves it as fast as a team's pool would, and starting a pool of a team's
+// size would take longer than a short batch run's translating.
+ServerLimits EmbeddedLimits() {
+  ServerLimits limits;
+  const int processors = static_cast<int>(std::thread::hardware_concurrency());
+  limits.workers = std::clamp(processors, kMinWorkers, kMaxWorkers);
+  return limits;
+}
 
 bool IsFile(const std::filesystem::path& p) {
   std::error_code ec;
@@ -33,7 +48,7 @@ std::unique_ptr<EmbeddedTranslationService> EmbeddedTranslationService::Start(
     std::shared_ptr<const Lexicon> lexicon, TranslatorOptions options) {
   std::unique_ptr<EmbeddedTranslationService> service(new EmbeddedTranslationService);
   service->server_ = std::make_unique<TranslationServer>(
-      std::move(lexicon), TranslationServer::LogFunction{}, std::move(options));
+      std::move(lexicon), TranslationServer::LogFunction{}, EmbeddedLimits(), std::move(options));
   service->port_ = service->server_->Bind("127.0.0.1", 0);
   auto finished = std::make_shared<std::promise<bool>>();
   std::future<bool> ran = finished->get_future();

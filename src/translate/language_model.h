@@ -29,7 +29,8 @@ class LanguageModel {
   // The model's index of word; an unknown word gets the unknown index.
   virtual WordIndex Index(std::string_view word) const = 0;
   virtual bool IsUnknown(WordIndex word) const = 0;
-  // log10 P(word | state); out receives the state after word (it may be state).
+  // log10 P(word | state); out receives the state after word, every byte of
+  // it written (out may be state).
   virtual float Score(const State& state, WordIndex word, State& out) const = 0;
 };
 

@@ -241,10 +241,10 @@ Gloss Lexicon::GlossAt(int32_t id, int index) const {
                (g.sense & fmt::kQualifiedSense) != 0};
 }
 
-int32_t Lexicon::Find(std::string_view word) const {
+int32_t Lexicon::Find(std::string_view word, uint64_t hash) const {
   const size_t mask = wordTable_.size() - 1;
   // A damaged table without a free slot must not make the probe run for ever.
-  size_t slot = fmt::Hash(word) & mask;
+  size_t slot = hash & mask;
   for (size_t probes = 0; probes <= mask && wordTable_[slot] != 0; ++probes) {
     const auto id = static_cast<int32_t>(wordTable_[slot] - 1);
     if (Word(id) == word) return id;

@@ -73,7 +73,9 @@ class Lexicon {
 
   int32_t WordCount() const { return static_cast<int32_t>(words_.size()); }
   // The id of word, or kNone.
-  int32_t Find(std::string_view word) const;
+  int32_t Find(std::string_view word) const { return Find(word, lexicon_format::Hash(word)); }
+  // The same with word's hash already at hand (lexicon_format::Hash).
+  int32_t Find(std::string_view word, uint64_t hash) const;
   std::string_view Word(int32_t id) const;
   uint32_t Frequency(int32_t id) const { return WordAt(id).frequency; }
   WordClass Class(int32_t id) const { return static_cast<WordClass>(WordAt(id).wordClass); }

@@ -99,14 +99,26 @@ static_assert(sizeof(ExclusionRecord) == 8);
 static_assert(sizeof(SynonymRecord) == 8);
 
 // The hash tables hold index + 1 (0 empty), open addressing with linear
-// probing from Hash(text) masked by the table size.
-inline uint64_t Hash(std::string_view s) {
-  uint64_t h = 1469598103934665603ull;
-  for (unsigned char c : s) {
-    h ^= c;
-    h *= 1099511628211ull;
+// probing from Hash(text) masked by the table size. A Hasher takes the text
+// piece by piece, so that the hashes of a text's prefixes cost one pass.
+class Hasher {
+ public:
+  void Add(std::string_view s) {
+    for (unsigned char c : s) {
+      h_ ^= c;
+      h_ *= 1099511628211ull;
+    }
   }
-  return h ^ (h >> 29);
+  uint64_t Value() const { return h_ ^ (h_ >> 29); }
+
+ private:
+  uint64_t h_ = 1469598103934665603ull;
+};
+
+inline uint64_t Hash(std::string_view s) {
+  Hasher h;
+  h.Add(s);
+  return h.Value();
 }
 
 inline uint32_t TableSize(size_t count) {

@@ -1,5 +1,7 @@
 #include "translate/libime_language_model.h"
 
+#include "translate/language_model_cache.h"
+
 #include <libime/core/languagemodel.h>
 
 #include <cstring>
@@ -42,9 +44,12 @@ class LibimeLanguageModel : public LanguageModel {
 
   float Score(const State& state, WordIndex word, State& out) const override {
     libime::State in;
-    libime::State next;
+    // The model writes only the part of the state its context needs; the rest
+    // must not carry whatever the stack held, as states are compared whole.
+    libime::State next{};
     std::memcpy(in.data(), state.bytes.data(), sizeof in);
     const float score = model_.score(in, libime::WordNode({}, word), next);
+    out = State{};
     std::memcpy(out.bytes.data(), next.data(), sizeof next);
     return score;
   }
@@ -62,7 +67,7 @@ std::shared_ptr<const LanguageModel> LoadLibimeLanguageModel(const std::string& 
     throw ELanguageModelError("Cannot open language model \"" + path + "\"");
   }
   try {
-    return std::make_shared<LibimeLanguageModel>(path);
+    return std::make_shared<CachedLanguageModel>(std::make_shared<LibimeLanguageModel>(path));
   } catch (const std::exception& e) {
     throw ELanguageModelError("Language model \"" + path + "\" is not usable: " + e.what());
   }

@@ -1,7 +1,8 @@
 #pragma once
 // The word trigram model of Simplified Chinese that Debian ships for input
 // methods (libime-data-language-model, zh_CN.lm, KenLM binary, LGPL-2.1+),
-// read through libIMECore; the file is memory mapped, not parsed.
+// read through libIMECore; the file is memory mapped, not parsed, and its
+// answers are kept in a CachedLanguageModel.
 
 #include <memory>
 #include <string>

@@ -126,9 +126,11 @@ void Segmenter::SegmentHan(std::string_view run, std::vector<Token>& out) const 
   const size_t maxChars = static_cast<size_t>(std::max(lexicon_.MaxWordChars(), 1));
   for (size_t i = n; i-- > 0;) {
     best[i] = -INFINITY;
+    lexicon_format::Hasher hash;
     for (size_t len = 1; len <= maxChars && i + len <= n; ++len) {
       const std::string_view piece = run.substr(starts[i], starts[i + len] - starts[i]);
-      const int32_t id = lexicon_.Find(piece);
+      hash.Add(run.substr(starts[i + len - 1], starts[i + len] - starts[i + len - 1]));
+      const int32_t id = lexicon_.Find(piece, hash.Value());
       const uint32_t freq = id == Lexicon::kNone ? 0 : lexicon_.Frequency(id);
       if (freq == 0 && len > 1) continue;
       const double score = std::log(std::max<double>(freq, 1.0)) - logTotal + best[i + len];
