@@ -53,10 +53,6 @@ std::string InputName(const std::string& file) {
   return file == "-" ? "standard input" : file;
 }
 
-bool HasText(const std::string& article) {
-  return article.find_first_not_of(" \t\r\n") != std::string::npos;
-}
-
 // A rewrite that comes back empty means the service did not answer in the
 // translation format; writing the frame alone would pass that off as a result.
 void RefuseEmptyRewrite(const std::string& file, bool source_has_text,
@@ -127,9 +123,9 @@ int RunBatch(const BatchOptions& options, const std::string& endpoint_url, std::
     return 1;
   }
   const std::vector<std::string> output_paths = BatchOutputPaths(options);
-  TNetHTTP http;
-  TRoundTripRewriter rewriter(http, endpoint_url);
-  rewriter.SetLegTimeLimit(options.leg_time_limit_ms);
+  TPieceRewriter rewriter(endpoint_url,
+                          {options.piece_bytes, options.piece_connections, options.line_breaks,
+                           options.read_time_limit_ms, options.leg_time_limit_ms});
   const ScoreReporter reporter(options);
   int status = 0;
   if (options.out_dir) std::filesystem::create_directories(*options.out_dir);
@@ -142,8 +138,7 @@ int RunBatch(const BatchOptions& options, const std::string& endpoint_url, std::
     ReviewEntry entry{InputName(file), {}, {}, {}, {}};
     try {
       entry.source = NormalizeArticle(ReadInput(file));
-      const std::string english = rewriter.TranslateToEnglish(entry.source);
-      entry.result = rewriter.TranslateToChinese(english, options.line_breaks);
+      entry.result = rewriter.Rewrite(entry.source, InputName(file));
       RefuseEmptyRewrite(file, HasText(entry.source), entry.result);
       WriteResult(output_paths[n], options, entry.result, out);
       entry.score = reporter.Report(file, entry.source, entry.result, progress);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/batch_pieces.h"
 #include "rewrite/round_trip.h"
 #include "translate/translator.h"
 
@@ -23,7 +24,12 @@ struct BatchOptions {
   bool json = false;                     // the score per file as JSON on stderr
   std::optional<std::string> report;     // the review page to write at the end
   bool progress_bar = false;             // standard error is a terminal
-  int leg_time_limit_ms = TRoundTripRewriter::kLegTimeLimitMs;  // each translation leg
+  // Base limits of each translation leg; they grow with the request's body.
+  int leg_time_limit_ms = TRoundTripRewriter::kLegTimeLimitMs;
+  int read_time_limit_ms = TRoundTripRewriter::kReadTimeoutMs;
+  // A long article goes in pieces of about this many bytes, this many at once.
+  size_t piece_bytes = PieceOptions{}.piece_bytes;
+  int piece_connections = PieceOptions{}.connections;
 };
 
 // Rewrites every file through the endpoint; one failing file does not stop

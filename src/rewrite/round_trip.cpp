@@ -53,15 +53,15 @@ int TRoundTripRewriter::ScaledLimitMs(int base_ms, int64_t body_bytes) {
   return static_cast<int>(std::min<int64_t>(most, int64_t{base_ms} * (steps + 1)));
 }
 
-std::string TRoundTripRewriter::TranslateToEnglish(const std::string& utf8_text) {
+std::string TRoundTripRewriter::TranslateToEnglish(std::string_view utf8_text) {
   return Leg(TranslationDirection::ToEnglish, utf8_text, false);
 }
 
-std::string TRoundTripRewriter::TranslateToChinese(const std::string& utf8_text, bool line_breaks) {
+std::string TRoundTripRewriter::TranslateToChinese(std::string_view utf8_text, bool line_breaks) {
   return Leg(TranslationDirection::ToChinese, utf8_text, line_breaks);
 }
 
-std::string TRoundTripRewriter::Leg(TranslationDirection direction, const std::string& utf8_text,
+std::string TRoundTripRewriter::Leg(TranslationDirection direction, std::string_view utf8_text,
                                     bool line_breaks) {
   TNetHTTPRequest& request = http_.Request();
   request.Accept = "*/*";

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "http/http_client.h"
 #include "rewrite/rewrite_text.h"
@@ -42,11 +43,11 @@ class TRoundTripRewriter {
   static int ScaledLimitMs(int base_ms, int64_t body_bytes);
 
   // Each raises whatever the exchange raises.
-  std::string TranslateToEnglish(const std::string& utf8_text);
-  std::string TranslateToChinese(const std::string& utf8_text, bool line_breaks);
+  std::string TranslateToEnglish(std::string_view utf8_text);
+  std::string TranslateToChinese(std::string_view utf8_text, bool line_breaks);
 
  private:
-  std::string Leg(TranslationDirection direction, const std::string& utf8_text, bool line_breaks);
+  std::string Leg(TranslationDirection direction, std::string_view utf8_text, bool line_breaks);
 
   TNetHTTP& http_;
   std::function<std::string()> endpoint_;

@@ -28,6 +28,11 @@ constexpr float kListedBonus = 100.0f;
 // the strength's margin allows for the others.
 constexpr float kListedMarginFactor = 2.5f;
 
+// A synonym the rules find read wrong about half the time in samples where
+// the model found it less likely than the word it replaces, and mostly right
+// where it read as likely: it must read this much better than the margin.
+constexpr float kRuleFoundAllowance = 1.0f;
+
 bool IsBlankToken(const Token& t) {
   return t.kind == TokenKind::kSpace;
 }
@@ -170,7 +175,11 @@ std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<To
       if (delta >= -margin * kListedMarginFactor)
         synonyms.push_back({s, delta + kListedBonus, true});
     }
-    const int glosses = options_.strength == Strength::kLow ? 0 : lex.GlossCount(word);
+    // A single character also stands inside abbreviations the segmenter does
+    // not know (住建局), where a compound for it breaks the name: it takes
+    // listed synonyms only.
+    const bool rulesApply = options_.strength != Strength::kLow && CharCount(text) > 1;
+    const int glosses = rulesApply ? lex.GlossCount(word) : 0;
     for (int gi = 0; gi < glosses; ++gi) {
       const Gloss g = lex.GlossAt(word, gi);
       if (g.entry != 0) break;
@@ -195,7 +204,7 @@ std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<To
         }
         if (!it->second) continue;
         const float delta = localOf(s) - base;
-        if (delta >= -margin) synonyms.push_back({s, delta, false});
+        if (delta >= kRuleFoundAllowance - margin) synonyms.push_back({s, delta, false});
       }
     }
     std::stable_sort(synonyms.begin(), synonyms.end(),
@@ -383,7 +392,8 @@ std::string Translator::ToEnglish(std::string_view text) const {
   for (size_t i = 0; i < tokens.size(); ++i) {
     const size_t at = static_cast<size_t>(tokens[i].text.data() - text.data());
     eligible[i] = tokens[i].kind == TokenKind::kHan && tokens[i].word != Lexicon::kNone &&
-                  !Overlaps(kept, at, at + tokens[i].text.size());
+                  !Overlaps(kept, at, at + tokens[i].text.size()) &&
+                  !segmenter_.MayBeCutWrongly(tokens, i);
   }
   std::vector<Choice> choices(tokens.size());
   std::vector<Choice> fallback(tokens.size());

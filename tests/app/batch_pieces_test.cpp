@@ -1,0 +1,179 @@
+// Batch mode's rewrite of long articles in pieces, against real services:
+// the built-in one with the full lexicon, and one that takes small bodies only.
+#include "app/batch_pieces.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <thread>
+
+#include "app/batch.h"
+#include "base/stream.h"
+#include "rewrite/article_pieces.h"
+#include "service/embedded_translation_service.h"
+#include "service/guarded_server.h"
+#include "service/translator_setup.h"
+#include "small_service.h"
+#include "support/scripted_peer.h"
+#include "translate/fixture_lexicon.h"
+
+namespace lumora {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The examples and the held-out articles of the source tree, CR LF between
+// lines, as batch mode hands an article on.
+std::string MediumArticle() {
+  std::string article;
+  for (const char* folder : {"examples", "bench/translate/held_out"}) {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(fs::path(LUMORA_TEST_SOURCE_DIR) / folder))
+      if (entry.path().extension() == ".txt") files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    for (const fs::path& file : files) article += ReadFileBytes(file.string()) + "\n";
+  }
+  return NormalizeArticle(article);
+}
+
+// The translation server over the fixture lexicon with bodies of at most
+// max_body_bytes, on a thread of its own.
+class LimitedService {
+ public:
+  explicit LimitedService(size_t max_body_bytes) {
+    ServerLimits limits;
+    limits.max_body_bytes = max_body_bytes;
+    server_ = std::make_unique<TranslationServer>(testing::FixtureLexicon(), nullptr, limits);
+    port_ = server_->Bind("127.0.0.1", 0);
+    thread_ = std::thread([this] { server_->Run(); });
+  }
+  ~LimitedService() {
+    server_->Stop();
+    thread_.join();
+  }
+  std::string Endpoint() const {
+    return TranslationEndpointUrl("http://127.0.0.1:" + std::to_string(port_));
+  }
+
+ private:
+  std::unique_ptr<TranslationServer> server_;
+  int port_ = 0;
+  std::thread thread_;
+};
+
+std::string OneRequest(const std::string& endpoint, const std::string& article, bool line_breaks) {
+  TNetHTTP http;
+  TRoundTripRewriter rewriter(http, endpoint);
+  return rewriter.TranslateToChinese(rewriter.TranslateToEnglish(article), line_breaks);
+}
+
+class BatchPieces : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("lumora_pieces_" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_ / "in");
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  // Batch mode on one article written to a file; the output file's bytes,
+  // empty when none was written.
+  int Run(BatchOptions options, const std::string& article, const std::string& endpoint,
+          std::string& output, std::string& errors) {
+    const fs::path input = dir_ / "in" / "article.txt";
+    WriteFileBytes(input.string(), article);
+    options.files = {input.string()};
+    options.out_dir = (dir_ / "out").string();
+    std::ostringstream out, err;
+    const int status = RunBatch(options, endpoint, out, err);
+    errors = err.str();
+    const fs::path result = dir_ / "out" / "article.txt";
+    output = fs::exists(result) ? ReadFileBytes(result.string()) : "";
+    return status;
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(BatchPieces, AMediumArticleInPiecesIsTheOneRequestRewriteByteForByte) {
+  const std::string lexicon = FindDefaultLexicon();
+  if (lexicon.empty()) GTEST_SKIP() << "the build has no lexicon";
+  auto service =
+      EmbeddedTranslationService::Start(lexicon, LoadTranslatorOptions(Strength::kNormal, {}));
+  const std::string endpoint = TranslationEndpointUrl(service->BaseUrl());
+  const std::string article = MediumArticle();
+  BatchOptions options;
+  options.piece_bytes = 3000;
+  options.piece_connections = 3;
+  ASSERT_GT(CutAtParagraphs(article, options.piece_bytes).size(), 5u);
+  for (bool line_breaks : {true, false}) {
+    options.line_breaks = line_breaks;
+    std::string output, errors;
+    ASSERT_EQ(Run(options, article, endpoint, output, errors), 0) << errors;
+    EXPECT_EQ(output, options.prefix + OneRequest(endpoint, article, line_breaks) + options.suffix)
+        << "line breaks " << line_breaks;
+  }
+}
+
+TEST_F(BatchPieces, AnArticleTooLargeForOneBodyGoesThroughInPieces) {
+  // Paragraphs of the fixture words, far more than one 64 KiB body holds
+  // once escaped.
+  std::string article;
+  for (int n = 0; article.size() < 100 * 1024; ++n)
+    article += "第" + std::to_string(n) + "篇：我们改善生活的研究。北京的银行不断增加。\r\n";
+  LimitedService limited(64 * 1024);
+  auto unlimited = EmbeddedTranslationService::Start(testing::FixtureLexicon());
+  const std::string expected =
+      OneRequest(TranslationEndpointUrl(unlimited->BaseUrl()), article, true);
+  BatchOptions options;
+  options.piece_bytes = 8 * 1024;
+  std::string output, errors;
+  ASSERT_EQ(Run(options, article, limited.Endpoint(), output, errors), 0) << errors;
+  EXPECT_EQ(output, options.prefix + expected + options.suffix);
+}
+
+TEST_F(BatchPieces, OnePieceTheServiceRefusesFailsTheWholeFile) {
+  // One paragraph larger than a piece goes alone and is too large for the
+  // service; the pieces around it, in flight beside it, are good.
+  std::string article;
+  for (int n = 0; n < 400; ++n) article += "我们改善生活的研究。\r\n";
+  article += std::string(80 * 1024, 'x') + "\r\n" + article;
+  LimitedService limited(64 * 1024);
+  BatchOptions options;
+  options.piece_bytes = 2 * 1024;
+  options.piece_connections = 4;
+  std::string output, errors;
+  EXPECT_EQ(Run(options, article, limited.Endpoint(), output, errors), 1);
+  // A 413, or a reset when the service closes before reading the body.
+  EXPECT_NE(errors, "");
+  EXPECT_EQ(output, "");
+  EXPECT_FALSE(fs::exists(dir_ / "out" / "article.txt"));
+}
+
+TEST_F(BatchPieces, APieceWhoseRewriteComesBackEmptyFailsTheFile) {
+  // The first piece is rewritten, the second comes back as no translation:
+  // the joined text would not be empty, but it would have lost a piece.
+  const auto answer = [](const std::string& xml) {
+    return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(xml.size()) + "\r\n\r\n" + xml;
+  };
+  const std::string text = answer("<r><tgt><![CDATA[life]]></tgt></r>");
+  ScriptedPeer peer({PeerExchange::Http(text, PeerAction::kClose),
+                     PeerExchange::Http(text, PeerAction::kClose),
+                     PeerExchange::Http(text, PeerAction::kClose),
+                     PeerExchange::Http(answer("<r/>"), PeerAction::kClose)});
+  BatchOptions options;
+  options.piece_bytes = 8;
+  options.piece_connections = 1;
+  std::string output, errors;
+  EXPECT_EQ(Run(options, "生活\r\n质量\r\n",
+                TranslationEndpointUrl("http://127.0.0.1:" + std::to_string(peer.Port())), output,
+                errors),
+            1);
+  EXPECT_EQ(errors, (dir_ / "in" / "article.txt").string() +
+                        ": the translation service returned no text.\n");
+  EXPECT_FALSE(fs::exists(dir_ / "out" / "article.txt"));
+}
+
+}  // namespace
+}  // namespace lumora
