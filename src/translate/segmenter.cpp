@@ -24,6 +24,13 @@ bool IsWordChar(char32_t ch) {
   return IsLatinLetter(ch) || IsDigitChar(ch);
 }
 
+// A word this rare across a cut is no reason to doubt the cut.
+constexpr uint32_t kDoubtfulCutFrequency = 100;
+
+bool IsSingleHan(const Token& t) {
+  return t.kind == TokenKind::kHan && CharCount(t.text) == 1;
+}
+
 }  // namespace
 
 std::vector<Token> Segmenter::Segment(std::string_view text) const {
@@ -75,6 +82,29 @@ std::vector<Token> Segmenter::Segment(std::string_view text) const {
     pos = end;
   }
   return out;
+}
+
+bool Segmenter::MayBeCutWrongly(const std::vector<Token>& tokens, size_t i) const {
+  const std::string_view w = tokens[i].text;
+  if (tokens[i].kind != TokenKind::kHan || CharCount(w) < 2) return false;
+  auto common = [&](std::string_view s) {
+    const int32_t id = lexicon_.Find(s);
+    return id != Lexicon::kNone && lexicon_.Frequency(id) >= kDoubtfulCutFrequency;
+  };
+  // Tokens lie side by side in the text, so a view may run across two.
+  const size_t first = Decode(w, 0).len;
+  size_t last = w.size() - 1;
+  while (last > 0 && (static_cast<unsigned char>(w[last]) & 0xC0) == 0x80) --last;
+  if (i + 1 < tokens.size() && IsSingleHan(tokens[i + 1])) {
+    const std::string_view across(w.data() + last, w.size() - last + tokens[i + 1].text.size());
+    if (common(across) && common(w.substr(0, last))) return true;
+  }
+  if (i > 0 && IsSingleHan(tokens[i - 1])) {
+    const std::string_view before = tokens[i - 1].text;
+    const std::string_view across(before.data(), before.size() + first);
+    if (common(across) && common(w.substr(first))) return true;
+  }
+  return false;
 }
 
 void Segmenter::SegmentHan(std::string_view run, std::vector<Token>& out) const {

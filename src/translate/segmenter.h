@@ -29,6 +29,13 @@ class Segmenter {
   // Invalid UTF-8 bytes become kOther tokens of one byte each.
   std::vector<Token> Segment(std::string_view text) const;
 
+  // Whether the cut around tokens[i], a word of two characters or more, is
+  // open to doubt: a single character beside it makes a common word with the
+  // word's edge character, and the rest of the word is a word too ("应当场"
+  // may be 应当/场 or 应/当场). Exchanging such a word may exchange the
+  // wrong one.
+  bool MayBeCutWrongly(const std::vector<Token>& tokens, size_t i) const;
+
  private:
   void SegmentHan(std::string_view run, std::vector<Token>& out) const;
 

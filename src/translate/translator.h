@@ -6,15 +6,18 @@
 // dictionary entry. With a language model, the gloss is one whose way back
 // gives a synonym that fits the sentence: a synonym listed by hand in the
 // lexicon, within 2.5 times the strength's margin of the original's model
-// score, or else (but at the low strength) one the rules of synonym_rules.h
-// find that shares a character with the word, within the margin; failing
+// score, or else (but at the low strength, and for a word of one character)
+// one the rules of synonym_rules.h find that shares a character with the
+// word, within the margin less one
+// (at the normal strength no less likely than the word itself); failing
 // that, a gloss that brings the word itself back. A listed synonym that
 // the decoder would not take from any of its glosses here comes back through
 // its held phrase (the gloss with an invisible mark, see phrase_matcher.h).
 // Without a model, the gloss leads back to a synonym through a sense it
 // mostly means, or to the word itself. Function words, names, numbers, Latin
 // words, punctuation, words carrying a negation or a numeral character,
-// locked terms and markup (tags, URLs, e-mail addresses) stay as they are.
+// locked terms and markup (tags, URLs, e-mail addresses) stay as they are,
+// and so does a word whose cut the segmenter is in doubt about.
 // The English is checked against the way back, so that every gloss returns
 // as exactly the word planned and no Latin word of the input is taken for a
 // gloss (such a word gets a U+2060 mark).

@@ -57,10 +57,9 @@ TEST_F(ContextChoice, WithoutAModelThePhraseTakesItsDefaultWord) {
 
 TEST_F(ContextChoice, ReplacementWithinTheMarginIsTaken) {
   model_->Unigram("激烈", -3).Unigram("剧烈", -3).Unigram("的", -1).Unigram("竞争", -3);
-  // 剧烈 reads 0.4 worse before 的: inside every strength's margin, but the
+  // 剧烈 reads as well before 的: inside the margin of each strength, but the
   // low strength keeps to synonyms listed by hand.
-  model_->Bigram("激烈", "的", -1).Bigram("剧烈", "的", -1.4).Bigram("的", "竞争", -1);
-  ASSERT_GT(StrengthMargin(Strength::kLow), 0.4f);
+  model_->Bigram("激烈", "的", -1).Bigram("剧烈", "的", -1).Bigram("的", "竞争", -1);
   const Translator t = With(Strength::kNormal);
   const std::string english = t.ToEnglish("激烈的竞争");
   EXPECT_EQ(t.ToChinese(english), "剧烈的竞争") << english;
@@ -70,10 +69,12 @@ TEST_F(ContextChoice, ReplacementWithinTheMarginIsTaken) {
 
 TEST_F(ContextChoice, ReplacementPastTheMarginIsRefused) {
   model_->Unigram("激烈", -3).Unigram("剧烈", -3).Unigram("的", -1).Unigram("竞争", -3);
-  // 剧烈 reads 1.5 worse before 的: past normal's margin, inside high's.
-  model_->Bigram("激烈", "的", -1).Bigram("剧烈", "的", -2.5).Bigram("的", "竞争", -1);
-  ASSERT_LT(StrengthMargin(Strength::kNormal), 1.5f);
-  ASSERT_GT(StrengthMargin(Strength::kHigh), 1.5f);
+  // A synonym the rules find must read within the margin less one: 剧烈
+  // reads 0.5 worse before 的, past normal's margin (1) so reduced, inside
+  // high's (2).
+  model_->Bigram("激烈", "的", -1).Bigram("剧烈", "的", -1.5).Bigram("的", "竞争", -1);
+  ASSERT_EQ(StrengthMargin(Strength::kNormal), 1.0f);
+  ASSERT_EQ(StrengthMargin(Strength::kHigh), 2.0f);
   const Translator normal = With(Strength::kNormal);
   EXPECT_EQ(normal.ToChinese(normal.ToEnglish("激烈的竞争")), "激烈的竞争");
   const Translator high = With(Strength::kHigh);
@@ -134,7 +135,7 @@ class ListedChoice : public ::testing::Test {
 
 TEST_F(ListedChoice, ListedSynonymComesBeforeTheOneTheRulesFind) {
   // 猛烈 reads worse here than 剧烈, which the rules find; listed, it wins.
-  model_->Bigram("猛烈", "的", -1.8);
+  model_->Bigram("剧烈", "的", -0.9).Bigram("猛烈", "的", -1.8);
   EXPECT_EQ(RoundTrip(false, Strength::kNormal, "激烈的竞争"), "剧烈的竞争");
   EXPECT_EQ(RoundTrip(true, Strength::kNormal, "激烈的竞争"), "猛烈的竞争");
 }
@@ -185,6 +186,29 @@ TEST(ListedChoiceWithoutAModel, ListedSynonymIsTakenThroughAGlossLeadingBackToIt
   EXPECT_EQ(t.ToChinese(t.ToEnglish("美丽的花园")), "漂亮的花园");
   const Translator unlisted(ListedLexicon(false));
   EXPECT_EQ(unlisted.ToChinese(unlisted.ToEnglish("美丽的花园")), "美丽的花园");
+}
+
+// 住建局 is an abbreviation the segmenter cuts into single characters; 建立
+// carries both leading senses of 建 and reads better after 住.
+TEST(SingleCharacter, TakesNoSynonymTheRulesFind) {
+  LexiconBuilder b;
+  b.AddWord("住", 3000, "v");
+  b.AddWord("建", 3000, "v");
+  b.AddWord("建立", 2500, "v");
+  b.AddWord("局", 2000, "n");
+  b.AddEntry("住", "zhu4", {"to live"});
+  b.AddEntry("建", "jian4", {"to establish", "to build"});
+  b.AddEntry("建立", "jian4 li4", {"to establish", "to build"});
+  b.AddEntry("局", "ju2", {"office"});
+  auto model = std::make_shared<FixtureLanguageModel>();
+  model->Unigram("住", -3).Unigram("建", -3).Unigram("建立", -3).Unigram("局", -3);
+  model->Bigram("住", "建立", -0.5).Bigram("住", "建", -1);
+  TranslatorOptions options;
+  options.model = model;
+  options.strength = Strength::kHigh;
+  const Translator t(Lexicon::FromBytes(b.Build()), options);
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("住建局")), "住建局");
+  EXPECT_EQ(t.ToChinese("to establish 局"), "建立局") << "the decoder would take 建立";
 }
 
 TEST(StrengthNames, ParseAndOrder) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "translate/fixture_lexicon.h"
+#include "translate/lexicon_builder.h"
+#include "translate/translator.h"
 
 namespace lumora {
 namespace {
@@ -63,6 +65,48 @@ TEST_F(SegmenterTest, MalformedBytesBecomeSingleByteTokens) {
   ASSERT_EQ(tokens.size(), 3u);
   EXPECT_EQ(tokens[1].kind, TokenKind::kOther);
   EXPECT_EQ(tokens[1].text.size(), 1u);
+}
+
+// 应当场 is 应/当场 ("should on the spot"), but 应当 is so common that the
+// most probable cut is 应当/场.
+std::shared_ptr<const Lexicon> DoubtfulCutLexicon() {
+  LexiconBuilder b;
+  b.AddWord("应当", 9000, "v");
+  b.AddWord("应该", 9000, "v");
+  b.AddWord("应", 6000, "v");
+  b.AddWord("当场", 400, "d");
+  b.AddWord("场", 8000, "q");
+  b.AddWord("核实", 700, "v");
+  b.AddWord("当时", 5000, "t");
+  b.AddWord("时", 9000, "n");
+  b.AddEntry("应当", "ying1 dang1", {"should", "ought to"});
+  b.AddEntry("应该", "ying1 gai1", {"ought to", "should"});
+  b.AddEntry("当场", "dang1 chang3", {"on the spot"});
+  b.AddEntry("核实", "he2 shi2", {"to verify"});
+  b.AddSynonymGroup("应当 应该");
+  return Lexicon::FromBytes(b.Build());
+}
+
+TEST(DoubtfulCut, AWordWhoseEdgeMakesACommonWordWithItsNeighbourIsInDoubt) {
+  const auto lexicon = DoubtfulCutLexicon();
+  const Segmenter segmenter(*lexicon);
+  const std::vector<Token> tokens = segmenter.Segment("应当场核实");
+  ASSERT_EQ(Words(segmenter, "应当场核实"), (std::vector<std::string>{"应当", "场", "核实"}));
+  EXPECT_TRUE(segmenter.MayBeCutWrongly(tokens, 0));
+  EXPECT_FALSE(segmenter.MayBeCutWrongly(tokens, 1)) << "a single character";
+  EXPECT_FALSE(segmenter.MayBeCutWrongly(tokens, 2));
+  // Across the other edge: 时 before 应当 makes no word with 应.
+  const std::vector<Token> after = segmenter.Segment("时应当核实");
+  ASSERT_EQ(after.size(), 3u);
+  EXPECT_FALSE(segmenter.MayBeCutWrongly(after, 1));
+  const std::vector<Token> plain = segmenter.Segment("应当核实");
+  EXPECT_FALSE(segmenter.MayBeCutWrongly(plain, 0));
+}
+
+TEST(DoubtfulCut, TheTranslatorLeavesAWordInDoubtAsItIs) {
+  const Translator t(DoubtfulCutLexicon());
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("应当核实")), "应该核实");
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("应当场核实")), "应当场核实");
 }
 
 }  // namespace
