@@ -57,8 +57,8 @@ uint64_t HashScoreKey(const LanguageModel::State& state, LanguageModel::WordInde
 
 }  // namespace
 
-// A direct-mapped table that doubles once it has missed as many times as it
-// has entries since it last grew, until it reaches its bound. The bound's
+// A direct-mapped table that doubles once it has missed twice as many times
+// as it has entries since it last grew, until it reaches its bound. The bound's
 // memory is taken at once but zeroed by the system page by page as entries
 // come into use, so growing moves nothing; an entry left where the larger
 // table does not look for it is merely lost.
@@ -82,7 +82,7 @@ struct CachedLanguageModel::Table {
   }
   Entry& At(uint64_t hash) { return entries[hash & (size - 1)]; }
   void Missed() {
-    if (++misses > size && size < bound) {
+    if (++misses > 2 * size && size < bound) {
       size *= 2;
       misses = 0;
     }

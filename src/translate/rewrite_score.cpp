@@ -51,11 +51,15 @@ Counts TermsOf(std::string_view text, const std::vector<std::string>& terms) {
 
 std::vector<int> MatchChars(const std::u32string& a, const std::u32string& b) {
   const size_t n = a.size(), m = b.size();
-  std::vector<std::vector<uint32_t>> table(n + 1, std::vector<uint32_t>(m + 1, 0));
+  // table(i, j): the longest common subsequence of a[i..] and b[j..], in one
+  // block rather than a row each.
+  const size_t width = m + 1;
+  std::vector<uint32_t> cells((n + 1) * width, 0);
+  auto table = [&](size_t i, size_t j) -> uint32_t& { return cells[i * width + j]; };
   for (size_t i = n; i-- > 0;) {
     for (size_t j = m; j-- > 0;) {
-      table[i][j] =
-          a[i] == b[j] ? table[i + 1][j + 1] + 1 : std::max(table[i + 1][j], table[i][j + 1]);
+      table(i, j) =
+          a[i] == b[j] ? table(i + 1, j + 1) + 1 : std::max(table(i + 1, j), table(i, j + 1));
     }
   }
   std::vector<int> match(n, -1);
@@ -64,7 +68,7 @@ std::vector<int> MatchChars(const std::u32string& a, const std::u32string& b) {
       match[i] = static_cast<int>(j);
       ++i;
       ++j;
-    } else if (table[i + 1][j] >= table[i][j + 1]) {
+    } else if (table(i + 1, j) >= table(i, j + 1)) {
       ++i;
     } else {
       ++j;

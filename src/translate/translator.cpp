@@ -271,24 +271,44 @@ std::vector<Translator::Decoded> Translator::Decode(std::string_view text) const
       for (Hyp& h : beam) h.score += ScoreWord(lm, h.state, t.text);
     }
   };
+  // The candidates of the phrase at hand, read from the lexicon once.
+  struct Candidate {
+    int32_t word;
+    std::string_view text;
+    float penalty;
+  };
+  std::vector<Candidate> candidates;
+  std::vector<uint32_t> order;
   size_t pos = 0;
   for (size_t slot = 0; slot < matches.size(); ++slot) {
     const PhraseMatch& m = matches[slot];
     plain(text.substr(pos, m.begin - pos));
     pos = m.end;
+    candidates.clear();
+    for (int k = 0; k < lex.CandidateCount(m.phrase); ++k) {
+      const PhraseCandidate c = lex.CandidateAt(m.phrase, k);
+      candidates.push_back({c.word, lex.Word(c.word), kSensePenalty * c.sense});
+    }
     grown.clear();
     for (const Hyp& h : beam) {
-      for (int k = 0; k < lex.CandidateCount(m.phrase); ++k) {
-        const PhraseCandidate c = lex.CandidateAt(m.phrase, k);
+      for (const Candidate& c : candidates) {
         Hyp g = h;
-        g.score += ScoreWord(lm, g.state, lex.Word(c.word)) - kSensePenalty * c.sense;
+        g.score += ScoreWord(lm, g.state, c.text) - c.penalty;
         grown.push_back({g, Node{h.node, slot, c.word}});
       }
     }
-    std::stable_sort(grown.begin(), grown.end(),
-                     [](const auto& a, const auto& b) { return a.first.score > b.first.score; });
+    // Best first, ties in the order grown: a stable order, sorting indices
+    // rather than hypotheses.
+    order.resize(grown.size());
+    for (uint32_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+      const float sa = grown[a].first.score;
+      const float sb = grown[b].first.score;
+      return sa > sb || (sa == sb && a < b);
+    });
     next.clear();
-    for (auto& [h, node] : grown) {
+    for (const uint32_t i : order) {
+      auto& [h, node] = grown[i];
       if (next.size() == kBeamWidth) break;
       if (std::any_of(next.begin(), next.end(), [&](const Hyp& x) { return x.state == h.state; })) {
         continue;

@@ -114,7 +114,7 @@ TEST(CachedLanguageModel, TablesGrowForALongText) {
   CachedLanguageModel cached(counting);
   ASSERT_GT(static_cast<size_t>(words), CachedLanguageModel::kFirstEntries * 3);
   int lastPass = 0;
-  for (int pass = 0; pass < 12; ++pass) {
+  for (int pass = 0; pass < 40; ++pass) {
     const int before = counting->scoreCalls;
     LanguageModel::State s = cached.BeginState();
     for (int i = 0; i < words; ++i) cached.Score(s, cached.Index("词" + std::to_string(i)), s);
