@@ -1,8 +1,9 @@
-// The peak memory of a rewrite against the local translation service, for
-// large articles: the round trip alone (both legs and the framed result) and
-// batch mode (reading, both legs, scoring, writing), each in a child process
-// whose peak resident size getrusage reports; and the time the service takes
-// for a 1 MB paragraph. Prints figures; never fails a build.
+// The peak memory and time of a rewrite against the local translation
+// service, for large articles: the round trip alone (both legs and the framed
+// result, as the window sends it) and batch mode (reading, both legs, scoring,
+// writing) with the article in one request and in pieces, each in a child
+// process whose peak resident size getrusage reports; and the time the
+// service takes for a 1 MB paragraph. Prints figures; never fails a build.
 //
 //   rewrite_memory_bench [MEGABYTES...]      (default 5 25 50)
 //   rewrite_memory_bench --lexicon FILE ...  (default: the build's lexicon)

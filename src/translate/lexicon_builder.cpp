@@ -461,17 +461,13 @@ std::string LexiconBuilder::Build() const {
   // bring it back. Each gets a held phrase: its first common gloss with the
   // held mark, leading to it alone.
   for (const fmt::SynonymRecord& s : synonyms) {
-    const auto id = static_cast<int32_t>(s.synonym);
-    for (int i = 0; i < draft->GlossCount(id); ++i) {
-      const Gloss g = draft->GlossAt(id, i);
-      if (g.entry != 0) break;
-      if (g.qualified || g.sense > kMaxCandidateSense) continue;
-      const std::string key = HeldPhraseKey(g.text);
-      uint8_t wordCount = 1;
-      for (char ch : key) wordCount += ch == ' ';
-      chosen.emplace(key, Choice{s.synonym, 1, wordCount});
-      break;
-    }
+    const std::optional<Gloss> g =
+        FirstCommonGloss(*draft, static_cast<int32_t>(s.synonym), kMaxCandidateSense);
+    if (!g) continue;
+    const std::string key = HeldPhraseKey(g->text);
+    uint8_t wordCount = 1;
+    for (char ch : key) wordCount += ch == ' ';
+    chosen.emplace(key, Choice{s.synonym, 1, wordCount});
   }
   return assemble(pool);
 }

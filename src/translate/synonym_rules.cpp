@@ -163,6 +163,15 @@ std::optional<Gloss> PrimaryGlossWithKey(const Lexicon& lex, int32_t word, std::
   return std::nullopt;
 }
 
+std::optional<Gloss> FirstCommonGloss(const Lexicon& lex, int32_t word, int maxSense) {
+  for (int i = 0; i < lex.GlossCount(word); ++i) {
+    const Gloss g = lex.GlossAt(word, i);
+    if (g.entry != 0) break;
+    if (!g.qualified && g.sense <= maxSense) return g;
+  }
+  return std::nullopt;
+}
+
 bool IsWayToSynonym(const Lexicon& lex, int32_t word, const Gloss& gloss, int32_t synonym) {
   // A narrowed sense, or one the synonym means only in passing, is a
   // different word in most sentences.

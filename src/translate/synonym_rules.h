@@ -64,6 +64,11 @@ bool IsSynonym(const Lexicon& lexicon, int32_t word, int32_t synonym, bool model
 std::optional<Gloss> PrimaryGlossWithKey(const Lexicon& lexicon, int32_t word,
                                          std::string_view key);
 
+// The first gloss of word's primary entry that is unqualified and among its
+// senses up to maxSense: the gloss the held phrase of a listed synonym is
+// made of, by the lexicon builder and the translator alike.
+std::optional<Gloss> FirstCommonGloss(const Lexicon& lexicon, int32_t word, int maxSense);
+
 // Whether gloss, one of word's primary glosses, is a fair way from word to
 // synonym: a sense word has in most sentences, one synonym mostly means, and
 // the two words synonyms. The translator takes only such ways, and the

@@ -153,15 +153,11 @@ std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<To
     // The held phrase of w's first common gloss, which the decoder can only
     // turn into w.
     auto heldWayTo = [&](int32_t w) -> Choice {
-      for (int gi = 0; gi < lex.GlossCount(w); ++gi) {
-        const Gloss g = lex.GlossAt(w, gi);
-        if (g.entry != 0) break;
-        if (g.qualified || g.sense > kMaxSense) continue;
-        const int32_t phrase = lex.FindPhrase(HeldPhraseKey(g.text));
-        if (phrase == Lexicon::kNone || lex.PhraseWord(phrase) != w) return {};
-        return {g.text, w, true};
-      }
-      return {};
+      const std::optional<Gloss> g = FirstCommonGloss(lex, w, kMaxSense);
+      if (!g) return {};
+      const int32_t phrase = lex.FindPhrase(HeldPhraseKey(g->text));
+      if (phrase == Lexicon::kNone || lex.PhraseWord(phrase) != w) return {};
+      return {g->text, w, true};
     };
 
     // Synonyms: the listed ones, then (but for the low strength, which keeps

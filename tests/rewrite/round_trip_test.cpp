@@ -121,22 +121,22 @@ TEST(RoundTrip, LimitsGrowWithTheBody) {
             std::numeric_limits<int>::max());
 }
 
-// A service that thinks for 1.5 s before its answer, as one does over a
-// large article. With base limits of 0.5 s a small body times out, while a
-// body of 15 MiB is given sixteen times as long.
+// A service that thinks for 3 s before its answer, as one does over a large
+// article. With base limits of 1 s a small body times out, while a body of
+// 15 MiB is given sixteen times as long.
 class SlowService : public ::testing::TestWithParam<bool> {
  protected:
   static std::string Translate(const std::string& text, bool limit_reads) {
     ScriptedPeer peer(
         {PeerExchange::Http(Answer("<r><tgt><![CDATA[ok]]></tgt></r>"), PeerAction::kDelay)
-             .Ms(1500)});
+             .Ms(3000)});
     TNetHTTP http;
     TRoundTripRewriter rewriter(
         http, TranslationEndpointUrl("http://127.0.0.1:" + std::to_string(peer.Port())));
     if (limit_reads)
-      rewriter.SetReadTimeLimit(500);
+      rewriter.SetReadTimeLimit(1000);
     else
-      rewriter.SetLegTimeLimit(500);
+      rewriter.SetLegTimeLimit(1000);
     return rewriter.TranslateToEnglish(text);
   }
 };
