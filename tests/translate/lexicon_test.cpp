@@ -41,6 +41,20 @@ TEST(Lexicon, KeepsWordsFrequenciesAndClasses) {
   EXPECT_EQ(lex->MaxWordChars(), 4);
 }
 
+TEST(Lexicon, AHashBuiltPieceByPieceFindsTheWord) {
+  auto lex = FixtureLexicon();
+  const std::string text = "研究人员";
+  lexicon_format::Hasher hash;
+  hash.Add(text.substr(0, 3));
+  EXPECT_EQ(hash.Value(), lexicon_format::Hash("研"));
+  hash.Add(text.substr(3, 3));
+  EXPECT_EQ(hash.Value(), lexicon_format::Hash("研究"));
+  EXPECT_EQ(lex->Find("研究", hash.Value()), lex->Find("研究"));
+  EXPECT_NE(lex->Find("研究", hash.Value()), Lexicon::kNone);
+  hash.Add(text.substr(6));
+  EXPECT_EQ(hash.Value(), lexicon_format::Hash(text));
+}
+
 TEST(Lexicon, GlossesAreCleanedAndRefusedSensesDropped) {
   auto lex = FixtureLexicon();
   // "CL:..." is dropped; "a study" loses its article; "to" stays on the verb.
