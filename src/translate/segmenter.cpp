@@ -1,5 +1,6 @@
 #include "translate/segmenter.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "translate/utf8.h"
@@ -107,7 +108,34 @@ bool Segmenter::MayBeCutWrongly(const std::vector<Token>& tokens, size_t i) cons
   return false;
 }
 
-void Segmenter::SegmentHan(std::string_view run, std::vector<Token>& out) const {
+std::vector<Token> Segmenter::CutGlosslessCompounds(std::vector<Token> tokens) const {
+  auto hasSense = [&](int32_t w) { return lexicon_.GlossCount(w) > 0; };
+  auto cuttable = [&](const Token& t) {
+    if (t.kind != TokenKind::kHan || t.word == Lexicon::kNone || CharCount(t.text) < 4)
+      return false;
+    if (hasSense(t.word)) return false;
+    return IsContentClass(lexicon_.Class(t.word));
+  };
+  std::vector<Token> out;
+  std::vector<Token> parts;
+  for (const Token& t : tokens) {
+    if (cuttable(t)) {
+      parts.clear();
+      SegmentHan(t.text, parts, true);
+      const bool whole = std::all_of(parts.begin(), parts.end(), [&](const Token& p) {
+        return p.word != Lexicon::kNone && CharCount(p.text) >= 2 && hasSense(p.word);
+      });
+      if (parts.size() > 1 && whole) {
+        out.insert(out.end(), parts.begin(), parts.end());
+        continue;
+      }
+    }
+    out.push_back(t);
+  }
+  return out;
+}
+
+void Segmenter::SegmentHan(std::string_view run, std::vector<Token>& out, bool wholeBarred) const {
   std::vector<size_t> starts;  // byte offset of each character, plus the end
   for (size_t pos = 0; pos < run.size();) {
     starts.push_back(pos);
@@ -133,6 +161,7 @@ void Segmenter::SegmentHan(std::string_view run, std::vector<Token>& out) const 
       const int32_t id = lexicon_.Find(piece, hash.Value());
       const uint32_t freq = id == Lexicon::kNone ? 0 : lexicon_.Frequency(id);
       if (freq == 0 && len > 1) continue;
+      if (wholeBarred && i == 0 && len == n) continue;
       const double score = std::log(std::max<double>(freq, 1.0)) - logTotal + best[i + len];
       if (score > best[i]) {
         best[i] = score;

@@ -382,7 +382,7 @@ std::string Translator::GlossFor(int32_t word) const {
 }
 
 std::string Translator::ToEnglish(std::string_view text) const {
-  const std::vector<Token> tokens = segmenter_.Segment(text);
+  const std::vector<Token> tokens = segmenter_.CutGlosslessCompounds(segmenter_.Segment(text));
   const std::vector<ByteSpan> kept = FindProtected(text, options_.lockedTerms);
   std::vector<bool> eligible(tokens.size(), false);
   for (size_t i = 0; i < tokens.size(); ++i) {

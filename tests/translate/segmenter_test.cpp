@@ -109,5 +109,72 @@ TEST(DoubtfulCut, TheTranslatorLeavesAWordInDoubtAsItIs) {
   EXPECT_EQ(t.ToChinese(t.ToEnglish("应当场核实")), "应当场核实");
 }
 
+// 进一步提高 and 新学期开始 are compounds of the frequency list with no sense
+// in the dictionary; 共同努力 is one with a sense, 滨江公园 a name, 好好学习
+// cut into a single character.
+std::shared_ptr<const Lexicon> CompoundLexicon() {
+  LexiconBuilder b;
+  b.AddWord("进一步提高", 5000, "v");
+  b.AddWord("进一步", 800, "d");
+  b.AddWord("提高", 800, "v");
+  b.AddWord("提升", 600, "v");
+  b.AddWord("共同努力", 5000, "v");
+  b.AddWord("共同", 800, "d");
+  b.AddWord("努力", 800, "v");
+  b.AddWord("新学期开始", 5000, "n");
+  b.AddWord("新学期", 800, "n");
+  b.AddWord("开始", 800, "v");
+  b.AddWord("滨江公园", 5000, "ns");
+  b.AddWord("滨江", 800, "ns");
+  b.AddWord("公园", 800, "n");
+  b.AddEntry("滨江", "bin1 jiang1", {"riverside"});
+  b.AddEntry("公园", "gong1 yuan2", {"park"});
+  b.AddWord("好好学习", 5000, "v");
+  b.AddWord("好", 800, "a");
+  b.AddWord("好学习", 10, "v");
+  b.AddWord("学习", 800, "v");
+  b.AddEntry("进一步", "jin4 yi1 bu4", {"further"});
+  b.AddEntry("提高", "ti2 gao1", {"to raise", "to improve"});
+  b.AddEntry("提升", "ti2 sheng1", {"to promote", "to raise"});
+  b.AddEntry("共同努力", "gong4 tong2 nu3 li4", {"to work together"});
+  b.AddEntry("共同", "gong4 tong2", {"jointly"});
+  b.AddEntry("努力", "nu3 li4", {"to make an effort"});
+  b.AddEntry("新学期", "xin1 xue2 qi1", {"new term"});
+  b.AddEntry("开始", "kai1 shi3", {"to begin"});
+  b.AddEntry("学习", "xue2 xi2", {"to learn"});
+  b.AddEntry("好", "hao3", {"good"});
+  b.AddSynonymGroup("提高 > 提升");
+  return Lexicon::FromBytes(b.Build());
+}
+
+std::vector<std::string> Cut(const Segmenter& s, std::string_view text) {
+  std::vector<std::string> out;
+  for (const Token& t : s.CutGlosslessCompounds(s.Segment(text))) out.emplace_back(t.text);
+  return out;
+}
+
+TEST(GlosslessCompound, OnlyAWordWithoutSenseIsCutIntoWordsWithSenses) {
+  const auto lexicon = CompoundLexicon();
+  const Segmenter segmenter(*lexicon);
+  ASSERT_EQ(Words(segmenter, "进一步提高"), std::vector<std::string>{"进一步提高"});
+  EXPECT_EQ(Cut(segmenter, "要进一步提高。"),
+            (std::vector<std::string>{"要", "进一步", "提高", "。"}));
+  const std::vector<Token> cut = segmenter.CutGlosslessCompounds(segmenter.Segment("进一步提高"));
+  ASSERT_EQ(cut.size(), 2u);
+  EXPECT_EQ(cut[1].word, lexicon->Find("提高"));
+  EXPECT_EQ(cut[1].kind, TokenKind::kHan);
+
+  EXPECT_EQ(Cut(segmenter, "共同努力"), std::vector<std::string>{"共同努力"}) << "it has a sense";
+  EXPECT_EQ(Cut(segmenter, "新学期开始"), (std::vector<std::string>{"新学期", "开始"}));
+  EXPECT_EQ(Cut(segmenter, "滨江公园"), std::vector<std::string>{"滨江公园"}) << "a name";
+  EXPECT_EQ(Cut(segmenter, "好好学习"), std::vector<std::string>{"好好学习"})
+      << "a part without a sense of its own";
+}
+
+TEST(GlosslessCompound, TheTranslatorChangesAPartOfIt) {
+  const Translator t(CompoundLexicon());
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("进一步提高")), "进一步提升");
+}
+
 }  // namespace
 }  // namespace lumora
