@@ -97,6 +97,18 @@ void LexiconBuilder::AddSynonym(std::string_view word, std::string_view synonym)
   if (word != synonym) synonyms_.emplace_back(std::string(word), std::string(synonym));
 }
 
+std::vector<std::string> LexiconBuilder::UnknownSynonymWords() const {
+  std::vector<std::string> unknown;
+  for (const auto& [word, synonym] : synonyms_) {
+    for (const std::string* w : {&word, &synonym}) {
+      if (!words_.contains(*w)) unknown.push_back(*w);
+    }
+  }
+  std::sort(unknown.begin(), unknown.end());
+  unknown.erase(std::unique(unknown.begin(), unknown.end()), unknown.end());
+  return unknown;
+}
+
 void LexiconBuilder::AddSynonymGroup(std::string_view group) {
   std::vector<std::string> from, to;
   bool oneWay = false;

@@ -44,6 +44,9 @@ class LexiconBuilder {
   // The bytes of the lexicon file. Words that are empty, longer than 255
   // bytes or not valid UTF-8 are left out.
   std::string Build() const;
+  // The words named in listed synonym pairs that are not known, sorted, each
+  // once: a pair naming one is left out of the lexicon, so a curator should hear.
+  std::vector<std::string> UnknownSynonymWords() const;
   // Raises EFOpenError / EStreamError.
   void WriteFile(const std::string& path) const;
 

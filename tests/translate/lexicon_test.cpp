@@ -210,6 +210,8 @@ TEST(Lexicon, SynonymGroupsListPairsBothWaysOrOneWay) {
   EXPECT_EQ(listed("增加"), std::vector<std::string>{"改善"}) << "an excluded pair is dropped";
   EXPECT_EQ(listed("增长"), std::vector<std::string>{"增加"}) << "unknown words are dropped";
   EXPECT_TRUE(listed("研究").empty());
+  EXPECT_EQ(b.UnknownSynonymWords(), std::vector<std::string>{"没有的词"})
+      << "a curator hears of the word whose pair was dropped";
 
   for (const char* bad : {"提高", "> 提高", "提高 >", "提高 > 改善 > 增加", "提高 > > 改善"}) {
     EXPECT_THROW(b.AddSynonymGroup(bad), Exception) << bad;

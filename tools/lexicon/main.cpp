@@ -36,6 +36,12 @@ int main(int argc, char** argv) {
     const size_t entries = lumora::ReadCedictModule(cedict, builder);
     if (!exclusions.empty()) lumora::ReadExclusions(exclusions, builder);
     if (!synonyms.empty()) lumora::ReadSynonymGroups(synonyms, builder);
+    for (const std::string& w : builder.UnknownSynonymWords()) {
+      std::fprintf(
+          stderr,
+          "lumora-lexicon: listed synonym \"%s\" is not a known word; its pairs are left out\n",
+          w.c_str());
+    }
     builder.WriteFile(output);
     std::fprintf(stderr, "lumora-lexicon: %zu words, %zu dictionary entries -> %s\n", words,
                  entries, output.c_str());
