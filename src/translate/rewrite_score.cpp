@@ -1,6 +1,8 @@
 #include "translate/rewrite_score.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <map>
 
@@ -49,23 +51,26 @@ Counts TermsOf(std::string_view text, const std::vector<std::string>& terms) {
 
 }  // namespace
 
-std::vector<int> MatchChars(const std::u32string& a, const std::u32string& b) {
-  const size_t n = a.size(), m = b.size();
-  // table(i, j): the longest common subsequence of a[i..] and b[j..], in one
-  // block rather than a row each.
+namespace {
+
+// Matches a[ab, ae) against b[bb, be) by a longest common subsequence,
+// writing b's positions into match; its table is one block of
+// (ae - ab + 1) * (be - bb + 1) counters.
+void MatchExactly(const std::u32string& a, size_t ab, size_t ae, const std::u32string& b, size_t bb,
+                  size_t be, std::vector<int>& match) {
+  const size_t n = ae - ab, m = be - bb;
   const size_t width = m + 1;
   std::vector<uint32_t> cells((n + 1) * width, 0);
   auto table = [&](size_t i, size_t j) -> uint32_t& { return cells[i * width + j]; };
   for (size_t i = n; i-- > 0;) {
     for (size_t j = m; j-- > 0;) {
-      table(i, j) =
-          a[i] == b[j] ? table(i + 1, j + 1) + 1 : std::max(table(i + 1, j), table(i, j + 1));
+      table(i, j) = a[ab + i] == b[bb + j] ? table(i + 1, j + 1) + 1
+                                           : std::max(table(i + 1, j), table(i, j + 1));
     }
   }
-  std::vector<int> match(n, -1);
   for (size_t i = 0, j = 0; i < n && j < m;) {
-    if (a[i] == b[j]) {
-      match[i] = static_cast<int>(j);
+    if (a[ab + i] == b[bb + j]) {
+      match[ab + i] = static_cast<int>(bb + j);
       ++i;
       ++j;
     } else if (table(i + 1, j) >= table(i, j + 1)) {
@@ -73,6 +78,51 @@ std::vector<int> MatchChars(const std::u32string& a, const std::u32string& b) {
     } else {
       ++j;
     }
+  }
+}
+
+// Paragraphs up to about 2,000 characters are matched exactly; longer ones
+// would need a table of their product (a 1 MB paragraph: hundreds of GB).
+constexpr size_t kExactCells = size_t{1} << 22;
+constexpr size_t kWindow = 512;
+
+}  // namespace
+
+std::vector<int> MatchChars(const std::u32string& a, const std::u32string& b) {
+  const size_t n = a.size(), m = b.size();
+  std::vector<int> match(n, -1);
+  if ((n + 1) * (m + 1) <= kExactCells) {
+    MatchExactly(a, 0, n, b, 0, m, match);
+    return match;
+  }
+  // Windows of a against the stretch of b where its rewrite should lie, with
+  // room either side; only the first half of each window's matches is kept,
+  // the rest is matched again with what follows, so no window edge decides.
+  std::vector<int> window(n, -1);
+  size_t i = 0, j = 0;
+  while (i < n && j < m) {
+    const size_t ae = std::min(n, i + kWindow);
+    const double ratio = static_cast<double>(m - j) / static_cast<double>(n - i);
+    // A rewrite far longer than its source is not followed past a few
+    // windows' length, which keeps each table small.
+    const double stretch = std::min(static_cast<double>(ae - i) * ratio, 8.0 * kWindow);
+    const size_t be = std::min(m, j + static_cast<size_t>(stretch) + kWindow / 2);
+    std::fill(window.begin() + static_cast<std::ptrdiff_t>(i),
+              window.begin() + static_cast<std::ptrdiff_t>(ae), -1);
+    MatchExactly(a, i, ae, b, j, be, window);
+    const size_t keep = ae == n ? n : i + kWindow / 2;
+    size_t next_j = j;
+    bool matched = false;
+    for (size_t k = i; k < keep; ++k) {
+      match[k] = window[k];
+      if (window[k] >= 0) {
+        next_j = static_cast<size_t>(window[k]) + 1;
+        matched = true;
+      }
+    }
+    if (!matched) next_j = std::min(m, j + static_cast<size_t>((keep - i) * ratio));
+    i = keep;
+    j = next_j;
   }
   return match;
 }

@@ -49,7 +49,8 @@ std::vector<std::string_view> ArticleParagraphs(std::string_view text, bool drop
 
 // For each character of a, the position in b of the same character in a
 // longest common subsequence of the two, or -1: what a rewrite kept, and
-// where. Takes (a.size() + 1) * (b.size() + 1) counters.
+// where. Exact up to a few million character pairs; longer paragraphs are
+// matched window by window in memory and time linear in their length.
 std::vector<int> MatchChars(const std::u32string& a, const std::u32string& b);
 // For each character of a, whether MatchChars found it in b.
 std::vector<bool> CommonChars(const std::u32string& a, const std::u32string& b);

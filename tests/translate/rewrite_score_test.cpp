@@ -50,6 +50,53 @@ TEST_F(ScoreArticleTest, FlagsEveryKindOfFault) {
   EXPECT_FALSE(lost.Faithful()) << "a lost paragraph";
 }
 
+// A long text of many different characters, so a match can only be the
+// character itself.
+std::u32string LongText(size_t n) {
+  std::u32string out;
+  for (size_t i = 0; i < n; ++i)
+    out.push_back(static_cast<char32_t>(U'\x4E00' + (i * 7919) % 20000));
+  return out;
+}
+
+TEST(MatchChars, KeepsWhatALongRewriteKeptInLinearRoom) {
+  // 200,000 characters each way: a table of their product would be 160 GB.
+  const std::u32string source = LongText(200000);
+  std::u32string result;
+  size_t replaced = 0;
+  for (size_t i = 0; i < source.size(); ++i) {
+    if (i % 10 == 3) {
+      result += U"★";
+      ++replaced;
+    } else {
+      result.push_back(source[i]);
+    }
+    if (i % 997 == 0) result += U"☆☆";  // insertions shift the rest
+  }
+  const std::vector<int> match = MatchChars(source, result);
+  ASSERT_EQ(match.size(), source.size());
+  size_t kept = 0;
+  int last = -1;
+  for (size_t i = 0; i < match.size(); ++i) {
+    if (match[i] < 0) continue;
+    ++kept;
+    ASSERT_GT(match[i], last) << "matches keep their order at " << i;
+    ASSERT_EQ(result[static_cast<size_t>(match[i])], source[i]) << i;
+    last = match[i];
+  }
+  EXPECT_EQ(kept, source.size() - replaced);
+}
+
+TEST(MatchChars, LongTextsWithNothingInCommonOrNothingAtAll) {
+  const std::u32string source = LongText(50000);
+  const std::u32string other(60000, U'★');
+  for (const std::u32string& result : {other, std::u32string()}) {
+    for (int m : MatchChars(source, result)) ASSERT_EQ(m, -1);
+  }
+  const std::vector<int> grown = MatchChars(LongText(3000), LongText(3000) + other);
+  for (size_t i = 0; i < grown.size(); ++i) ASSERT_EQ(grown[i], static_cast<int>(i));
+}
+
 TEST(ScoreJson, OneObjectWithTheFileNameEscaped) {
   RewriteScore s;
   s.contentWords = 4;
