@@ -79,4 +79,13 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args
   return std::nullopt;
 }
 
+bool ParseProgramArguments(int argc, char** argv, CommandLine& line, std::ostream& err) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (auto error = ParseCommandLine(args, line)) {
+    err << "lumora: " << *error << "\n" << kUsage;
+    return false;
+  }
+  return true;
+}
+
 }  // namespace lumora

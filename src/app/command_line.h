@@ -3,6 +3,7 @@
 // --rewrite, and the translation service to use.
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ struct CommandLine {
 // Returns an error text for a command line that cannot be used.
 std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args,
                                             CommandLine& line);
+
+// ParseCommandLine over a program's arguments; on an error writes it and the
+// usage to err and returns false (the program then exits with status 2).
+bool ParseProgramArguments(int argc, char** argv, CommandLine& line, std::ostream& err);
 
 extern const char* const kUsage;
 

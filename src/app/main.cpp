@@ -5,7 +5,6 @@
 #include <csignal>
 #include <cstdio>
 #include <iostream>
-#include <vector>
 
 #include "app/batch.h"
 #include "app/command_line.h"
@@ -16,11 +15,7 @@
 int main(int argc, char** argv) {
   using namespace lumora;
   CommandLine line;
-  std::vector<std::string> args(argv + 1, argv + argc);
-  if (auto error = ParseCommandLine(args, line)) {
-    std::cerr << "lumora: " << *error << "\n" << kUsage;
-    return 2;
-  }
+  if (!ParseProgramArguments(argc, argv, line, std::cerr)) return 2;
   if (line.help) {
     std::cout << kUsage;
     return 0;

@@ -2,7 +2,6 @@
 // not batch mode.
 #include <iostream>
 #include <memory>
-#include <vector>
 
 #include "app/command_line.h"
 #include "app/error_box.h"
@@ -14,11 +13,7 @@
 int main(int argc, char** argv) {
   using namespace lumora;
   CommandLine line;
-  std::vector<std::string> args(argv + 1, argv + argc);
-  if (auto error = ParseCommandLine(args, line)) {
-    std::cerr << "lumora: " << *error << "\n" << kUsage;
-    return 2;
-  }
+  if (!ParseProgramArguments(argc, argv, line, std::cerr)) return 2;
   if (line.help || line.batch) {
     // lumora itself answers these; the window has nothing to add.
     std::cerr << kUsage;
