@@ -17,9 +17,9 @@ constexpr auto kStartTimeout = std::chrono::seconds(10);
 constexpr int kMinWorkers = 2;
 constexpr int kMaxWorkers = 8;
 
-// Only this program asks, one rewrite at a time: a worker per processor
-// serves it as fast as a team's pool would, and starting a pool of a team's
-// size would take longer than a short batch run's translating.
+// Only this program asks, with at most a few pieces in flight: a worker per
+// processor serves it as fast as a team's pool would, and starting a pool of
+// a team's size would take longer than a short batch run's translating.
 ServerLimits EmbeddedLimits() {
   ServerLimits limits;
   const int processors = static_cast<int>(std::thread::hardware_concurrency());

@@ -6,6 +6,8 @@
 #include <new>
 #include <type_traits>
 
+#include "translate/lexicon_format.h"
+
 namespace lumora {
 
 namespace {
@@ -36,12 +38,7 @@ uint64_t Mix(uint64_t h) {
 }
 
 uint64_t HashText(std::string_view text) {
-  uint64_t h = 1469598103934665603ull;
-  for (unsigned char c : text) {
-    h ^= c;
-    h *= 1099511628211ull;
-  }
-  return Mix(h);
+  return Mix(lexicon_format::Hash(text));
 }
 
 uint64_t HashScoreKey(const LanguageModel::State& state, LanguageModel::WordIndex word) {
