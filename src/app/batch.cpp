@@ -123,9 +123,10 @@ int RunBatch(const BatchOptions& options, const std::string& endpoint_url, std::
     return 1;
   }
   const std::vector<std::string> output_paths = BatchOutputPaths(options);
-  TPieceRewriter rewriter(endpoint_url,
-                          {options.piece_bytes, options.piece_connections, options.line_breaks,
-                           options.read_time_limit_ms, options.leg_time_limit_ms});
+  TPieceRewriter rewriter(
+      endpoint_url,
+      {options.piece_bytes, options.piece_connections, options.line_breaks,
+       options.read_time_limit_ms, options.leg_time_limit_ms, LoadLockedTerms(options.keep_file)});
   const ScoreReporter reporter(options);
   int status = 0;
   if (options.out_dir) std::filesystem::create_directories(*options.out_dir);

@@ -3,7 +3,8 @@
 // boundaries go to the service a few at a time, each on a connection of its
 // own, and the rewritten pieces are joined in order. Each piece is well under
 // what the service accepts in one body, and the result is the one a single
-// request for the whole article gives.
+// request for the whole article gives. A paragraph longer than a piece is cut
+// after its sentences and comes back as one paragraph.
 
 #include <cstddef>
 #include <memory>
@@ -23,6 +24,8 @@ struct PieceOptions {
   bool line_breaks = true;
   int read_time_limit_ms = TRoundTripRewriter::kReadTimeoutMs;  // base limits of each leg
   int leg_time_limit_ms = TRoundTripRewriter::kLegTimeLimitMs;
+  // Never cut inside one of these when a paragraph is cut.
+  std::vector<std::string> locked_terms;
 };
 
 class TPieceRewriter {

@@ -11,12 +11,14 @@
 #include "app/batch.h"
 #include "base/stream.h"
 #include "rewrite/article_pieces.h"
+#include "rewrite/rewrite_text.h"
 #include "service/embedded_translation_service.h"
 #include "service/guarded_server.h"
 #include "service/translator_setup.h"
 #include "small_service.h"
 #include "support/scripted_peer.h"
 #include "translate/fixture_lexicon.h"
+#include "translate/rewrite_score.h"
 
 namespace lumora {
 namespace {
@@ -131,6 +133,106 @@ TEST_F(BatchPieces, AnArticleTooLargeForOneBodyGoesThroughInPieces) {
   std::string output, errors;
   ASSERT_EQ(Run(options, article, limited.Endpoint(), output, errors), 0) << errors;
   EXPECT_EQ(output, options.prefix + expected + options.suffix);
+}
+
+// The example articles as one paragraph of about size bytes.
+std::string OneParagraph(size_t size) {
+  std::string sentences;
+  for (char c : MediumArticle())
+    if (c != '\r' && c != '\n') sentences += c;
+  std::string paragraph;
+  paragraph.reserve(size + sentences.size());
+  while (paragraph.size() < size) paragraph += sentences;
+  return paragraph;
+}
+
+// The paragraphs of a result, each ending in "<br />" CR LF.
+std::vector<std::string_view> ResultParagraphs(std::string_view result) {
+  std::vector<std::string_view> paragraphs;
+  for (size_t start = 0, end; (end = result.find("\r\n", start)) != std::string_view::npos;
+       start = end + 2)
+    paragraphs.push_back(result.substr(start, end - start));
+  return paragraphs;
+}
+
+TEST_F(BatchPieces, AParagraphLargerThanTheServiceTakesComesBackAsOneParagraph) {
+  // About 20 MB of Chinese escapes to well over the built-in service's 32 MiB.
+  const std::string paragraph = OneParagraph(20 << 20);
+  ASSERT_GT(PercentEncode(paragraph.substr(0, 1 << 20)).size() * 20, ServerLimits{}.max_body_bytes);
+  auto service = EmbeddedTranslationService::Start(testing::FixtureLexicon());
+  const std::string endpoint = TranslationEndpointUrl(service->BaseUrl());
+  BatchOptions options;
+  std::string output, errors;
+  ASSERT_EQ(Run(options, paragraph + "\r\n", endpoint, output, errors), 0) << errors;
+  ASSERT_TRUE(output.starts_with(options.prefix) && output.ends_with(options.suffix));
+  const std::string_view result(output.data() + options.prefix.size(),
+                                output.size() - options.prefix.size() - options.suffix.size());
+  const std::vector<std::string_view> paragraphs = ResultParagraphs(result);
+  ASSERT_EQ(paragraphs.size(), 1u);
+  EXPECT_TRUE(paragraphs[0].ends_with("<br />"));
+  EXPECT_EQ(paragraphs[0].find('\n'), std::string_view::npos);
+  EXPECT_EQ(paragraphs[0].find("<br />"), paragraphs[0].size() - 6);
+  // The few fixture words change; the rest of the paragraph comes back.
+  EXPECT_GT(paragraphs[0].size(), paragraph.size() * 9 / 10);
+  EXPECT_LT(paragraphs[0].size(), paragraph.size() * 11 / 10);
+}
+
+TEST_F(BatchPieces, ACutParagraphIsTheOneRequestRewriteWithItsBlanksAndBreaks) {
+  // Sentences the fixture translator rewrites without looking across them:
+  // cut small, their rewrites join to what one request gives, with the
+  // blanks at each cut and every line break where it was.
+  const std::string sentences =
+      "我们改善生活的研究。  Prices rose 3.5% to 1,200 yuan! 北京的银行，研究生命？\u3000"
+      "See <a href=\"http://ex.com/a?b=1\">北京</a> or mail me@ex.com; 和尚未结婚。";
+  std::string article = "第一段：我们的研究。\r\n";
+  for (int n = 0; n < 30; ++n) article += sentences;
+  article += "\r\n\r\n尾段：改善生活。\r\n";
+  LimitedService limited(4 * 1024);
+  auto unlimited = EmbeddedTranslationService::Start(testing::FixtureLexicon());
+  BatchOptions options;
+  options.piece_bytes = 40;
+  options.piece_connections = 3;
+  for (bool line_breaks : {true, false}) {
+    options.line_breaks = line_breaks;
+    std::string output, errors;
+    ASSERT_EQ(Run(options, article, limited.Endpoint(), output, errors), 0) << errors;
+    EXPECT_EQ(output,
+              options.prefix +
+                  OneRequest(TranslationEndpointUrl(unlimited->BaseUrl()), article, line_breaks) +
+                  options.suffix)
+        << "line breaks " << line_breaks;
+  }
+}
+
+TEST_F(BatchPieces, AMediumParagraphInSmallPiecesKeepsNumbersLatinMarkupAndLockedTerms) {
+  const std::string lexicon = FindDefaultLexicon();
+  if (lexicon.empty()) GTEST_SKIP() << "the build has no lexicon";
+  const fs::path keep = dir_ / "keep.txt";
+  WriteFileBytes(keep.string(), "经济增长\n");
+  const std::string marked =
+      "据<b>新华社</b>报道，2024年第3季度GDP增长4.9%，经济增长明显。"
+      "详情见https://example.com/report?id=12&y=2024，或写信给press@example.org。"
+      "Apple和Microsoft的销售额分别为1,234.5亿元和987亿元！";
+  std::string paragraph = OneParagraph(6000);
+  for (int n = 0; n < 8; ++n) paragraph += marked + OneParagraph(1500);
+  auto service = EmbeddedTranslationService::Start(
+      lexicon, LoadTranslatorOptions(Strength::kNormal, keep.string()));
+  BatchOptions options;
+  options.keep_file = keep.string();
+  options.piece_bytes = 700;
+  std::string output, errors;
+  ASSERT_EQ(Run(options, paragraph, TranslationEndpointUrl(service->BaseUrl()), output, errors), 0)
+      << errors;
+  const std::string result = output.substr(
+      options.prefix.size(), output.size() - options.prefix.size() - options.suffix.size());
+  ASSERT_EQ(ResultParagraphs(result).size(), 1u);
+  const RewriteScore score = ScoreArticle(*Lexicon::Load(lexicon), paragraph, result, {"经济增长"});
+  EXPECT_EQ(score.paragraphsIn, score.paragraphsOut);
+  EXPECT_EQ(score.numberFaults, 0u);
+  EXPECT_EQ(score.latinFaults, 0u);
+  EXPECT_EQ(score.markupFaults, 0u);
+  EXPECT_EQ(score.lockedFaults, 0u);
+  EXPECT_GT(score.changedWords, 0u);
 }
 
 TEST_F(BatchPieces, OnePieceTheServiceRefusesFailsTheWholeFile) {
