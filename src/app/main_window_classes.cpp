@@ -121,10 +121,22 @@ void WidgetFont(TComponentClassOf<T>& cls) {
 // Settings every control of the window has.
 template <class T>
 void ControlSettings(TComponentClassOf<T>& cls, TFormReader& reader, TForm1Loading& loading) {
-  cls.Property("Left", [](T& w, const P& p) { w.move(p.Integer(), w.y()); });
-  cls.Property("Top", [](T& w, const P& p) { w.move(w.x(), p.Integer()); });
-  cls.Property("Width", [](T& w, const P& p) { w.resize(p.Integer(), w.height()); });
-  cls.Property("Height", [](T& w, const P& p) { w.resize(w.width(), p.Integer()); });
+  cls.Property("Left", [&loading](T& w, const P& p) {
+    w.move(p.Integer(), w.y());
+    loading.stored_bounds[&w].moveLeft(p.Integer());
+  });
+  cls.Property("Top", [&loading](T& w, const P& p) {
+    w.move(w.x(), p.Integer());
+    loading.stored_bounds[&w].moveTop(p.Integer());
+  });
+  cls.Property("Width", [&loading](T& w, const P& p) {
+    w.resize(p.Integer(), w.height());
+    loading.stored_bounds[&w].setWidth(p.Integer());
+  });
+  cls.Property("Height", [&loading](T& w, const P& p) {
+    w.resize(w.width(), p.Integer());
+    loading.stored_bounds[&w].setHeight(p.Integer());
+  });
   cls.Property("Align", [](T& w, const P& p) {
     SetAlign(&w, Enum<TAlign>(p, {{"alNone", alNone},
                                   {"alTop", alTop},
