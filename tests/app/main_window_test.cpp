@@ -20,6 +20,7 @@
 
 #include "platform/align.h"
 #include "platform/form_description.h"
+#include "service/guarded_server.h"
 #include "skin/builtin/builtin_skin.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_check_radio_box.h"
@@ -564,6 +565,45 @@ TEST_F(MainWindow, AnErrorShowsTheBoxAndLeavesTheWindowAsItWas) {
   EXPECT_EQ(Find<QPlainTextEdit>("skSkinRichEdit1")->toPlainText(), QStringLiteral("文章"));
   EXPECT_EQ(Find<QPlainTextEdit>("skSkinRichEdit2")->toPlainText(), "old");
   EXPECT_EQ(Status(), status_before);
+}
+
+TEST_F(MainWindow, APasteLargerThanTheServiceTakesShowsTheErrorAndStaysInTheBox) {
+  auto service = testing::StartSmallService();
+  Open(testing::SmallServiceEndpoint(*service));
+  QApplication::setActiveWindow(form_.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+  // Lines of Chinese whose escaped body is past the service's limit.
+  const QString line = QString(QStringLiteral("改善生活质量")).repeated(20) + QLatin1Char('\n');
+  QString article;
+  while (static_cast<size_t>(article.size()) * 9 < ServerLimits{}.max_body_bytes + (1 << 20))
+    article += line;
+  auto* source = Find<QPlainTextEdit>("skSkinRichEdit1");
+  source->setPlainText(article);
+  const QString pasted = source->toPlainText();
+  Find<QPlainTextEdit>("skSkinRichEdit2")->setPlainText("old");
+
+  QString text;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    text = box->text();
+    box->accept();
+  });
+  poll.start(20);
+  QTest::mouseClick(Find<TskSkinButton>("skSkinButton1"), Qt::LeftButton);
+  poll.stop();
+
+  EXPECT_FALSE(text.isEmpty()) << "no error box";
+  // The service's 413, or a reset when it closes before reading the body.
+  EXPECT_TRUE(text == QStringLiteral("HTTP/1.1 413 Payload Too Large.") ||
+              text.startsWith(QStringLiteral("Socket Error # 10054")) ||
+              text.startsWith(QStringLiteral("Socket Error # 10058")))
+      << text.toStdString();
+  EXPECT_TRUE(source->toPlainText() == pasted) << "the paste changed";
+  EXPECT_GE(pasted.size(), article.size() - 1);
+  EXPECT_EQ(Find<QPlainTextEdit>("skSkinRichEdit2")->toPlainText(), "old");
+  form_.reset();
 }
 
 }  // namespace
