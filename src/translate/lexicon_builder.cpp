@@ -372,6 +372,26 @@ std::string LexiconBuilder::Build() const {
       return std::string_view(pool.Bytes()).substr(phrases[i].textOffset, phrases[i].textLength);
     });
 
+    // Every word, and every proper prefix of one in whole characters.
+    std::vector<uint64_t> wordFilter(fmt::FilterBlocks(names.size()));
+    std::unordered_set<uint64_t> prefixHashes;
+    for (const std::string_view name : names) {
+      fmt::FilterAdd(wordFilter, fmt::Hash(name));
+      fmt::Hasher prefix;
+      for (size_t at = 0; at < name.size();) {
+        size_t next = at + 1;
+        while (next < name.size() && (static_cast<unsigned char>(name[next]) & 0xC0) == 0x80) {
+          ++next;
+        }
+        if (next >= name.size()) break;
+        prefix.Add(name.substr(at, next - at));
+        prefixHashes.insert(prefix.Value());
+        at = next;
+      }
+    }
+    std::vector<uint64_t> prefixFilter(fmt::FilterBlocks(prefixHashes.size()));
+    for (const uint64_t h : prefixHashes) fmt::FilterAdd(prefixFilter, h);
+
     fmt::Header header{};
     std::memcpy(header.magic, fmt::kMagic, sizeof header.magic);
     header.version = fmt::kVersion;
@@ -387,6 +407,8 @@ std::string LexiconBuilder::Build() const {
     header.maxPhraseWords = maxPhraseWords;
     header.stringBytes = pool.Bytes().size();
     header.totalFrequency = total;
+    header.wordFilterBlocks = static_cast<uint32_t>(wordFilter.size());
+    header.prefixFilterBlocks = static_cast<uint32_t>(prefixFilter.size());
 
     std::string out(reinterpret_cast<const char*>(&header), sizeof header);
     AppendRecords(out, words);
@@ -397,6 +419,8 @@ std::string LexiconBuilder::Build() const {
     AppendRecords(out, synonyms);
     AppendRecords(out, wordTable);
     AppendRecords(out, phraseTable);
+    AppendRecords(out, wordFilter);
+    AppendRecords(out, prefixFilter);
     out += pool.Bytes();
     return out;
   };

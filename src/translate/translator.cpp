@@ -26,7 +26,7 @@ constexpr float kListedBonus = 100.0f;
 // A listed synonym was chosen by hand for reading right, so the model, which
 // favours the commoner word, may find it this many times less likely than
 // the strength's margin allows for the others.
-constexpr float kListedMarginFactor = 2.5f;
+constexpr float kListedMarginFactor = 3.5f;
 
 // A synonym the rules find read wrong about half the time in samples where
 // the model found it less likely than the word it replaces, and mostly right

@@ -141,10 +141,10 @@ TEST_F(ListedChoice, ListedSynonymComesBeforeTheOneTheRulesFind) {
 }
 
 TEST_F(ListedChoice, ListedSynonymHasAWiderMarginButNotAnUnboundedOne) {
-  // 2.5 worse than 激烈: past normal's margin for the rules' synonyms, inside
+  // 3 worse than 激烈: past normal's margin for the rules' synonyms, inside
   // the listed one's; 10 worse is past any.
-  model_->Bigram("猛烈", "的", -3.5);
-  ASSERT_LT(StrengthMargin(Strength::kNormal), 2.5f);
+  model_->Bigram("猛烈", "的", -4);
+  ASSERT_LT(StrengthMargin(Strength::kNormal), 3.0f);
   EXPECT_EQ(RoundTrip(true, Strength::kNormal, "激烈的竞争"), "猛烈的竞争");
   model_->Bigram("猛烈", "的", -11);
   EXPECT_EQ(RoundTrip(true, Strength::kHigh, "激烈的竞争"), "剧烈的竞争");
