@@ -1,5 +1,7 @@
 #include "translate/language_model_cache.h"
 
+#include <sys/mman.h>
+
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
@@ -55,24 +57,33 @@ uint64_t HashScoreKey(const LanguageModel::State& state, LanguageModel::WordInde
 }  // namespace
 
 // A direct-mapped table that doubles once it has missed twice as many times
-// as it has entries since it last grew, until it reaches its bound. The bound's
-// memory is taken at once but zeroed by the system page by page as entries
-// come into use, so growing moves nothing; an entry left where the larger
-// table does not look for it is merely lost.
+// as it has entries since it last grew, until it reaches its bound. Its memory
+// is mapped with every page present: touching fresh pages one by one, each a
+// fault, cost more than the look-ups they served. On growing, each entry
+// stays at its place, where the larger table finds it when the new bit of
+// its hash is clear; an entry the larger table looks for elsewhere is lost.
 template <typename Entry>
 struct CachedLanguageModel::Table {
-  struct Free {
-    void operator()(Entry* p) const { std::free(p); }
+  struct Unmap {
+    size_t bytes = 0;
+    void operator()(Entry* p) const { munmap(p, bytes); }
   };
-  std::unique_ptr<Entry[], Free> entries;
+  using Entries = std::unique_ptr<Entry[], Unmap>;
+  Entries entries;
   size_t size = 0;
   size_t bound = 0;
   size_t misses = 0;
 
+  // Entries are aggregates of plain data, for which all bytes zero is empty.
+  static Entries Allocate(size_t count) {
+    const size_t bytes = count * sizeof(Entry);
+    void* at = mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
+                    MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    if (at == MAP_FAILED) throw std::bad_alloc();
+    return Entries(static_cast<Entry*>(at), Unmap{bytes});
+  }
   void Reset(size_t maxEntries) {
-    // Entries are aggregates of plain data, for which all bytes zero is empty.
-    entries.reset(static_cast<Entry*>(std::calloc(maxEntries, sizeof(Entry))));
-    if (!entries) throw std::bad_alloc();
+    entries = Allocate(kFirstEntries);
     size = kFirstEntries;
     bound = maxEntries;
     misses = 0;
@@ -80,6 +91,9 @@ struct CachedLanguageModel::Table {
   Entry& At(uint64_t hash) { return entries[hash & (size - 1)]; }
   void Missed() {
     if (++misses > 2 * size && size < bound) {
+      Entries larger = Allocate(size * 2);
+      std::memcpy(static_cast<void*>(larger.get()), entries.get(), size * sizeof(Entry));
+      entries = std::move(larger);
       size *= 2;
       misses = 0;
     }

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <map>
+#include <mutex>
 #include <string>
 #include <utility>
 
@@ -28,29 +30,59 @@ std::span<const Record> Section(const char* data, size_t size, size_t& offset, s
   return {first, count};
 }
 
+// An open file, closed with its owner.
+struct OpenFile {
+  int fd = -1;
+  struct stat st {};
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+  explicit OpenFile(const std::string& path) : fd(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    if (fd < 0)
+      throw ELexiconError("Cannot read lexicon \"" + path + "\": " + std::strerror(errno));
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+      close(fd);
+      throw ELexiconError("Cannot read lexicon \"" + path + "\": not a regular file");
+    }
+  }
+  ~OpenFile() { close(fd); }
+};
+
 // A read-only private mapping of a whole file, unmapped with its last owner.
-std::shared_ptr<const void> MapFile(const std::string& path, size_t& size) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw ELexiconError("Cannot read lexicon \"" + path + "\": " + std::strerror(errno));
-  struct stat st;
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    close(fd);
-    throw ELexiconError("Cannot read lexicon \"" + path + "\": not a regular file");
-  }
-  size = static_cast<size_t>(st.st_size);
-  if (size == 0) {
-    close(fd);
-    return std::make_shared<char>(0);
-  }
-  void* at = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
-  const int error = errno;
-  close(fd);
+std::shared_ptr<const void> MapFile(const std::string& path, const OpenFile& file, size_t& size) {
+  size = static_cast<size_t>(file.st.st_size);
+  if (size == 0) return std::make_shared<char>(0);
+  void* at = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, file.fd, 0);
   if (at == MAP_FAILED) {
-    throw ELexiconError("Cannot read lexicon \"" + path + "\": " + std::strerror(error));
+    throw ELexiconError("Cannot read lexicon \"" + path + "\": " + std::strerror(errno));
   }
   return std::shared_ptr<const void>(at,
                                      [size](const void* p) { munmap(const_cast<void*>(p), size); });
 }
+
+// The file a loaded lexicon came from, as it was then: a file rewritten
+// since is loaded afresh.
+struct FileIdentity {
+  dev_t device;
+  ino_t inode;
+  off_t size;
+  int64_t modifiedNs;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+FileIdentity IdentityOf(const struct stat& st) {
+  return {st.st_dev, st.st_ino, st.st_size,
+          int64_t{st.st_mtim.tv_sec} * 1'000'000'000 + st.st_mtim.tv_nsec};
+}
+
+// Lexicons loaded from files and still in use, by path: a batch run's
+// scoring and its built-in service then share one mapping, and the pages
+// one of them has faulted in serve the other.
+struct LoadedLexicon {
+  FileIdentity file;
+  std::weak_ptr<const Lexicon> lexicon;
+};
+std::mutex loadedMutex;
+std::map<std::string, LoadedLexicon> loaded;
 
 // Pairs of word ids, each in range, sorted and without repeats, as a binary
 // search needs them.
@@ -136,14 +168,23 @@ bool IsContentClass(WordClass c) {
 }
 
 std::shared_ptr<const Lexicon> Lexicon::Load(const std::string& path) {
+  const OpenFile file(path);
+  const FileIdentity identity = IdentityOf(file.st);
+  const std::lock_guard lock(loadedMutex);
+  if (const auto it = loaded.find(path); it != loaded.end() && it->second.file == identity) {
+    if (std::shared_ptr<const Lexicon> shared = it->second.lexicon.lock()) return shared;
+  }
   std::shared_ptr<Lexicon> lexicon(new Lexicon());
-  lexicon->storage_ = MapFile(path, lexicon->size_);
+  lexicon->storage_ = MapFile(path, file, lexicon->size_);
   lexicon->data_ = static_cast<const char*>(lexicon->storage_.get());
   try {
     lexicon->Parse();
   } catch (const ELexiconError& e) {
     throw ELexiconError("Lexicon \"" + path + "\" is not usable: " + e.Message());
   }
+  // Forget the lexicons no one holds any more.
+  std::erase_if(loaded, [](const auto& entry) { return entry.second.lexicon.expired(); });
+  loaded[path] = {identity, lexicon};
   return lexicon;
 }
 
@@ -168,6 +209,7 @@ void Lexicon::Parse() {
     throw ELexiconError("unsupported lexicon version " + std::to_string(header.version));
   }
   auto powerOfTwo = [](uint32_t n) { return n >= 16 && (n & (n - 1)) == 0; };
+  auto powerOfTwoOrOne = [](uint32_t n) { return n >= 1 && (n & (n - 1)) == 0; };
   if (!powerOfTwo(header.wordTableSize) || !powerOfTwo(header.phraseTableSize) ||
       header.wordTableSize < header.wordCount || header.phraseTableSize < header.phraseCount) {
     throw ELexiconError("Lexicon hash tables have the wrong size");
@@ -181,6 +223,12 @@ void Lexicon::Parse() {
   synonyms_ = Section<fmt::SynonymRecord>(data_, size_, offset, header.synonymCount);
   wordTable_ = Section<uint32_t>(data_, size_, offset, header.wordTableSize);
   phraseTable_ = Section<uint32_t>(data_, size_, offset, header.phraseTableSize);
+  if (!powerOfTwoOrOne(header.wordFilterBlocks) || !powerOfTwoOrOne(header.prefixFilterBlocks)) {
+    throw ELexiconError("Lexicon filters have the wrong size");
+  }
+  // Blocks are copied out where read, as they need not be 8-byte aligned.
+  wordFilter_ = Section<char>(data_, size_, offset, size_t{header.wordFilterBlocks} * 8).data();
+  prefixFilter_ = Section<char>(data_, size_, offset, size_t{header.prefixFilterBlocks} * 8).data();
   if (header.stringBytes != size_ - offset) {
     throw ELexiconError("Lexicon string section has the wrong size");
   }
@@ -242,6 +290,7 @@ Gloss Lexicon::GlossAt(int32_t id, int index) const {
 }
 
 int32_t Lexicon::Find(std::string_view word, uint64_t hash) const {
+  if (!fmt::FilterMayHold(wordFilter_, header_.wordFilterBlocks, hash)) return kNone;
   const size_t mask = wordTable_.size() - 1;
   // A damaged table without a free slot must not make the probe run for ever.
   size_t slot = hash & mask;
@@ -251,6 +300,10 @@ int32_t Lexicon::Find(std::string_view word, uint64_t hash) const {
     slot = (slot + 1) & mask;
   }
   return kNone;
+}
+
+bool Lexicon::MayLeadToLongerWord(uint64_t hash) const {
+  return fmt::FilterMayHold(prefixFilter_, header_.prefixFilterBlocks, hash);
 }
 
 int32_t Lexicon::FindPhrase(std::string_view lowerPhrase) const {

@@ -76,6 +76,9 @@ class Lexicon {
   int32_t Find(std::string_view word) const { return Find(word, lexicon_format::Hash(word)); }
   // The same with word's hash already at hand (lexicon_format::Hash).
   int32_t Find(std::string_view word, uint64_t hash) const;
+  // False when no word starts with the text of this hash (lexicon_format::Hash)
+  // and goes on; true may be a false alarm. A segmenter stops looking there.
+  bool MayLeadToLongerWord(uint64_t hash) const;
   std::string_view Word(int32_t id) const;
   uint32_t Frequency(int32_t id) const { return WordAt(id).frequency; }
   WordClass Class(int32_t id) const { return static_cast<WordClass>(WordAt(id).wordClass); }
@@ -126,6 +129,8 @@ class Lexicon {
   std::span<const lexicon_format::SynonymRecord> synonyms_;
   std::span<const uint32_t> wordTable_;
   std::span<const uint32_t> phraseTable_;
+  const char* wordFilter_ = nullptr;
+  const char* prefixFilter_ = nullptr;
 };
 
 }  // namespace lumora

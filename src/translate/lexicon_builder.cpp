@@ -372,6 +372,26 @@ std::string LexiconBuilder::Build() const {
       return std::string_view(pool.Bytes()).substr(phrases[i].textOffset, phrases[i].textLength);
     });
 
+    // Every word, and every proper prefix of one in whole characters.
+    std::vector<uint64_t> wordFilter(fmt::FilterBlocks(names.size()));
+    std::unordered_set<uint64_t> prefixHashes;
+    for (const std::string_view name : names) {
+      fmt::FilterAdd(wordFilter, fmt::Hash(name));
+      fmt::Hasher prefix;
+      for (size_t at = 0; at < name.size();) {
+        size_t next = at + 1;
+        while (next < name.size() && (static_cast<unsigned char>(name[next]) & 0xC0) == 0x80) {
+          ++next;
+        }
+        if (next >= name.size()) break;
+        prefix.Add(name.substr(at, next - at));
+        prefixHashes.insert(prefix.Value());
+        at = next;
+      }
+    }
+    std::vector<uint64_t> prefixFilter(fmt::FilterBlocks(prefixHashes.size()));
+    for (const uint64_t h : prefixHashes) fmt::FilterAdd(prefixFilter, h);
+
     fmt::Header header{};
     std::memcpy(header.magic, fmt::kMagic, sizeof header.magic);
     header.version = fmt::kVersion;
@@ -387,6 +407,8 @@ std::string LexiconBuilder::Build() const {
     header.maxPhraseWords = maxPhraseWords;
     header.stringBytes = pool.Bytes().size();
     header.totalFrequency = total;
+    header.wordFilterBlocks = static_cast<uint32_t>(wordFilter.size());
+    header.prefixFilterBlocks = static_cast<uint32_t>(prefixFilter.size());
 
     std::string out(reinterpret_cast<const char*>(&header), sizeof header);
     AppendRecords(out, words);
@@ -397,6 +419,8 @@ std::string LexiconBuilder::Build() const {
     AppendRecords(out, synonyms);
     AppendRecords(out, wordTable);
     AppendRecords(out, phraseTable);
+    AppendRecords(out, wordFilter);
+    AppendRecords(out, prefixFilter);
     out += pool.Bytes();
     return out;
   };
@@ -471,15 +495,20 @@ std::string LexiconBuilder::Build() const {
   // A listed synonym mostly reads less likely than the word it stands for, so
   // the decoder, taking the likeliest word carrying a phrase, would seldom
   // bring it back. Each gets a held phrase: its first common gloss with the
-  // held mark, leading to it alone.
+  // held mark, leading to it alone; one whose gloss another synonym holds
+  // already takes the mark once more.
+  std::unordered_set<uint32_t> held;
   for (const fmt::SynonymRecord& s : synonyms) {
+    if (!held.insert(s.synonym).second) continue;
     const std::optional<Gloss> g =
         FirstCommonGloss(*draft, static_cast<int32_t>(s.synonym), kMaxCandidateSense);
     if (!g) continue;
-    const std::string key = HeldPhraseKey(g->text);
     uint8_t wordCount = 1;
-    for (char ch : key) wordCount += ch == ' ';
-    chosen.emplace(key, Choice{s.synonym, 1, wordCount});
+    for (char ch : PhraseKey(g->text)) wordCount += ch == ' ';
+    for (int marks = 1; marks <= kMaxHeldMarks; ++marks) {
+      if (chosen.emplace(HeldPhraseKey(g->text, marks), Choice{s.synonym, 1, wordCount}).second)
+        break;
+    }
   }
   return assemble(pool);
 }

@@ -1,20 +1,24 @@
 #pragma once
 // The on-disk layout of a lexicon file, shared by the builder and the reader.
 // All integers little-endian; sections follow the header in this order:
-// words, glosses, phrases, phrase candidates, excluded pairs, listed
-// synonym pairs, the word hash table, the phrase hash table, string bytes. Every section is a whole
-// number of 4-byte units, so a mapped file can be read in place.
+// words, glosses, phrases, phrase candidates, excluded pairs, listed synonym
+// pairs, the word hash table, the phrase hash table, the word filter, the
+// prefix filter, string bytes. Every section is a whole number of 4-byte
+// units, so a mapped file can be read in place (the filters' 8-byte blocks
+// are copied out, as they may sit at an offset of 4).
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
+#include <vector>
 
 namespace lumora::lexicon_format {
 
 static_assert(std::endian::native == std::endian::little, "the lexicon layout is little-endian");
 
 inline constexpr char kMagic[8] = {'L', 'U', 'M', 'L', 'E', 'X', '\r', '\n'};
-inline constexpr uint32_t kVersion = 4;
+inline constexpr uint32_t kVersion = 5;
 
 struct Header {
   char magic[8];
@@ -31,6 +35,8 @@ struct Header {
   uint32_t synonymCount;
   uint64_t stringBytes;
   uint64_t totalFrequency;
+  uint32_t wordFilterBlocks;    // a power of two
+  uint32_t prefixFilterBlocks;  // a power of two
 };
 
 // Words are sorted by their bytes; text is UTF-8 without a terminator.
@@ -90,7 +96,7 @@ struct SynonymRecord {
   uint32_t synonym;
 };
 
-static_assert(sizeof(Header) == 64);
+static_assert(sizeof(Header) == 72);
 static_assert(sizeof(WordRecord) == 16);
 static_assert(sizeof(GlossRecord) == 8);
 static_assert(sizeof(PhraseRecord) == 20);
@@ -119,6 +125,47 @@ inline uint64_t Hash(std::string_view s) {
   Hasher h;
   h.Add(s);
   return h.Value();
+}
+
+// The filters are blocked Bloom filters over Hash(text): a key sets three bits
+// of one 64-bit block. The word filter holds every word, so that most texts
+// that are not words are turned away without touching the word table; the
+// prefix filter holds every proper prefix (whole characters) of every word,
+// so that the segmenter stops looking further as soon as no word can start
+// with the text it has so far.
+struct FilterProbe {
+  size_t block;
+  uint64_t bits;
+};
+
+inline FilterProbe ProbeFor(uint64_t hash, size_t blocks) {
+  uint64_t m = hash;
+  m ^= m >> 33;
+  m *= 0xff51afd7ed558ccdull;
+  m ^= m >> 33;
+  const uint64_t bits = (uint64_t{1} << (m & 63)) | (uint64_t{1} << ((m >> 6) & 63)) |
+                        (uint64_t{1} << ((m >> 12) & 63));
+  return {static_cast<size_t>(m >> 24) & (blocks - 1), bits};
+}
+
+// About ten bits a key keeps false hits near two in a hundred.
+inline uint32_t FilterBlocks(size_t keys) {
+  uint32_t blocks = 1;
+  while (blocks * 64 < keys * 10) blocks <<= 1;
+  return blocks;
+}
+
+inline void FilterAdd(std::vector<uint64_t>& blocks, uint64_t hash) {
+  const FilterProbe p = ProbeFor(hash, blocks.size());
+  blocks[p.block] |= p.bits;
+}
+
+// blocks: the filter's bytes as stored, count blocks of 8 bytes.
+inline bool FilterMayHold(const char* blocks, size_t count, uint64_t hash) {
+  const FilterProbe p = ProbeFor(hash, count);
+  uint64_t block;
+  std::memcpy(&block, blocks + p.block * sizeof block, sizeof block);
+  return (block & p.bits) == p.bits;
 }
 
 inline uint32_t TableSize(size_t count) {

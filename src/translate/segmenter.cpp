@@ -158,16 +158,19 @@ void Segmenter::SegmentHan(std::string_view run, std::vector<Token>& out, bool w
     for (size_t len = 1; len <= maxChars && i + len <= n; ++len) {
       const std::string_view piece = run.substr(starts[i], starts[i + len] - starts[i]);
       hash.Add(run.substr(starts[i + len - 1], starts[i + len] - starts[i + len - 1]));
-      const int32_t id = lexicon_.Find(piece, hash.Value());
+      const uint64_t pieceHash = hash.Value();
+      const int32_t id = lexicon_.Find(piece, pieceHash);
       const uint32_t freq = id == Lexicon::kNone ? 0 : lexicon_.Frequency(id);
-      if (freq == 0 && len > 1) continue;
-      if (wholeBarred && i == 0 && len == n) continue;
-      const double score = std::log(std::max<double>(freq, 1.0)) - logTotal + best[i + len];
-      if (score > best[i]) {
-        best[i] = score;
-        next[i] = i + len;
-        wordOf[i] = id;
+      if ((freq > 0 || len == 1) && !(wholeBarred && i == 0 && len == n)) {
+        const double score = std::log(std::max<double>(freq, 1.0)) - logTotal + best[i + len];
+        if (score > best[i]) {
+          best[i] = score;
+          next[i] = i + len;
+          wordOf[i] = id;
+        }
       }
+      // Most runs of characters start no word beyond a few characters.
+      if (!lexicon_.MayLeadToLongerWord(pieceHash)) break;
     }
   }
   for (size_t i = 0; i < n; i = next[i]) {
