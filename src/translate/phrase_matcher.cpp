@@ -59,7 +59,7 @@ std::vector<WordSpan> FindWords(std::string_view text) {
       }
       break;
     }
-    if (text.substr(pos).starts_with(kHeldMark)) pos += kHeldMark.size();
+    while (text.substr(pos).starts_with(kHeldMark)) pos += kHeldMark.size();
     if (!words.empty() && lastEnd == words.back().end) words.back().joinedToNext = true;
     // lastEnd stays the end of the previous word across blanks only.
     words.push_back({begin, pos, sawJoiner, false});

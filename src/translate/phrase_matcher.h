@@ -2,7 +2,7 @@
 // Finds the gloss phrases of an English text: at each word, the longest run
 // of words (blanks between them, no punctuation) whose lower-case form is a
 // phrase of the lexicon. A word is letters, digits and inner "'" or "-",
-// with a held mark right after it; a word right after U+2060 WORD JOINER is
+// with the held marks right after it; a word right after U+2060 WORD JOINER is
 // protected and never matched, which is how the translator keeps Latin words
 // of a Chinese text as they are.
 
@@ -24,9 +24,16 @@ inline constexpr std::string_view kWordJoiner = "\xE2\x81\xA0";
 // to one chosen word alone instead of the likeliest word carrying the gloss.
 inline constexpr std::string_view kHeldMark = "\xE2\x81\xA3";
 
-// The key of the held phrase of a gloss.
-inline std::string HeldPhraseKey(std::string_view gloss) {
-  return PhraseKey(gloss) + std::string(kHeldMark);
+// Listed synonyms whose first common glosses agree (孩子 and 小孩: "child")
+// each need a held phrase of their own: the next one carries the mark twice,
+// and so on up to this many.
+inline constexpr int kMaxHeldMarks = 16;
+
+// The key of the held phrase of a gloss, with the mark given times.
+inline std::string HeldPhraseKey(std::string_view gloss, int marks = 1) {
+  std::string key = PhraseKey(gloss);
+  for (int i = 0; i < marks; ++i) key += kHeldMark;
+  return key;
 }
 
 struct PhraseMatch {

@@ -56,6 +56,23 @@ bool NeedsBlank(const Token& t) {
   return t.kind == TokenKind::kHan || t.kind == TokenKind::kLatin || t.kind == TokenKind::kNumber;
 }
 
+// A single character right after a number is mostly its measure word
+// (两万只, 3张), which no synonym of the same character replaces: 只 "only"
+// would become 仅 there.
+bool IsAfterNumber(const std::vector<Token>& tokens, size_t i) {
+  if (i == 0 || CharCount(tokens[i].text) != 1) return false;
+  const Token& before = tokens[i - 1];
+  if (before.kind == TokenKind::kNumber) return true;
+  if (before.kind != TokenKind::kHan) return false;
+  static constexpr std::u32string_view kNumerals = U"〇零一二两三四五六七八九十百千万亿半几多";
+  const std::string_view w = before.text;
+  size_t last = w.size() - 1;
+  while (last > 0 && (static_cast<unsigned char>(w[last]) & 0xC0) == 0x80) --last;
+  char32_t ch;
+  size_t len;
+  return DecodeUtf8Char(w, last, ch, len) && kNumerals.find(ch) != std::u32string_view::npos;
+}
+
 bool Overlaps(const std::vector<ByteSpan>& spans, size_t begin, size_t end) {
   const auto it = std::upper_bound(spans.begin(), spans.end(), begin,
                                    [](size_t at, const ByteSpan& s) { return at < s.second; });
@@ -164,14 +181,17 @@ std::vector<Translator::Choice> Translator::ChooseInContext(std::span<const Toke
       }
       return {};
     };
-    // The held phrase of w's first common gloss, which the decoder can only
-    // turn into w.
+    // The held phrase of w's first common gloss, with as many marks as made
+    // it w's alone, which the decoder can only turn into w.
     auto heldWayTo = [&](int32_t w) -> Choice {
       const std::optional<Gloss> g = FirstCommonGloss(lex, w, kMaxSense);
       if (!g) return {};
-      const int32_t phrase = lex.FindPhrase(HeldPhraseKey(g->text));
-      if (phrase == Lexicon::kNone || lex.PhraseWord(phrase) != w) return {};
-      return {g->text, w, true};
+      for (int marks = 1; marks <= kMaxHeldMarks; ++marks) {
+        const int32_t phrase = lex.FindPhrase(HeldPhraseKey(g->text, marks));
+        if (phrase == Lexicon::kNone) break;
+        if (lex.PhraseWord(phrase) == w) return {g->text, w, static_cast<uint8_t>(marks)};
+      }
+      return {};
     };
 
     // Synonyms: the listed ones, then (but for the low strength, which keeps
@@ -407,7 +427,7 @@ std::string Translator::ToEnglish(std::string_view text) const {
     const size_t at = static_cast<size_t>(tokens[i].text.data() - text.data());
     eligible[i] = tokens[i].kind == TokenKind::kHan && tokens[i].word != Lexicon::kNone &&
                   !Overlaps(kept, at, at + tokens[i].text.size()) &&
-                  !segmenter_.MayBeCutWrongly(tokens, i);
+                  !segmenter_.MayBeCutWrongly(tokens, i) && !IsAfterNumber(tokens, i);
   }
   // The token where each clause starts, then the end.
   std::vector<size_t> clauses{0};
@@ -514,7 +534,7 @@ void Translator::CheckedEnglish(std::span<const Token> tokens, std::span<Choice>
       if (glossed) {
         const size_t begin = out.size();
         out += choices[i].gloss;
-        if (choices[i].held) out += kHeldMark;
+        for (int k = 0; k < choices[i].held; ++k) out += kHeldMark;
         glossSpans.push_back({begin, out.size(), i});
       } else {
         if (protect[i]) out += kWordJoiner;

@@ -79,7 +79,7 @@ class Translator {
   struct Choice {
     std::string_view gloss;
     int32_t target = Lexicon::kNone;
-    bool held = false;  // written with the held mark
+    uint8_t held = 0;  // how many held marks follow the gloss
   };
   struct Decoded {
     PhraseMatch match;

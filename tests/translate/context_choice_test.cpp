@@ -188,6 +188,61 @@ TEST(ListedChoiceWithoutAModel, ListedSynonymIsTakenThroughAGlossLeadingBackToIt
   EXPECT_EQ(unlisted.ToChinese(unlisted.ToEnglish("美丽的花园")), "美丽的花园");
 }
 
+// 小孩 and 孩童 may become one another, but the decoder turns "child", the
+// first gloss of both, into the commoner 孩子: each needs a held phrase of
+// its own.
+TEST(ListedChoiceSharingAGloss, EachListedSynonymComesBackThroughAHeldPhraseOfItsOwn) {
+  LexiconBuilder b;
+  b.AddWord("孩子", 5000, "n");
+  b.AddWord("小孩", 1500, "n");
+  b.AddWord("孩童", 800, "n");
+  b.AddWord("玩", 3000, "v");
+  b.AddEntry("孩子", "hai2 zi5", {"child"});
+  b.AddEntry("小孩", "xiao3 hai2", {"child"});
+  b.AddEntry("孩童", "hai2 tong2", {"child"});
+  b.AddEntry("玩", "wan2", {"to play"});
+  b.AddSynonymGroup("小孩 孩童");
+  auto model = std::make_shared<FixtureLanguageModel>();
+  model->Unigram("孩子", -2).Unigram("小孩", -3).Unigram("孩童", -3.2).Unigram("玩", -3);
+  TranslatorOptions options;
+  options.model = model;
+  const Translator t(Lexicon::FromBytes(b.Build()), options);
+  ASSERT_EQ(t.ToChinese("child 玩"), "孩子玩");
+  const std::string once = t.ToEnglish("孩童玩");
+  const std::string twice = t.ToEnglish("小孩玩");
+  EXPECT_NE(once, twice) << "both lead through the same phrase: " << once;
+  EXPECT_EQ(t.ToChinese(once), "小孩玩") << once;
+  EXPECT_EQ(t.ToChinese(twice), "孩童玩") << twice;
+  // A run of marks belongs to the word before it.
+  const std::string both = t.ToChinese(HeldPhraseKey("child", 1) + " " + HeldPhraseKey("child", 2));
+  EXPECT_NE(both.find("小孩"), std::string::npos) << both;
+  EXPECT_NE(both.find("孩童"), std::string::npos) << both;
+}
+
+// 只 is "only" as an adverb but the measure word of animals after a number.
+TEST(SingleCharacter, AfterANumberStaysAsTheMeasureWordItIs) {
+  LexiconBuilder b;
+  b.AddWord("只", 5000, "d");
+  b.AddWord("仅", 2000, "d");
+  b.AddWord("两万", 500, "m");
+  b.AddWord("鸟", 2000, "n");
+  b.AddWord("看", 3000, "v");
+  b.AddEntry("只", "zhi3", {"only", "merely"});
+  b.AddEntry("仅", "jin3", {"only", "merely"});
+  b.AddEntry("鸟", "niao3", {"bird"});
+  b.AddEntry("看", "kan4", {"to look"});
+  b.AddSynonymGroup("只 > 仅");
+  auto model = std::make_shared<FixtureLanguageModel>();
+  model->Unigram("只", -2).Unigram("仅", -2).Unigram("两万", -3).Unigram("鸟", -3);
+  model->Unigram("看", -3);
+  TranslatorOptions options;
+  options.model = model;
+  const Translator t(Lexicon::FromBytes(b.Build()), options);
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("只看鸟")), "仅看鸟");
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("两万只鸟")), "两万只鸟");
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("看20只鸟")), "看20只鸟");
+}
+
 // 住建局 is an abbreviation the segmenter cuts into single characters; 建立
 // carries both leading senses of 建 and reads better after 住.
 TEST(SingleCharacter, TakesNoSynonymTheRulesFind) {
