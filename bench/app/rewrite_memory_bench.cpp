@@ -6,6 +6,7 @@
 // service takes for a 1 MB paragraph. Prints figures; never fails a build.
 //
 //   rewrite_memory_bench [MEGABYTES...]      (default 5 25 50)
+//   rewrite_memory_bench --one-paragraph [MEGABYTES...]  (articles of a single paragraph)
 //   rewrite_memory_bench --lexicon FILE ...  (default: the build's lexicon)
 //   rewrite_memory_bench --serve [MEGABYTES...]  (only the service, until killed)
 #include <signal.h>
@@ -60,12 +61,15 @@ std::string ExampleParagraphs() {
 
 // The example paragraphs repeated to about size bytes, written piece by
 // piece: the driver must stay small, since a child's peak counts the
-// driver's pages it was forked with.
-void WriteArticle(const std::string& file, size_t size) {
-  const std::string paragraphs = ExampleParagraphs();
+// driver's pages it was forked with. One paragraph: their line breaks left
+// out, but for one at the end.
+void WriteArticle(const std::string& file, size_t size, bool one_paragraph) {
+  std::string paragraphs = ExampleParagraphs();
+  if (one_paragraph) std::erase_if(paragraphs, [](char c) { return c == '\r' || c == '\n'; });
   lumora::TFileStream out(file, lumora::TFileMode::fmCreate);
   for (size_t written = 0; written < size; written += paragraphs.size())
     out.WriteBuffer(paragraphs.data(), static_cast<int64_t>(paragraphs.size()));
+  if (one_paragraph) out.WriteBuffer("\r\n", 2);
 }
 
 // The child's peak resident size in KiB, or -1 when it failed.
@@ -160,12 +164,15 @@ int main(int argc, char** argv) {
   std::string lexicon_path = lumora::FindDefaultLexicon();
   std::vector<size_t> megabytes;
   bool serve_only = false;
+  bool single_paragraphs = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--lexicon" && i + 1 < argc)
       lexicon_path = argv[++i];
     else if (arg == "--serve")
       serve_only = true;
+    else if (arg == "--one-paragraph")
+      single_paragraphs = true;
     else
       megabytes.push_back(static_cast<size_t>(std::atol(arg.c_str())));
   }
@@ -215,7 +222,7 @@ int main(int argc, char** argv) {
   // What the program costs with a small article; the multiple of the article
   // is taken over it.
   const std::string small = (dir / "small.txt").string();
-  WriteArticle(small, 10 * 1024);
+  WriteArticle(small, 10 * 1024, single_paragraphs);
   double seconds = 0;
   const long client_base = PeakKb({self, "--client", small, service}, seconds);
   const long batch_base = PeakKb({self, "--batch", small, service, out}, seconds);
@@ -223,7 +230,7 @@ int main(int argc, char** argv) {
               client_base / 1024.0, batch_base / 1024.0);
   for (size_t mb : megabytes) {
     const std::string file = (dir / ("article" + std::to_string(mb) + ".txt")).string();
-    WriteArticle(file, mb << 20);
+    WriteArticle(file, mb << 20, single_paragraphs);
     const double article_mib = static_cast<double>(fs::file_size(file)) / (1 << 20);
     const struct {
       const char* name;
@@ -236,12 +243,13 @@ int main(int argc, char** argv) {
     for (const auto& run : runs) {
       const long kb = PeakKb(run.argv, seconds);
       if (kb < 0) {
-        std::printf("%3zu MB article, %s: failed\n", mb, run.name);
+        std::printf("%3zu MB %s, %s: failed\n", mb, single_paragraphs ? "paragraph" : "article",
+                    run.name);
         continue;
       }
-      std::printf(
-          "%3zu MB article, %-18s: peak %7.1f MiB, %.2f x article over the small one (%.1f s)\n",
-          mb, run.name, kb / 1024.0, (kb - run.base) / 1024.0 / article_mib, seconds);
+      std::printf("%3zu MB %s, %-18s: peak %7.1f MiB, %.2f x article over the small one (%.1f s)\n",
+                  mb, single_paragraphs ? "paragraph" : "article", run.name, kb / 1024.0,
+                  (kb - run.base) / 1024.0 / article_mib, seconds);
       std::fflush(stdout);
     }
   }

@@ -125,10 +125,11 @@ void TForm1::ReadDescription(std::string_view stored_skin, std::string_view desc
   skSkinEdit5 = &reader.Get<TskSkinEdit>("skSkinEdit5");
   skSkinCheckRadioBox1 = &reader.Get<TskSkinCheckRadioBox>("skSkinCheckRadioBox1");
   skSkinStdLabel15 = &reader.Get<TskSkinStdLabel>("skSkinStdLabel15");
-  // The link label, grown to its text, keeps its right edge inside the
-  // status bar.
+  // The link label, grown to its text, keeps the right edge it is stored
+  // with, inside the status bar.
   auto& link = reader.Get<TskSkinLinkLabel>("skSkinLinkLabel1");
-  link.move(586 + 107 - link.width(), link.y());
+  const QRect stored = loading.stored_bounds[&link];
+  link.move(stored.x() + stored.width() - link.width(), link.y());
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {

@@ -121,10 +121,21 @@ void WidgetFont(TComponentClassOf<T>& cls) {
 // Settings every control of the window has.
 template <class T>
 void ControlSettings(TComponentClassOf<T>& cls, TFormReader& reader, TForm1Loading& loading) {
-  cls.Property("Left", [](T& w, const P& p) { w.move(p.Integer(), w.y()); });
-  cls.Property("Top", [](T& w, const P& p) { w.move(w.x(), p.Integer()); });
-  cls.Property("Width", [](T& w, const P& p) { w.resize(p.Integer(), w.height()); });
-  cls.Property("Height", [](T& w, const P& p) { w.resize(w.width(), p.Integer()); });
+  // Each bound applies at once and is kept as stored.
+  using Edit = void (*)(QRect&, int);
+  const std::pair<const char*, Edit> bounds[] = {
+      {"Left", [](QRect& r, int v) { r.moveLeft(v); }},
+      {"Top", [](QRect& r, int v) { r.moveTop(v); }},
+      {"Width", [](QRect& r, int v) { r.setWidth(v); }},
+      {"Height", [](QRect& r, int v) { r.setHeight(v); }}};
+  for (const auto& [name, edit] : bounds) {
+    cls.Property(name, [&loading, edit = edit](T& w, const P& p) {
+      QRect now = w.geometry();
+      edit(now, p.Integer());
+      w.setGeometry(now);
+      edit(loading.stored_bounds[&w], p.Integer());
+    });
+  }
   cls.Property("Align", [](T& w, const P& p) {
     SetAlign(&w, Enum<TAlign>(p, {{"alNone", alNone},
                                   {"alTop", alTop},

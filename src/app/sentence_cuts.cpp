@@ -111,8 +111,8 @@ class Cutter {
 
   // Where the piece starting at byte begin ends.
   size_t Next(size_t begin, size_t max_bytes) const {
+    if (text_.size() - begin <= max_bytes) return text_.size();
     const size_t limit = begin + max_bytes;
-    if (text_.size() <= limit) return text_.size();
     std::optional<size_t> sentence, clause, any;
     size_t at = begin;
     for (Char c; (c = At(at)).len && at + c.len <= limit; at += c.len) {

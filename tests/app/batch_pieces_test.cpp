@@ -39,14 +39,17 @@ std::string MediumArticle() {
   return NormalizeArticle(article);
 }
 
-// The translation server over the fixture lexicon with bodies of at most
-// max_body_bytes, on a thread of its own.
+// The translation server over the fixture lexicon (or another) with bodies
+// of at most max_body_bytes, on a thread of its own.
 class LimitedService {
  public:
-  explicit LimitedService(size_t max_body_bytes) {
+  explicit LimitedService(size_t max_body_bytes,
+                          std::shared_ptr<const Lexicon> lexicon = testing::FixtureLexicon(),
+                          TranslatorOptions options = {}) {
     ServerLimits limits;
     limits.max_body_bytes = max_body_bytes;
-    server_ = std::make_unique<TranslationServer>(testing::FixtureLexicon(), nullptr, limits);
+    server_ = std::make_unique<TranslationServer>(std::move(lexicon), nullptr, limits,
+                                                  std::move(options));
     port_ = server_->Bind("127.0.0.1", 0);
     thread_ = std::thread([this] { server_->Run(); });
   }
@@ -215,14 +218,14 @@ TEST_F(BatchPieces, AMediumParagraphInSmallPiecesKeepsNumbersLatinMarkupAndLocke
       "Apple和Microsoft的销售额分别为1,234.5亿元和987亿元！";
   std::string paragraph = OneParagraph(6000);
   for (int n = 0; n < 8; ++n) paragraph += marked + OneParagraph(1500);
-  auto service = EmbeddedTranslationService::Start(
-      lexicon, LoadTranslatorOptions(Strength::kNormal, keep.string()));
+  // Pieces of 700 bytes fit the service's 4 KiB bodies; the paragraph does not.
+  LimitedService limited(4 * 1024, Lexicon::Load(lexicon),
+                         LoadTranslatorOptions(Strength::kNormal, keep.string()));
   BatchOptions options;
   options.keep_file = keep.string();
   options.piece_bytes = 700;
   std::string output, errors;
-  ASSERT_EQ(Run(options, paragraph, TranslationEndpointUrl(service->BaseUrl()), output, errors), 0)
-      << errors;
+  ASSERT_EQ(Run(options, paragraph, limited.Endpoint(), output, errors), 0) << errors;
   const std::string result = output.substr(
       options.prefix.size(), output.size() - options.prefix.size() - options.suffix.size());
   ASSERT_EQ(ResultParagraphs(result).size(), 1u);

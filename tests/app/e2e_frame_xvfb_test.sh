@@ -11,32 +11,23 @@ for tool in Xvfb xdotool import convert; do
 done
 . "$(dirname "$0")/skin_frame.sh"
 . "$(dirname "$0")/xvfb_session.sh"
+. "$(dirname "$0")/window_driver.sh"
 
-start_xvfb 1280x1024x24
-app=""
-shot=$(mktemp --suffix=.png)
-log=$(mktemp)
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null
-  kill "$xvfb" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$skin_dir" "$shot" "$log" "${xvfb_log:-}"
-}
-trap cleanup EXIT
-
-"$program" >/dev/null 2>"$log" &
-app=$!
-
-find_main_window
-[ -n "$window" ] || { echo "no ${window_width}x${window_height} window"; cat "$log"; exit 1; }
-sleep 0.5
+open_window 1280x1024x24
+shot="$work/shot.png"
 
 geometry() { xdotool getwindowgeometry "$window" | awk '/Position/ {print $2} /Geometry/ {print $2}' | tr '\n' ' '; }
-read -r pos size <<<"$(geometry)"
-IFS=, read -r wx wy <<<"$pos"
 
-# pixel FILE X Y: the colour as r,g,b
-pixel() { convert "$1" -format '%[fx:int(255*p{'"$2"','"$3"'}.r)],%[fx:int(255*p{'"$2"','"$3"'}.g)],%[fx:int(255*p{'"$2"','"$3"'}.b)]' info:; }
+# wait_for_size TEST: polls the window's place and size (pos, size) for up to
+# 3 s until TEST holds; returns 1 when it never does.
+wait_for_size() {
+  for _ in $(seq 30); do
+    sleep 0.1
+    read -r pos size <<<"$(geometry)"
+    eval "$1" && return 0
+  done
+  return 1
+}
 
 # Frame corners: where the mask keeps them, the screen shows the main
 # picture's corner pixels one to one (the right and bottom ones moved with
@@ -51,33 +42,22 @@ for point in "2 $((ct - 2)) 0 0" "$((pw - 3)) $((ct - 1)) $dx 0" "2 $((ph - 2)) 
   [ "$(pixel "$skin_dir/mask.bmp" "$px" "$py")" = "0,0,0" ] || continue
   want=$(pixel "$skin_dir/main.bmp" "$px" "$py")
   got=$(pixel "$shot" $((wx + px + ox)) $((wy + py + oy)))
-  [ "$want" = "$got" ] || { echo "frame pixel $px,$py: screen $got, skin $want"; exit 1; }
+  [ "$want" = "$got" ] || fail "frame pixel $px,$py: screen $got, skin $want"
   checked=$((checked + 1))
 done
-[ "$checked" -ge 2 ] || { echo "too few corner pixels to compare"; exit 1; }
+[ "$checked" -ge 2 ] || fail "too few corner pixels to compare"
 
 # A caption double click maximizes, a second restores.
 caption_x=$((window_width / 3))
 caption_y=$((ct / 2))
 xdotool mousemove --window "$window" "$caption_x" "$caption_y" click --repeat 2 --delay 80 1
-maximized=""
-for _ in $(seq 30); do
-  sleep 0.1
-  read -r pos size <<<"$(geometry)"
-  [ "$size" != "${window_width}x${window_height}" ] && { maximized=$size; break; }
-done
-[ -n "$maximized" ] || { echo "the caption double click did not maximize"; exit 1; }
-IFS=x read -r mw mh <<<"$maximized"
-[ "$mw" -gt "$window_width" ] && [ "$mh" -gt "$window_height" ] || {
-  echo "maximized to $maximized"; exit 1; }
+wait_for_size '[ "$size" != "${window_width}x${window_height}" ]' ||
+  fail "the caption double click did not maximize"
+IFS=x read -r mw mh <<<"$size"
+[ "$mw" -gt "$window_width" ] && [ "$mh" -gt "$window_height" ] || fail "maximized to $size"
 xdotool mousemove --window "$window" "$caption_x" "$caption_y" click --repeat 2 --delay 80 1
-restored=""
-for _ in $(seq 30); do
-  sleep 0.1
-  read -r pos size <<<"$(geometry)"
-  [ "$size" = "${window_width}x${window_height}" ] && { restored=$pos; break; }
-done
-[ "$restored" = "$wx,$wy" ] || { echo "not restored: $pos $size"; exit 1; }
+wait_for_size '[ "$size" = "${window_width}x${window_height}" ]' && [ "$pos" = "$wx,$wy" ] ||
+  fail "not restored: $pos $size"
 
 # Pressed on the close button, released beside it: the window stays.
 xdotool mousemove --window "$window" "$close_x" "$close_y"
@@ -88,19 +68,8 @@ xdotool mousemove --window "$window" $((close_x - 120)) "$close_y"
 sleep 0.2
 xdotool mouseup 1
 sleep 0.5
-kill -0 "$app" 2>/dev/null || { echo "closed by a release outside the close button"; exit 1; }
+kill -0 "$app" 2>/dev/null || fail "closed by a release outside the close button"
 
 # A click on it ends the program with status 0.
-xdotool mousemove --window "$window" "$close_x" "$close_y"
-sleep 0.3
-xdotool click 1
-for _ in $(seq 100); do
-  kill -0 "$app" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$app" 2>/dev/null; then echo "still running after the close button"; exit 1; fi
-wait "$app"
-status=$?
-app=""
-[ "$status" -eq 0 ] || { echo "exit status $status"; cat "$log"; exit 1; }
+close_window
 echo "frame corners, maximize, restore and close work"

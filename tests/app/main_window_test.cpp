@@ -15,10 +15,12 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <tuple>
 
 #include "platform/align.h"
 #include "platform/form_description.h"
+#include "service/guarded_server.h"
 #include "skin/builtin/builtin_skin.h"
 #include "skin/controls/skin_button.h"
 #include "skin/controls/skin_check_radio_box.h"
@@ -261,6 +263,50 @@ TEST_F(MainWindow, BadDescriptionIsRefusedWithTheLineAndTheName) {
   // The window made from the good text still works afterwards.
   Open("http://127.0.0.1:1/");
   EXPECT_EQ(form_->skSkinForm1().SkinData(), &form_->skSkinData1());
+}
+
+// The stored right edge of the link label in a description.
+int StoredRightEdge(std::string_view description, const std::string& name) {
+  std::function<int(const TDescriptionNode&)> find = [&](const TDescriptionNode& node) {
+    if (node.name == name) {
+      int left = 0, width = 0;
+      for (const TDescriptionProperty& p : node.properties) {
+        if (p.name == "Left") left = p.Integer();
+        if (p.name == "Width") width = p.Integer();
+      }
+      return left + width;
+    }
+    for (const TDescriptionNode& child : node.children)
+      if (int edge = find(child)) return edge;
+    return 0;
+  };
+  return find(ParseFormDescription(description));
+}
+
+TEST_F(MainWindow, TheLinkLabelGrownToItsTextKeepsItsStoredRightEdge) {
+  std::string moved(TForm1::Description());
+  const size_t at = moved.find("object skSkinLinkLabel1");
+  ASSERT_NE(at, std::string::npos);
+  // Further left and wider than stored.
+  for (auto [key, change] : {std::pair{"Left = ", -60}, {"Width = ", 20}}) {
+    const size_t value = moved.find(key, at) + std::strlen(key);
+    const size_t end = moved.find('\n', value);
+    moved.replace(value, end - value, std::to_string(std::stoi(moved.substr(value)) + change));
+  }
+  ASSERT_NE(StoredRightEdge(moved, "skSkinLinkLabel1"),
+            StoredRightEdge(TForm1::Description(), "skSkinLinkLabel1"));
+  for (const std::string& description : {std::string(TForm1::Description()), moved}) {
+    TForm1 form([] { return std::string("http://127.0.0.1:1/"); }, BuiltinSkinBlock(), description);
+    auto* link = dynamic_cast<TskSkinLinkLabel*>(
+        form.findChild<QObject*>(QStringLiteral("skSkinLinkLabel1")));
+    auto* bar = dynamic_cast<TskSkinStatusBar*>(
+        form.findChild<QObject*>(QStringLiteral("skSkinStatusBar1")));
+    ASSERT_TRUE(link && bar);
+    EXPECT_EQ(link->geometry().right() + 1, StoredRightEdge(description, "skSkinLinkLabel1"));
+    EXPECT_EQ(link->width(), link->TextSize().width());
+    EXPECT_GE(link->x(), 0);
+    EXPECT_LE(link->geometry().right(), bar->width());
+  }
 }
 
 TEST_F(MainWindow, StartsAsStoredWithTheAuthorLineAndTabOrder) {
@@ -519,6 +565,45 @@ TEST_F(MainWindow, AnErrorShowsTheBoxAndLeavesTheWindowAsItWas) {
   EXPECT_EQ(Find<QPlainTextEdit>("skSkinRichEdit1")->toPlainText(), QStringLiteral("文章"));
   EXPECT_EQ(Find<QPlainTextEdit>("skSkinRichEdit2")->toPlainText(), "old");
   EXPECT_EQ(Status(), status_before);
+}
+
+TEST_F(MainWindow, APasteLargerThanTheServiceTakesShowsTheErrorAndStaysInTheBox) {
+  auto service = testing::StartSmallService();
+  Open(testing::SmallServiceEndpoint(*service));
+  QApplication::setActiveWindow(form_.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+  // Lines of Chinese whose escaped body is past the service's limit.
+  const QString line = QString(QStringLiteral("改善生活质量")).repeated(20) + QLatin1Char('\n');
+  QString article;
+  while (static_cast<size_t>(article.size()) * 9 < ServerLimits{}.max_body_bytes + (1 << 20))
+    article += line;
+  auto* source = Find<QPlainTextEdit>("skSkinRichEdit1");
+  source->setPlainText(article);
+  const QString pasted = source->toPlainText();
+  Find<QPlainTextEdit>("skSkinRichEdit2")->setPlainText("old");
+
+  QString text;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    text = box->text();
+    box->accept();
+  });
+  poll.start(20);
+  QTest::mouseClick(Find<TskSkinButton>("skSkinButton1"), Qt::LeftButton);
+  poll.stop();
+
+  EXPECT_FALSE(text.isEmpty()) << "no error box";
+  // The service's 413, or a reset when it closes before reading the body.
+  EXPECT_TRUE(text == QStringLiteral("HTTP/1.1 413 Payload Too Large.") ||
+              text.startsWith(QStringLiteral("Socket Error # 10054")) ||
+              text.startsWith(QStringLiteral("Socket Error # 10058")))
+      << text.toStdString();
+  EXPECT_TRUE(source->toPlainText() == pasted) << "the paste changed";
+  EXPECT_GE(pasted.size(), article.size() - 1);
+  EXPECT_EQ(Find<QPlainTextEdit>("skSkinRichEdit2")->toPlainText(), "old");
+  form_.reset();
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
+#include <cstdint>
 
 namespace lumora {
 namespace {
@@ -76,6 +76,7 @@ TEST(SentenceCuts, EachPlaceInItsOrderAndNothingCutThatMustStayWhole) {
        {"我们的", "人工智能", "技术"},
        {"人工智能"}},
       {"a paragraph that fits is one piece", "短句。", 100, {"短句。"}},
+      {"pieces of any size", "短句。短句。", SIZE_MAX, {"短句。短句。"}},
       {"an empty paragraph has no pieces", "", 10, {}},
   };
   for (const CutCase& c : cases) EXPECT_EQ(Cut(c), c.expected) << c.what;

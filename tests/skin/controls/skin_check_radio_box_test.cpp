@@ -199,6 +199,57 @@ TEST_F(BuiltinCheckBoxTest, TheMainWindowsCaptionFitsTheStoredWidth) {
             (limit - textLeft) * 25);
 }
 
+// A flat box draws its image-list image after the mark, centred in height,
+// greyed when disabled, and the caption moves on past it; the skinned and
+// the unskinned box alike.
+TEST_F(BuiltinCheckBoxTest, AFlatBoxDrawsItsImageListImageBeforeTheCaption) {
+  const QRgb colour = qRgb(10, 200, 30);
+  QImage picture(12, 10, QImage::Format_RGB32);
+  picture.fill(colour);
+  const std::vector<QImage> images = {QImage(), picture};
+  ASSERT_TRUE(box_->Flat());
+  const int skinned_left = RectWidth(data_->CheckImageRect) + 3 + 4;
+  for (bool skinned : {true, false}) {
+    if (!skinned) box_->SetSkinData(nullptr);
+    box_->SetImages(&images);
+    box_->SetImageIndex(0);  // a null image draws nothing
+    const QImage without = Shot(*box_);
+    EXPECT_EQ(test::CountColour(without, colour), 0);
+    box_->SetImageIndex(1);
+    const QImage with = Shot(*box_);
+    const auto [left, right] = test::ColumnsOf(with, colour);
+    if (skinned) {
+      EXPECT_EQ(left, skinned_left);
+    }
+    EXPECT_GT(left, 3) << "the mark comes first";
+    EXPECT_EQ(right - left + 1, picture.width()) << skinned;
+    const int top = box_->height() / 2 - picture.height() / 2;
+    EXPECT_EQ(test::CountColour(with, colour, QRect(left, top, picture.width(), picture.height())),
+              picture.width() * picture.height())
+        << skinned;
+    // The caption starts past the image, not under it.
+    const auto first_change = [&](const QImage& a, const QImage& b) {
+      for (int x = 0; x < a.width(); ++x)
+        for (int y = 0; y < a.height(); ++y)
+          if (a.pixel(x, y) != b.pixel(x, y)) return x;
+      return -1;
+    };
+    EXPECT_EQ(first_change(without, with), left) << skinned;
+    EXPECT_NE(without.copy(right + 1, 0, 20, 25), with.copy(right + 1, 0, 20, 25)) << skinned;
+    box_->setEnabled(false);
+    const QImage grey = Shot(*box_);
+    EXPECT_EQ(test::CountColour(grey, colour), 0) << skinned;
+    const QRgb shade = grey.pixel(left, top);
+    EXPECT_TRUE(qRed(shade) == qGreen(shade) && qGreen(shade) == qBlue(shade)) << skinned;
+    EXPECT_EQ(test::CountColour(grey, shade, QRect(left, top, picture.width(), picture.height())),
+              picture.width() * picture.height())
+        << skinned;
+    box_->setEnabled(true);
+    box_->SetImages(nullptr);
+    EXPECT_EQ(test::CountColour(Shot(*box_), colour), 0) << skinned;
+  }
+}
+
 TEST_F(SkinCheckBoxTest, ALinkedActionLeadsTheBox) {
   QAction action(QStringLiteral("Wrap"));
   action.setCheckable(true);
