@@ -34,6 +34,7 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -87,9 +88,16 @@ class Translator {
   };
   Choice Choose(int32_t word) const;
   // Per token: a gloss leading to a synonym that fits, else back to the word.
-  std::vector<Choice> ChooseInContext(const std::vector<Token>& tokens,
-                                      const std::vector<bool>& eligible,
+  // Starts a sentence at tokens[0].
+  std::vector<Choice> ChooseInContext(std::span<const Token> tokens,
+                                      std::span<const uint8_t> eligible,
                                       std::vector<Choice>& fallback) const;
+  // The English of one clause (see clause_cuts.h) onto out, checked against
+  // the way back round by round: a gloss that does not come back as planned
+  // falls back or stays Chinese.
+  void CheckedEnglish(std::span<const Token> tokens, std::span<Choice> choices,
+                      std::span<Choice> fallback, std::string& out) const;
+  std::string ChineseOf(std::string_view text) const;
   // The phrases of an English text with the word each becomes.
   std::vector<Decoded> Decode(std::string_view text) const;
 
