@@ -1,8 +1,12 @@
 #include "translate/translator.h"
 
 #include <algorithm>
+#include <atomic>
+#include <future>
+#include <thread>
 #include <unordered_map>
 
+#include "translate/clause_cuts.h"
 #include "translate/gloss_cleaner.h"
 #include "translate/protected_spans.h"
 #include "translate/utf8.h"
@@ -32,6 +36,34 @@ constexpr float kListedMarginFactor = 3.5f;
 // the model found it less likely than the word it replaces, and mostly right
 // where it read as likely: it must read this much better than the margin.
 constexpr float kRuleFoundAllowance = 1.0f;
+
+// A paragraph this long is cut into runs of clauses, each translated on a
+// thread of its own: a 1 MB paragraph need not wait for one processor.
+constexpr size_t kParallelBytes = 64 * 1024;
+constexpr size_t kMaxThreads = 4;
+
+size_t ParallelGroups(size_t bytes, size_t clauses) {
+  if (bytes < kParallelBytes || clauses < 2) return 1;
+  const size_t processors = std::max(1u, std::thread::hardware_concurrency());
+  return std::min({processors, kMaxThreads, clauses, bytes / (kParallelBytes / 2)});
+}
+
+std::atomic<uint64_t> nextTranslatorId{1};
+
+// Whether the rules let one word become another, remembered on each thread
+// across the paragraphs and requests of one translator (the rules read the
+// lexicon alone); a bound keeps a long-running service's memory in check.
+constexpr size_t kMaxRememberedPairs = size_t{1} << 20;
+
+std::unordered_map<uint64_t, bool>& RuleSynonymMemo(uint64_t translator) {
+  thread_local uint64_t owner = 0;
+  thread_local std::unordered_map<uint64_t, bool> memo;
+  if (owner != translator || memo.size() > kMaxRememberedPairs) {
+    memo.clear();
+    owner = translator;
+  }
+  return memo;
+}
 
 bool IsBlankToken(const Token& t) {
   return t.kind == TokenKind::kSpace;
@@ -89,11 +121,12 @@ std::optional<Strength> ParseStrength(std::string_view name) {
 Translator::Translator(std::shared_ptr<const Lexicon> lexicon, TranslatorOptions options)
     : lexicon_(std::move(lexicon)),
       options_(std::move(options)),
+      id_(nextTranslatorId.fetch_add(1)),
       segmenter_(*lexicon_),
       matcher_(*lexicon_) {}
 
-std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<Token>& tokens,
-                                                            const std::vector<bool>& eligible,
+std::vector<Translator::Choice> Translator::ChooseInContext(std::span<const Token> tokens,
+                                                            std::span<const uint8_t> eligible,
                                                             std::vector<Choice>& fallback) const {
   const Lexicon& lex = *lexicon_;
   const LanguageModel& lm = *options_.model;
@@ -125,7 +158,7 @@ std::vector<Translator::Choice> Translator::ChooseInContext(const std::vector<To
   };
   std::vector<std::pair<int32_t, float>> scored;
   std::vector<Synonym> synonyms;
-  std::unordered_map<uint64_t, bool> synonymCache;
+  std::unordered_map<uint64_t, bool>& synonymCache = RuleSynonymMemo(id_);
   auto decide = [&](size_t i) {
     if (!eligible[i]) return;
     const int32_t word = tokens[i].word;
@@ -279,6 +312,9 @@ std::vector<Translator::Decoded> Translator::Decode(std::string_view text) const
         beam.begin(), beam.end(), [](const Hyp& a, const Hyp& b) { return a.score < b.score; });
     Hyp kept = *best;
     kept.state = lm.BeginState();
+    // The path so far is settled; scores count afresh from here, so that a
+    // clause is weighed the same wherever it stands in the paragraph.
+    kept.score = 0;
     beam.assign(1, kept);
   };
   auto plain = [&](std::string_view piece) {
@@ -403,30 +439,83 @@ std::string Translator::GlossFor(int32_t word) const {
 
 std::string Translator::ToEnglish(std::string_view text) const {
   const std::vector<Token> tokens = segmenter_.CutGlosslessCompounds(segmenter_.Segment(text));
+  if (tokens.empty()) return {};
   const std::vector<ByteSpan> kept = FindProtected(text, options_.lockedTerms);
-  std::vector<bool> eligible(tokens.size(), false);
+  std::vector<uint8_t> eligible(tokens.size(), 0);
   for (size_t i = 0; i < tokens.size(); ++i) {
     const size_t at = static_cast<size_t>(tokens[i].text.data() - text.data());
     eligible[i] = tokens[i].kind == TokenKind::kHan && tokens[i].word != Lexicon::kNone &&
                   !Overlaps(kept, at, at + tokens[i].text.size()) &&
                   !segmenter_.MayBeCutWrongly(tokens, i) && !IsAfterNumber(tokens, i);
   }
-  std::vector<Choice> choices(tokens.size());
-  std::vector<Choice> fallback(tokens.size());
-  std::vector<bool> protect(tokens.size(), false);
-  if (options_.model) {
-    choices = ChooseInContext(tokens, eligible, fallback);
-  } else {
-    // An article repeats its words, and weighing a word's glosses is the
-    // costly part of the way to English.
-    std::unordered_map<int32_t, Choice> chosen;
-    for (size_t i = 0; i < tokens.size(); ++i) {
-      if (!eligible[i]) continue;
-      auto it = chosen.find(tokens[i].word);
-      if (it == chosen.end()) it = chosen.emplace(tokens[i].word, Choose(tokens[i].word)).first;
-      choices[i] = it->second;
-    }
+  // The token where each clause starts, then the end.
+  std::vector<size_t> clauses{0};
+  const std::vector<size_t> cuts = ClauseCuts(text, kept, options_.lockedTerms);
+  for (size_t i = 1, c = 0; i < tokens.size() && c < cuts.size(); ++i) {
+    const size_t at = static_cast<size_t>(tokens[i].text.data() - text.data());
+    while (c < cuts.size() && cuts[c] < at) ++c;
+    if (c < cuts.size() && cuts[c] == at) clauses.push_back(i);
   }
+  clauses.push_back(tokens.size());
+
+  // Clauses [first, last) into out: words chosen in context, then each
+  // clause checked against the way back on its own.
+  auto translate = [&](size_t first, size_t last, std::string& out) {
+    const size_t begin = clauses[first];
+    const std::span<const Token> range(tokens.data() + begin, clauses[last] - begin);
+    std::vector<Choice> choices(range.size());
+    std::vector<Choice> fallback(range.size());
+    if (options_.model) {
+      choices = ChooseInContext(range, std::span(eligible).subspan(begin, range.size()), fallback);
+    } else {
+      // An article repeats its words, and weighing a word's glosses is the
+      // costly part of the way to English.
+      std::unordered_map<int32_t, Choice> chosen;
+      for (size_t i = 0; i < range.size(); ++i) {
+        if (!eligible[begin + i]) continue;
+        auto it = chosen.find(range[i].word);
+        if (it == chosen.end()) it = chosen.emplace(range[i].word, Choose(range[i].word)).first;
+        choices[i] = it->second;
+      }
+    }
+    for (size_t c = first; c < last; ++c) {
+      const size_t at = clauses[c] - begin;
+      const size_t count = clauses[c + 1] - clauses[c];
+      CheckedEnglish(range.subspan(at, count), std::span(choices).subspan(at, count),
+                     std::span(fallback).subspan(at, count), out);
+    }
+  };
+
+  const size_t groups = ParallelGroups(text.size(), clauses.size() - 1);
+  std::string out;
+  out.reserve(text.size());
+  if (groups <= 1) {
+    translate(0, clauses.size() - 1, out);
+    return out;
+  }
+  // A long paragraph: runs of clauses of similar size on threads of their
+  // own, joined in order.
+  std::vector<size_t> firsts{0};
+  const size_t share = tokens.size() / groups;
+  for (size_t c = 1; c + 1 < clauses.size() && firsts.size() < groups; ++c) {
+    if (clauses[c] - clauses[firsts.back()] >= share) firsts.push_back(c);
+  }
+  firsts.push_back(clauses.size() - 1);
+  std::vector<std::string> parts(firsts.size() - 1);
+  std::vector<std::future<void>> running;
+  for (size_t g = 1; g < parts.size(); ++g) {
+    running.push_back(
+        std::async(std::launch::async, [&, g] { translate(firsts[g], firsts[g + 1], parts[g]); }));
+  }
+  translate(firsts[0], firsts[1], parts[0]);
+  for (auto& r : running) r.get();
+  for (const std::string& part : parts) out += part;
+  return out;
+}
+
+void Translator::CheckedEnglish(std::span<const Token> tokens, std::span<Choice> choices,
+                                std::span<Choice> fallback, std::string& whole) const {
+  std::vector<bool> protect(tokens.size(), false);
   // A gloss that does not come back as planned falls back to the one that
   // brings the word itself back, then stays Chinese.
   auto demote = [&](size_t token) {
@@ -531,10 +620,39 @@ std::string Translator::ToEnglish(std::string_view text) const {
       for (auto& c : choices) c = {};
     }
   }
-  return out;
+  whole += out;
 }
 
 std::string Translator::ToChinese(std::string_view text) const {
+  const size_t groups = ParallelGroups(text.size(), 2);
+  if (groups > 1) {
+    // A long text: runs of clauses on threads of their own, joined in order.
+    const std::vector<size_t> starts = GroupClauses(
+        text, ClauseCuts(text, FindProtected(text, options_.lockedTerms), options_.lockedTerms),
+        groups);
+    if (starts.size() > 1) {
+      std::vector<std::string> parts(starts.size());
+      auto piece = [&](size_t g) {
+        const size_t end = g + 1 < starts.size() ? starts[g + 1] : text.size();
+        return text.substr(starts[g], end - starts[g]);
+      };
+      std::vector<std::future<void>> running;
+      for (size_t g = 1; g < parts.size(); ++g) {
+        running.push_back(
+            std::async(std::launch::async, [&, g] { parts[g] = ChineseOf(piece(g)); }));
+      }
+      parts[0] = ChineseOf(piece(0));
+      for (auto& r : running) r.get();
+      std::string out;
+      out.reserve(text.size());
+      for (const std::string& part : parts) out += part;
+      return out;
+    }
+  }
+  return ChineseOf(text);
+}
+
+std::string Translator::ChineseOf(std::string_view text) const {
   const std::vector<Decoded> decoded = Decode(text);
   std::string out;
   out.reserve(text.size());

@@ -33,6 +33,7 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -86,14 +87,22 @@ class Translator {
   };
   Choice Choose(int32_t word) const;
   // Per token: a gloss leading to a synonym that fits, else back to the word.
-  std::vector<Choice> ChooseInContext(const std::vector<Token>& tokens,
-                                      const std::vector<bool>& eligible,
+  // Starts a sentence at tokens[0].
+  std::vector<Choice> ChooseInContext(std::span<const Token> tokens,
+                                      std::span<const uint8_t> eligible,
                                       std::vector<Choice>& fallback) const;
+  // The English of one clause (see clause_cuts.h) onto out, checked against
+  // the way back round by round: a gloss that does not come back as planned
+  // falls back or stays Chinese.
+  void CheckedEnglish(std::span<const Token> tokens, std::span<Choice> choices,
+                      std::span<Choice> fallback, std::string& out) const;
+  std::string ChineseOf(std::string_view text) const;
   // The phrases of an English text with the word each becomes.
   std::vector<Decoded> Decode(std::string_view text) const;
 
   std::shared_ptr<const Lexicon> lexicon_;
   TranslatorOptions options_;
+  uint64_t id_;  // tells this translator's memos on a thread from another's
   Segmenter segmenter_;
   PhraseMatcher matcher_;
 };
