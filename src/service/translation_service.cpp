@@ -1,21 +1,51 @@
 #include "service/translation_service.h"
 
+#include <future>
+#include <thread>
+
 namespace lumora {
 
 TranslationService::TranslationService(std::shared_ptr<const Lexicon> lexicon,
                                        TranslatorOptions options)
     : translator_(std::move(lexicon), std::move(options)) {}
 
+namespace {
+
+// A text this long has its paragraphs translated on two threads: the
+// translator works a paragraph at a time, and a batch run's article would
+// otherwise leave a processor idle.
+constexpr size_t kSplitBytes = 8 * 1024;
+
+}  // namespace
+
 std::vector<std::string> TranslationService::Translate(Direction direction,
                                                        std::string_view text) const {
-  std::vector<std::string> segments;
-  for (const Paragraph& p : SplitParagraphs(text)) {
-    if (direction == Direction::kToEnglish) {
-      segments.push_back(translator_.ToEnglish(p.text) + std::string(p.lineBreak));
-    } else {
-      segments.push_back(translator_.ToChinese(p.text));
+  const std::vector<Paragraph> paragraphs = SplitParagraphs(text);
+  std::vector<std::string> segments(paragraphs.size());
+  auto translate = [&](size_t first, size_t last) {
+    for (size_t i = first; i < last; ++i) {
+      const Paragraph& p = paragraphs[i];
+      segments[i] = direction == Direction::kToEnglish
+                        ? translator_.ToEnglish(p.text) + std::string(p.lineBreak)
+                        : translator_.ToChinese(p.text);
+    }
+  };
+  size_t half = paragraphs.size();
+  if (text.size() >= kSplitBytes && paragraphs.size() > 1 &&
+      std::thread::hardware_concurrency() > 1) {
+    // The second thread starts at the paragraph nearest the middle byte.
+    half = 1;
+    while (half + 1 < paragraphs.size() &&
+           static_cast<size_t>(paragraphs[half].text.data() - text.data()) < text.size() / 2) {
+      ++half;
     }
   }
+  std::future<void> second;
+  if (half < paragraphs.size()) {
+    second = std::async(std::launch::async, translate, half, paragraphs.size());
+  }
+  translate(0, half);
+  if (second.valid()) second.get();
   return segments;
 }
 

@@ -20,7 +20,7 @@ namespace lumora {
 class CachedLanguageModel : public LanguageModel {
  public:
   // Entries per thread in each table, first and at most; powers of two.
-  static constexpr size_t kFirstEntries = size_t{1} << 9;
+  static constexpr size_t kFirstEntries = size_t{1} << 12;
   static constexpr size_t kMaxIndexEntries = size_t{1} << 14;
   static constexpr size_t kMaxScoreEntries = size_t{1} << 16;
   // Words longer than this many bytes are not remembered.

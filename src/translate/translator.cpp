@@ -1,6 +1,7 @@
 #include "translate/translator.h"
 
 #include <algorithm>
+#include <atomic>
 #include <future>
 #include <thread>
 #include <unordered_map>
@@ -45,6 +46,23 @@ size_t ParallelGroups(size_t bytes, size_t clauses) {
   if (bytes < kParallelBytes || clauses < 2) return 1;
   const size_t processors = std::max(1u, std::thread::hardware_concurrency());
   return std::min({processors, kMaxThreads, clauses, bytes / (kParallelBytes / 2)});
+}
+
+std::atomic<uint64_t> nextTranslatorId{1};
+
+// Whether the rules let one word become another, remembered on each thread
+// across the paragraphs and requests of one translator (the rules read the
+// lexicon alone); a bound keeps a long-running service's memory in check.
+constexpr size_t kMaxRememberedPairs = size_t{1} << 20;
+
+std::unordered_map<uint64_t, bool>& RuleSynonymMemo(uint64_t translator) {
+  thread_local uint64_t owner = 0;
+  thread_local std::unordered_map<uint64_t, bool> memo;
+  if (owner != translator || memo.size() > kMaxRememberedPairs) {
+    memo.clear();
+    owner = translator;
+  }
+  return memo;
 }
 
 bool IsBlankToken(const Token& t) {
@@ -103,6 +121,7 @@ std::optional<Strength> ParseStrength(std::string_view name) {
 Translator::Translator(std::shared_ptr<const Lexicon> lexicon, TranslatorOptions options)
     : lexicon_(std::move(lexicon)),
       options_(std::move(options)),
+      id_(nextTranslatorId.fetch_add(1)),
       segmenter_(*lexicon_),
       matcher_(*lexicon_) {}
 
@@ -139,7 +158,7 @@ std::vector<Translator::Choice> Translator::ChooseInContext(std::span<const Toke
   };
   std::vector<std::pair<int32_t, float>> scored;
   std::vector<Synonym> synonyms;
-  std::unordered_map<uint64_t, bool> synonymCache;
+  std::unordered_map<uint64_t, bool>& synonymCache = RuleSynonymMemo(id_);
   auto decide = [&](size_t i) {
     if (!eligible[i]) return;
     const int32_t word = tokens[i].word;

@@ -103,6 +103,7 @@ class Translator {
 
   std::shared_ptr<const Lexicon> lexicon_;
   TranslatorOptions options_;
+  uint64_t id_;  // tells this translator's memos on a thread from another's
   Segmenter segmenter_;
   PhraseMatcher matcher_;
 };

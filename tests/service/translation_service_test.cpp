@@ -45,6 +45,25 @@ TEST_F(TranslationServiceTest, RoundTripKeepsEveryParagraph) {
             (std::vector<std::string>{"提高手机。", "", "增加5%，iPhone 15。", "北京"}));
 }
 
+TEST_F(TranslationServiceTest, ALongTextKeepsEachParagraphInItsPlace) {
+  // Long enough for its paragraphs to be shared out among threads.
+  const std::vector<std::string> paragraphs = {"改善手机。", "", "增长5%，iPhone 15。", "北京",
+                                               "研究生命和尚未结婚的"};
+  std::string text;
+  std::vector<std::string> english;
+  std::vector<std::string> chinese;
+  for (size_t i = 0; text.size() < 64 * 1024; ++i) {
+    const std::string& p = paragraphs[i % paragraphs.size()];
+    text += p + "\r\n";
+    english.push_back(service_.Translate(Direction::kToEnglish, p + "\r\n").at(0));
+    chinese.push_back(service_.Translate(Direction::kToChinese, english.back()).at(0));
+  }
+  EXPECT_EQ(service_.Translate(Direction::kToEnglish, text), english);
+  std::string joined;
+  for (const std::string& e : english) joined += e;
+  EXPECT_EQ(service_.Translate(Direction::kToChinese, joined), chinese);
+}
+
 TEST_F(TranslationServiceTest, EmptyTextAnswersWithoutSegments) {
   const ServiceReply reply = service_.HandleForm(ClientBody("ZH_CN2EN", ""));
   EXPECT_EQ(reply.status, 200);
