@@ -1,7 +1,8 @@
 // The peak memory and time of a rewrite against the local translation
 // service, for large articles: the round trip alone (both legs and the framed
-// result, as the window sends it) and batch mode (reading, both legs, scoring,
-// writing) with the article in one request and in pieces, each in a child
+// result, as the window sends it), the pieces batch mode sends without its
+// scoring, and batch mode (reading, both legs, scoring, writing) with the
+// article in one request and in pieces, each in a child
 // process whose peak resident size getrusage reports; and the time the
 // service takes for a 1 MB paragraph. Prints figures; never fails a build.
 //
@@ -24,6 +25,7 @@
 #include <vector>
 
 #include "app/batch.h"
+#include "app/batch_pieces.h"
 #include "base/stream.h"
 #include "http/http_client.h"
 #include "rewrite/rewrite_text.h"
@@ -112,6 +114,19 @@ int RunClient(const std::string& file, const std::string& service) {
   }
 }
 
+// The child side of the rewrite in pieces alone, as batch mode cuts and
+// sends them, with neither scoring nor writing.
+int RunPieces(const std::string& file, const std::string& service) {
+  try {
+    const std::string article = lumora::ReadFileBytes(file);
+    lumora::TPieceRewriter rewriter(lumora::TranslationEndpointUrl(service), {});
+    return rewriter.Rewrite(article, file).empty() ? 1 : 0;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "pieces: %s\n", e.what());
+    return 1;
+  }
+}
+
 // The child side of batch mode: RunBatch as `lumora --rewrite FILE --out DIR`
 // runs it (reading, both legs of each piece, scoring, writing), with its own
 // limits; or the whole article in one request, with legs that may take as
@@ -157,6 +172,7 @@ double ProtocolMs(const std::string& paragraph) {
 
 int main(int argc, char** argv) {
   if (argc == 4 && std::string(argv[1]) == "--client") return RunClient(argv[2], argv[3]);
+  if (argc == 4 && std::string(argv[1]) == "--pieces") return RunPieces(argv[2], argv[3]);
   if (argc == 5 && std::string(argv[1]) == "--batch")
     return RunBatchChild(argv[2], argv[3], argv[4], false);
   if (argc == 5 && std::string(argv[1]) == "--batch-one-request")
@@ -238,6 +254,7 @@ int main(int argc, char** argv) {
       long base;
     } runs[] = {
         {"round trip", {self, "--client", file, service}, client_base},
+        {"pieces, no scoring", {self, "--pieces", file, service}, client_base},
         {"batch, one request", {self, "--batch-one-request", file, service, out}, batch_base},
         {"batch mode", {self, "--batch", file, service, out}, batch_base}};
     for (const auto& run : runs) {
