@@ -63,6 +63,28 @@ bool ShareChar(std::string_view a, std::string_view b) {
   return false;
 }
 
+namespace {
+
+// The characters of word found in chars, in order.
+std::u32string CharsAmong(std::string_view word, const char32_t* begin, const char32_t* end) {
+  std::u32string out;
+  for (const char32_t ch : DecodeUtf8(word)) {
+    if (std::find(begin, end, ch) != end) out.push_back(ch);
+  }
+  return out;
+}
+
+// The negations lead kProtectedChars.
+constexpr size_t kNegationCount = 5;
+
+}  // namespace
+
+bool KeepsProtectedChars(std::string_view word, std::string_view synonym) {
+  const char32_t* begin = std::begin(kProtectedChars);
+  const char32_t* end = HasProtectedChar(word) ? std::end(kProtectedChars) : begin + kNegationCount;
+  return CharsAmong(word, begin, end) == CharsAmong(synonym, begin, end);
+}
+
 bool HasProtectedChar(std::string_view word) {
   size_t pos = 0;
   while (pos < word.size()) {

@@ -32,6 +32,12 @@ inline constexpr uint32_t kMaxSingleCharFrequencyRatio = 12;
 // meaning and numbers.
 bool HasProtectedChar(std::string_view word);
 
+// Whether a synonym listed by hand may stand for word: it carries the same
+// negations, in the same order, and when word has a protected character, the
+// same numerals too (不仅 → 不但, 没有 → 没, 一起 → 一同; not 无论 → 不论,
+// 几乎 → 差不多).
+bool KeepsProtectedChars(std::string_view word, std::string_view synonym);
+
 // Whether two words have a character in common.
 bool ShareChar(std::string_view a, std::string_view b);
 

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <atomic>
-#include <future>
+#include <functional>
 #include <thread>
 #include <unordered_map>
 
 #include "translate/clause_cuts.h"
 #include "translate/gloss_cleaner.h"
+#include "translate/helper_threads.h"
 #include "translate/protected_spans.h"
 #include "translate/utf8.h"
 
@@ -165,7 +166,10 @@ std::vector<Translator::Choice> Translator::ChooseInContext(std::span<const Toke
     const std::string_view text = lex.Word(word);
     const std::vector<int32_t> listed = lex.ListedSynonyms(word);
     if (!IsContentClass(lex.Class(word)) && listed.empty()) return;
-    if (!IsAllHan(text) || HasProtectedChar(text)) return;
+    // A word with a negation or a numeral changes only to a listed synonym
+    // that keeps them.
+    const bool guarded = HasProtectedChar(text);
+    if (!IsAllHan(text) || (guarded && listed.empty())) return;
     scored.clear();
     auto localOf = [&](int32_t w) {
       for (const auto& [id, v] : scored) {
@@ -220,6 +224,7 @@ std::vector<Translator::Choice> Translator::ChooseInContext(std::span<const Toke
     const float base = localOf(word);
     synonyms.clear();
     for (const int32_t s : listed) {
+      if (!KeepsProtectedChars(text, lex.Word(s))) continue;
       const float delta = localOf(s) - base;
       if (delta >= -margin * kListedMarginFactor)
         synonyms.push_back({s, delta + kListedBonus, true});
@@ -227,7 +232,7 @@ std::vector<Translator::Choice> Translator::ChooseInContext(std::span<const Toke
     // A single character also stands inside abbreviations the segmenter does
     // not know (住建局), where a compound for it breaks the name: it takes
     // listed synonyms only.
-    const bool rulesApply = options_.strength != Strength::kLow && CharCount(text) > 1;
+    const bool rulesApply = options_.strength != Strength::kLow && CharCount(text) > 1 && !guarded;
     const int glosses = rulesApply ? lex.GlossCount(word) : 0;
     for (int gi = 0; gi < glosses; ++gi) {
       const Gloss g = lex.GlossAt(word, gi);
@@ -258,7 +263,7 @@ std::vector<Translator::Choice> Translator::ChooseInContext(std::span<const Toke
     }
     std::stable_sort(synonyms.begin(), synonyms.end(),
                      [](const Synonym& a, const Synonym& b) { return a.rank > b.rank; });
-    fallback[i] = glossBackTo(word);
+    fallback[i] = guarded ? Choice{} : glossBackTo(word);
     choices[i] = fallback[i];
     for (const Synonym& s : synonyms) {
       Choice c = glossBackTo(s.word);
@@ -389,9 +394,10 @@ Translator::Choice Translator::Choose(int32_t word) const {
   const std::string_view text = lex.Word(word);
   const std::vector<int32_t> listed = lex.ListedSynonyms(word);
   if (!IsContentClass(lex.Class(word)) && listed.empty()) return {};
-  if (!IsAllHan(text) || HasProtectedChar(text)) return {};
+  if (!IsAllHan(text)) return {};
   // A listed synonym first, through a sense of its own that leads back to it.
   for (const int32_t s : listed) {
+    if (!KeepsProtectedChars(text, lex.Word(s))) continue;
     for (int i = 0; i < lex.GlossCount(s); ++i) {
       const Gloss g = lex.GlossAt(s, i);
       if (g.entry != 0) break;
@@ -399,6 +405,7 @@ Translator::Choice Translator::Choose(int32_t word) const {
       if (lex.PhraseTarget(PhraseKey(g.text)) == s) return {g.text, s};
     }
   }
+  if (HasProtectedChar(text)) return {};
   Choice same;
   Choice best;
   int bestShared = 0;
@@ -502,13 +509,11 @@ std::string Translator::ToEnglish(std::string_view text) const {
   }
   firsts.push_back(clauses.size() - 1);
   std::vector<std::string> parts(firsts.size() - 1);
-  std::vector<std::future<void>> running;
-  for (size_t g = 1; g < parts.size(); ++g) {
-    running.push_back(
-        std::async(std::launch::async, [&, g] { translate(firsts[g], firsts[g + 1], parts[g]); }));
+  std::vector<std::function<void()>> work;
+  for (size_t g = 0; g < parts.size(); ++g) {
+    work.emplace_back([&, g] { translate(firsts[g], firsts[g + 1], parts[g]); });
   }
-  translate(firsts[0], firsts[1], parts[0]);
-  for (auto& r : running) r.get();
+  HelperThreads::Shared().RunAll(work);
   for (const std::string& part : parts) out += part;
   return out;
 }
@@ -636,13 +641,11 @@ std::string Translator::ToChinese(std::string_view text) const {
         const size_t end = g + 1 < starts.size() ? starts[g + 1] : text.size();
         return text.substr(starts[g], end - starts[g]);
       };
-      std::vector<std::future<void>> running;
-      for (size_t g = 1; g < parts.size(); ++g) {
-        running.push_back(
-            std::async(std::launch::async, [&, g] { parts[g] = ChineseOf(piece(g)); }));
+      std::vector<std::function<void()>> work;
+      for (size_t g = 0; g < parts.size(); ++g) {
+        work.emplace_back([&, g] { parts[g] = ChineseOf(piece(g)); });
       }
-      parts[0] = ChineseOf(piece(0));
-      for (auto& r : running) r.get();
+      HelperThreads::Shared().RunAll(work);
       std::string out;
       out.reserve(text.size());
       for (const std::string& part : parts) out += part;

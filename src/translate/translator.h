@@ -5,7 +5,7 @@
 // verb, adjective, adverb, idiom) becomes an English gloss of its primary
 // dictionary entry. With a language model, the gloss is one whose way back
 // gives a synonym that fits the sentence: a synonym listed by hand in the
-// lexicon, within 2.5 times the strength's margin of the original's model
+// lexicon, within 3.5 times the strength's margin of the original's model
 // score, or else (but at the low strength, and for a word of one character)
 // one the rules of synonym_rules.h find that shares a character with the
 // word, within the margin less one
@@ -15,7 +15,8 @@
 // its held phrase (the gloss with an invisible mark, see phrase_matcher.h).
 // Without a model, the gloss leads back to a synonym through a sense it
 // mostly means, or to the word itself. Function words, names, numbers, Latin
-// words, punctuation, words carrying a negation or a numeral character,
+// words, punctuation, words carrying a negation or a numeral character
+// (but for a listed synonym that keeps them, see KeepsProtectedChars),
 // locked terms and markup (tags, URLs, e-mail addresses) stay as they are,
 // and so does a word whose cut the segmenter is in doubt about.
 // The English is checked against the way back, so that every gloss returns

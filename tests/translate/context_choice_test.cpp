@@ -188,6 +188,46 @@ TEST(ListedChoiceWithoutAModel, ListedSynonymIsTakenThroughAGlossLeadingBackToIt
   EXPECT_EQ(unlisted.ToChinese(unlisted.ToEnglish("美丽的花园")), "美丽的花园");
 }
 
+// 不仅 and 不但 carry the same negation; 不论 carries another than 无论, and
+// 差不多 brings in one that 几乎 does not have.
+std::shared_ptr<const Lexicon> NegationLexicon() {
+  LexiconBuilder b;
+  b.AddWord("不仅", 3000, "c");
+  b.AddWord("不但", 2500, "c");
+  b.AddWord("无论", 3000, "c");
+  b.AddWord("不论", 2000, "c");
+  b.AddWord("几乎", 3000, "d");
+  b.AddWord("差不多", 2500, "d");
+  b.AddWord("好", 9000, "a");
+  b.AddEntry("不仅", "bu4 jin3", {"not only", "not merely"});
+  b.AddEntry("不但", "bu4 dan4", {"not only", "not just"});
+  b.AddEntry("无论", "wu2 lun4", {"no matter what"});
+  b.AddEntry("不论", "bu4 lun4", {"no matter what"});
+  b.AddEntry("几乎", "ji1 hu1", {"almost", "nearly"});
+  b.AddEntry("差不多", "cha4 bu5 duo1", {"almost", "nearly"});
+  b.AddEntry("好", "hao3", {"good"});
+  b.AddSynonymGroup("不仅 不但");
+  b.AddSynonymGroup("无论 不论");
+  b.AddSynonymGroup("几乎 差不多");
+  return Lexicon::FromBytes(b.Build());
+}
+
+TEST(ListedSynonymOfANegation, KeepsTheNegationWithAndWithoutAModel) {
+  auto model = std::make_shared<FixtureLanguageModel>();
+  for (const char* w : {"不仅", "不但", "无论", "不论", "几乎", "差不多"}) model->Unigram(w, -3);
+  model->Unigram("好", -2);
+  for (const bool useModel : {false, true}) {
+    TranslatorOptions options;
+    if (useModel) options.model = model;
+    const Translator t(NegationLexicon(), options);
+    EXPECT_EQ(t.ToChinese(t.ToEnglish("不仅好")), "不但好");
+    EXPECT_EQ(t.ToChinese(t.ToEnglish("不但好")), "不仅好");
+    EXPECT_EQ(t.ToChinese(t.ToEnglish("无论好")), "无论好") << "another negation";
+    EXPECT_EQ(t.ToEnglish("无论好").rfind("无论", 0), 0u) << "a negation never goes to English";
+    EXPECT_EQ(t.ToChinese(t.ToEnglish("几乎好")), "几乎好") << "a negation brought in";
+  }
+}
+
 // 小孩 and 孩童 may become one another, but the decoder turns "child", the
 // first gloss of both, into the commoner 孩子: each needs a held phrase of
 // its own.
