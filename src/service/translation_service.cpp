@@ -1,7 +1,9 @@
 #include "service/translation_service.h"
 
-#include <future>
+#include <functional>
 #include <thread>
+
+#include "translate/helper_threads.h"
 
 namespace lumora {
 
@@ -40,12 +42,9 @@ std::vector<std::string> TranslationService::Translate(Direction direction,
       ++half;
     }
   }
-  std::future<void> second;
-  if (half < paragraphs.size()) {
-    second = std::async(std::launch::async, translate, half, paragraphs.size());
-  }
-  translate(0, half);
-  if (second.valid()) second.get();
+  std::vector<std::function<void()>> work{[&] { translate(0, half); }};
+  if (half < paragraphs.size()) work.emplace_back([&] { translate(half, paragraphs.size()); });
+  HelperThreads::Shared().RunAll(work);
   return segments;
 }
 

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <atomic>
-#include <future>
+#include <functional>
 #include <thread>
 #include <unordered_map>
 
 #include "translate/clause_cuts.h"
 #include "translate/gloss_cleaner.h"
+#include "translate/helper_threads.h"
 #include "translate/protected_spans.h"
 #include "translate/utf8.h"
 
@@ -508,13 +509,11 @@ std::string Translator::ToEnglish(std::string_view text) const {
   }
   firsts.push_back(clauses.size() - 1);
   std::vector<std::string> parts(firsts.size() - 1);
-  std::vector<std::future<void>> running;
-  for (size_t g = 1; g < parts.size(); ++g) {
-    running.push_back(
-        std::async(std::launch::async, [&, g] { translate(firsts[g], firsts[g + 1], parts[g]); }));
+  std::vector<std::function<void()>> work;
+  for (size_t g = 0; g < parts.size(); ++g) {
+    work.emplace_back([&, g] { translate(firsts[g], firsts[g + 1], parts[g]); });
   }
-  translate(firsts[0], firsts[1], parts[0]);
-  for (auto& r : running) r.get();
+  HelperThreads::Shared().RunAll(work);
   for (const std::string& part : parts) out += part;
   return out;
 }
@@ -642,13 +641,11 @@ std::string Translator::ToChinese(std::string_view text) const {
         const size_t end = g + 1 < starts.size() ? starts[g + 1] : text.size();
         return text.substr(starts[g], end - starts[g]);
       };
-      std::vector<std::future<void>> running;
-      for (size_t g = 1; g < parts.size(); ++g) {
-        running.push_back(
-            std::async(std::launch::async, [&, g] { parts[g] = ChineseOf(piece(g)); }));
+      std::vector<std::function<void()>> work;
+      for (size_t g = 0; g < parts.size(); ++g) {
+        work.emplace_back([&, g] { parts[g] = ChineseOf(piece(g)); });
       }
-      parts[0] = ChineseOf(piece(0));
-      for (auto& r : running) r.get();
+      HelperThreads::Shared().RunAll(work);
       std::string out;
       out.reserve(text.size());
       for (const std::string& part : parts) out += part;
