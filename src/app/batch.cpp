@@ -24,10 +24,10 @@ namespace {
 // Measures each rewrite against its source and reports it on err.
 class ScoreReporter {
  public:
-  explicit ScoreReporter(const BatchOptions& options) : json_(options.json) {
+  ScoreReporter(const BatchOptions& options, std::vector<std::string> terms)
+      : json_(options.json), terms_(std::move(terms)) {
     const std::string path = FindDefaultLexicon();
     if (!path.empty()) lexicon_ = Lexicon::Load(path);
-    terms_ = LoadLockedTerms(options.keep_file);
   }
   std::optional<RewriteScore> Report(const std::string& file, const std::string& source,
                                      const std::string& result, BatchProgress& progress) const {
@@ -123,11 +123,11 @@ int RunBatch(const BatchOptions& options, const std::string& endpoint_url, std::
     return 1;
   }
   const std::vector<std::string> output_paths = BatchOutputPaths(options);
-  TPieceRewriter rewriter(
-      endpoint_url,
-      {options.piece_bytes, options.piece_connections, options.line_breaks,
-       options.read_time_limit_ms, options.leg_time_limit_ms, LoadLockedTerms(options.keep_file)});
-  const ScoreReporter reporter(options);
+  const std::vector<std::string> terms = LoadLockedTerms(options.keep_file);
+  TPieceRewriter rewriter(endpoint_url,
+                          {options.piece_bytes, options.piece_connections, options.line_breaks,
+                           options.read_time_limit_ms, options.leg_time_limit_ms, terms});
+  const ScoreReporter reporter(options, terms);
   int status = 0;
   if (options.out_dir) std::filesystem::create_directories(*options.out_dir);
   const size_t count = options.files.size();
