@@ -111,17 +111,18 @@ std::vector<CleanGloss> CleanSense(std::string_view raw) {
 }
 
 std::string PhraseKey(std::string_view text) {
-  std::string key;
-  key.reserve(text.size());
-  for (char c : text) {
-    const bool blank = c == ' ' || c == '\t';
-    if (blank) {
-      if (!key.empty() && key.back() != ' ') key += ' ';
+  // Written in place: the translator makes keys of glosses all the time.
+  std::string key(text.size(), '\0');
+  size_t n = 0;
+  for (const char c : text) {
+    if (c == ' ' || c == '\t') {
+      if (n > 0 && key[n - 1] != ' ') key[n++] = ' ';
       continue;
     }
-    key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    key[n++] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
   }
-  while (!key.empty() && key.back() == ' ') key.pop_back();
+  while (n > 0 && key[n - 1] == ' ') --n;
+  key.resize(n);
   return key;
 }
 

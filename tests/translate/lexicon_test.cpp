@@ -334,3 +334,17 @@ TEST(GlossCleaner, PhraseKeyLowersAndCollapses) {
 
 }  // namespace
 }  // namespace lumora
+
+namespace lumora {
+namespace {
+
+TEST(PhraseKeyOfGloss, LowerCaseWithSingleInnerBlanks) {
+  EXPECT_EQ(PhraseKey("  To  Raise\t (an) Issue  "), "to raise (an) issue");
+  EXPECT_EQ(PhraseKey("GDP"), "gdp");
+  EXPECT_EQ(PhraseKey(" \t "), "");
+  EXPECT_EQ(PhraseKey(""), "");
+  EXPECT_EQ(PhraseKey("Café  Au Lait"), "café au lait") << "bytes beyond ASCII stay";
+}
+
+}  // namespace
+}  // namespace lumora
