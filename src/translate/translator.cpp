@@ -100,18 +100,16 @@ bool Overlaps(const std::vector<ByteSpan>& spans, size_t begin, size_t end) {
 
 }  // namespace
 
-// Normal is the smallest margin that rewords about three content words in
-// ten of the examples, the share a rewritten article needs to read as new.
 float StrengthMargin(Strength strength) {
   switch (strength) {
     case Strength::kLow:
       return 0.5f;
     case Strength::kHigh:
-      return 3.5f;
+      return 2.0f;
     case Strength::kNormal:
       break;
   }
-  return 2.5f;
+  return 1.0f;
 }
 
 std::optional<Strength> ParseStrength(std::string_view name) {

@@ -8,7 +8,8 @@
 // lexicon, within 3.5 times the strength's margin of the original's model
 // score, or else (but at the low strength, and for a word of one character)
 // one the rules of synonym_rules.h find that shares a character with the
-// word, within the margin less one; failing
+// word, within the margin less one
+// (at the normal strength no less likely than the word itself); failing
 // that, a gloss that brings the word itself back. A listed synonym that
 // the decoder would not take from any of its glosses here comes back through
 // its held phrase (the gloss with an invisible mark, see phrase_matcher.h).

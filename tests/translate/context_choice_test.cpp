@@ -70,10 +70,11 @@ TEST_F(ContextChoice, ReplacementWithinTheMarginIsTaken) {
 TEST_F(ContextChoice, ReplacementPastTheMarginIsRefused) {
   model_->Unigram("激烈", -3).Unigram("剧烈", -3).Unigram("的", -1).Unigram("竞争", -3);
   // A synonym the rules find must read within the margin less one: 剧烈
-  // reads 2 worse before 的, past normal's margin so reduced, inside high's.
-  model_->Bigram("激烈", "的", -1).Bigram("剧烈", "的", -3).Bigram("的", "竞争", -1);
-  ASSERT_LT(StrengthMargin(Strength::kNormal) - 1, 2.0f);
-  ASSERT_GT(StrengthMargin(Strength::kHigh) - 1, 2.0f);
+  // reads 0.5 worse before 的, past normal's margin (1) so reduced, inside
+  // high's (2).
+  model_->Bigram("激烈", "的", -1).Bigram("剧烈", "的", -1.5).Bigram("的", "竞争", -1);
+  ASSERT_EQ(StrengthMargin(Strength::kNormal), 1.0f);
+  ASSERT_EQ(StrengthMargin(Strength::kHigh), 2.0f);
   const Translator normal = With(Strength::kNormal);
   EXPECT_EQ(normal.ToChinese(normal.ToEnglish("激烈的竞争")), "激烈的竞争");
   const Translator high = With(Strength::kHigh);
@@ -141,11 +142,11 @@ TEST_F(ListedChoice, ListedSynonymComesBeforeTheOneTheRulesFind) {
 
 TEST_F(ListedChoice, ListedSynonymHasAWiderMarginButNotAnUnboundedOne) {
   // 3 worse than 激烈: past normal's margin for the rules' synonyms, inside
-  // the listed one's; 20 worse is past any.
+  // the listed one's; 10 worse is past any.
   model_->Bigram("猛烈", "的", -4);
-  ASSERT_LT(StrengthMargin(Strength::kNormal) - 1, 3.0f);
+  ASSERT_LT(StrengthMargin(Strength::kNormal), 3.0f);
   EXPECT_EQ(RoundTrip(true, Strength::kNormal, "激烈的竞争"), "猛烈的竞争");
-  model_->Bigram("猛烈", "的", -21);
+  model_->Bigram("猛烈", "的", -11);
   EXPECT_EQ(RoundTrip(true, Strength::kHigh, "激烈的竞争"), "剧烈的竞争");
 }
 
@@ -175,7 +176,7 @@ TEST_F(ListedChoice, ListedSynonymTheDecoderWouldNotPickComesBackThroughItsHeldP
   EXPECT_NE(english.find(HeldPhraseKey("beautiful")), std::string::npos) << english;
   EXPECT_EQ(t.ToChinese(english), "美丽的花园");
   // Past the listed synonym's margin the word stays, held phrase or not.
-  model_->Bigram("美丽", "的", -21);
+  model_->Bigram("美丽", "的", -11);
   EXPECT_EQ(RoundTrip(true, Strength::kHigh, "漂亮的花园"), "漂亮的花园");
 }
 
