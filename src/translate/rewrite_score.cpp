@@ -14,6 +14,10 @@ namespace lumora {
 
 namespace {
 
+// A paragraph is segmented this much at a time: all the tokens of one of many
+// megabytes took several times its size.
+constexpr size_t kScoreSliceBytes = 64 * 1024;
+
 size_t CountNegations(std::string_view s) {
   size_t n = 0;
   for (char32_t ch : DecodeUtf8(s)) {
@@ -167,7 +171,7 @@ void ScoreParagraph(const Lexicon& lexicon, std::string_view source, std::string
   const std::vector<bool> kept = CommonChars(in, DecodeUtf8(result));
   Counts numbersIn, numbersOut, latinIn, latinOut;
   size_t charAt = 0;
-  for (const Token& t : segmenter.Segment(source)) {
+  segmenter.SegmentInSlices(source, kScoreSliceBytes, [&](const Token& t) {
     const size_t n = CharCount(t.text);
     if (t.kind == TokenKind::kHan && t.word != Lexicon::kNone &&
         IsContentClass(lexicon.Class(t.word))) {
@@ -179,11 +183,11 @@ void ScoreParagraph(const Lexicon& lexicon, std::string_view source, std::string
     if (t.kind == TokenKind::kNumber) ++numbersIn[std::string(t.text)];
     if (t.kind == TokenKind::kLatin) ++latinIn[std::string(t.text)];
     charAt += n;
-  }
-  for (const Token& t : segmenter.Segment(result)) {
+  });
+  segmenter.SegmentInSlices(result, kScoreSliceBytes, [&](const Token& t) {
     if (t.kind == TokenKind::kNumber) ++numbersOut[std::string(t.text)];
     if (t.kind == TokenKind::kLatin) ++latinOut[std::string(t.text)];
-  }
+  });
   score.numberFaults += Difference(numbersIn, numbersOut);
   score.latinFaults += Difference(latinIn, latinOut);
   const size_t negIn = CountNegations(source);

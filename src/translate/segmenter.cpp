@@ -25,6 +25,26 @@ bool IsWordChar(char32_t ch) {
   return IsLatinLetter(ch) || IsDigitChar(ch);
 }
 
+// A token of its own whatever its neighbours: not part of a run of Han
+// characters, letters and digits (with the marks they hold inside) or blanks.
+bool StandsAlone(const CharAt& c) {
+  return c.len && !IsHanChar(c.ch) && !IsWordChar(c.ch) && !IsSpaceChar(c.ch) && c.ch != '.' &&
+         c.ch != ',' && c.ch != '\'' && c.ch != '-';
+}
+
+// Where a slice that should end near from may end: just after the first
+// character at or past from that stands alone, else at the end of text.
+size_t SliceEnd(std::string_view text, size_t from) {
+  // UTF-8 lead bytes are always where Segment's walk decodes a character.
+  while (from < text.size() && (static_cast<unsigned char>(text[from]) & 0xC0) == 0x80) ++from;
+  while (from < text.size()) {
+    const CharAt c = Decode(text, from);
+    if (StandsAlone(c)) return from + c.len;
+    from += c.len ? c.len : 1;
+  }
+  return text.size();
+}
+
 // A word this rare across a cut is no reason to doubt the cut.
 constexpr uint32_t kDoubtfulCutFrequency = 100;
 
@@ -33,6 +53,16 @@ bool IsSingleHan(const Token& t) {
 }
 
 }  // namespace
+
+void Segmenter::SegmentInSlices(std::string_view text, size_t sliceBytes,
+                                const std::function<void(const Token&)>& each) const {
+  for (size_t pos = 0; pos < text.size();) {
+    const size_t end =
+        text.size() - pos > sliceBytes ? SliceEnd(text, pos + sliceBytes) : text.size();
+    for (const Token& t : Segment(text.substr(pos, end - pos))) each(t);
+    pos = end;
+  }
+}
 
 std::vector<Token> Segmenter::Segment(std::string_view text) const {
   std::vector<Token> out;

@@ -6,6 +6,7 @@
 // their own. The tokens cover the input exactly, in order.
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -28,6 +29,13 @@ class Segmenter {
 
   // Invalid UTF-8 bytes become kOther tokens of one byte each.
   std::vector<Token> Segment(std::string_view text) const;
+
+  // The tokens Segment gives, handed to each in order a slice of about
+  // sliceBytes at a time, so that a paragraph of many megabytes never holds
+  // all its tokens at once. A slice ends only after a character that is a
+  // token whatever stands around it (such as "，" or "。").
+  void SegmentInSlices(std::string_view text, size_t sliceBytes,
+                       const std::function<void(const Token&)>& each) const;
 
   // Whether the cut around tokens[i], a word of two characters or more, is
   // open to doubt: a single character beside it makes a common word with the

@@ -87,6 +87,28 @@ std::shared_ptr<const Lexicon> DoubtfulCutLexicon() {
   return Lexicon::FromBytes(b.Build());
 }
 
+TEST_F(SegmenterTest, SlicesGiveTheTokensOfTheWhole) {
+  // Runs that must not be cut (words, "3.14", "1,000", "don't", blanks, a
+  // malformed byte before a mark) beside marks that stand alone.
+  std::string text;
+  for (int i = 0; i < 12; ++i) {
+    text += "研究生命，结婚的和尚未结婚的。3.14和1,000 don't  研究猫狗！";
+    text += "加强合作\xE3\x80。(mp3)-研究生；";
+  }
+  const std::vector<Token> whole = segmenter_.Segment(text);
+  for (size_t slice : {1u, 2u, 3u, 5u, 8u, 13u, 40u, 97u, 1000u}) {
+    std::vector<Token> sliced;
+    segmenter_.SegmentInSlices(text, slice, [&](const Token& t) { sliced.push_back(t); });
+    ASSERT_EQ(sliced.size(), whole.size()) << "slices of " << slice;
+    for (size_t i = 0; i < whole.size(); ++i) {
+      EXPECT_EQ(sliced[i].text.data(), whole[i].text.data()) << slice << ": token " << i;
+      EXPECT_EQ(sliced[i].text.size(), whole[i].text.size()) << slice << ": token " << i;
+      EXPECT_EQ(sliced[i].kind, whole[i].kind) << slice << ": token " << i;
+      EXPECT_EQ(sliced[i].word, whole[i].word) << slice << ": token " << i;
+    }
+  }
+}
+
 TEST(DoubtfulCut, AWordWhoseEdgeMakesACommonWordWithItsNeighbourIsInDoubt) {
   const auto lexicon = DoubtfulCutLexicon();
   const Segmenter segmenter(*lexicon);
