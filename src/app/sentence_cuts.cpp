@@ -23,19 +23,6 @@ bool IsClauseEnd(char32_t ch) {
   return ch == U'，' || ch == U'；' || ch == U',' || ch == U';';
 }
 
-bool IsBlank(char32_t ch) {
-  return IsSpaceChar(ch) || ch == U'\u3000';
-}
-
-bool IsWordChar(char32_t ch) {
-  return IsLatinLetter(ch) || IsDigitChar(ch);
-}
-
-// Inner punctuation of a number or word ("3.14", "1,000", "don't", "e-mail").
-bool IsJoiner(char32_t ch) {
-  return ch == '.' || ch == ',' || ch == '\'' || ch == '-';
-}
-
 // A character and its length in bytes; a malformed byte stands alone as a
 // character no class holds.
 struct Char {
@@ -88,9 +75,10 @@ class Cutter {
     const char32_t left = At(left_at).ch;
     const Char right = At(at);
     if (IsWordChar(left) && IsWordChar(right.ch)) return true;
-    if (IsJoiner(left) && left_at > 0 && IsWordChar(At(Before(left_at)).ch) && IsWordChar(right.ch))
+    if (IsWordJoiner(left) && left_at > 0 && IsWordChar(At(Before(left_at)).ch) &&
+        IsWordChar(right.ch))
       return true;
-    return IsWordChar(left) && IsJoiner(right.ch) && IsWordChar(At(at + right.len).ch);
+    return IsWordChar(left) && IsWordJoiner(right.ch) && IsWordChar(At(at + right.len).ch);
   }
 
   // Whether byte at lies strictly inside a protected span.
@@ -123,7 +111,7 @@ class Cutter {
                                                         : nullptr;
       if (!kind) continue;
       size_t end = kind == &sentence ? Skip(after, IsCloser) : after;
-      end = Skip(end, IsBlank);
+      end = Skip(end, IsSpaceChar);
       if (end < text_.size() && end <= limit && MayCut(end)) *kind = end;
     }
     if (sentence) return *sentence;

@@ -59,16 +59,23 @@ std::vector<size_t> ClauseCuts(std::string_view text, const std::vector<ByteSpan
   return cuts;
 }
 
+std::vector<size_t> GroupRuns(std::span<const size_t> starts, size_t total, size_t count) {
+  std::vector<size_t> firsts{0};
+  if (count <= 1) return firsts;
+  const size_t share = total / count;
+  for (size_t r = 1; r < starts.size() && firsts.size() < count; ++r) {
+    if (starts[r] - starts[firsts.back()] >= share) firsts.push_back(r);
+  }
+  return firsts;
+}
+
 std::vector<size_t> GroupClauses(std::string_view text, const std::vector<size_t>& cuts,
                                  size_t count) {
   std::vector<size_t> starts{0};
-  if (count <= 1) return starts;
-  const size_t share = text.size() / count;
-  for (const size_t cut : cuts) {
-    if (starts.size() == count) break;
-    if (cut - starts.back() >= share) starts.push_back(cut);
-  }
-  return starts;
+  starts.insert(starts.end(), cuts.begin(), cuts.end());
+  std::vector<size_t> offsets;
+  for (const size_t r : GroupRuns(starts, text.size(), count)) offsets.push_back(starts[r]);
+  return offsets;
 }
 
 }  // namespace lumora

@@ -15,10 +15,6 @@ struct WordSpan {
   bool joinedToNext;  // only blanks up to the next word
 };
 
-bool IsWordChar(char32_t ch) {
-  return IsLatinLetter(ch) || IsDigitChar(ch);
-}
-
 std::vector<WordSpan> FindWords(std::string_view text) {
   std::vector<WordSpan> words;
   size_t pos = 0;

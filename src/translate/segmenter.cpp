@@ -21,15 +21,11 @@ CharAt Decode(std::string_view s, size_t pos) {
   return {0, 0};
 }
 
-bool IsWordChar(char32_t ch) {
-  return IsLatinLetter(ch) || IsDigitChar(ch);
-}
-
 // A token of its own whatever its neighbours: not part of a run of Han
 // characters, letters and digits (with the marks they hold inside) or blanks.
 bool StandsAlone(const CharAt& c) {
-  return c.len && !IsHanChar(c.ch) && !IsWordChar(c.ch) && !IsSpaceChar(c.ch) && c.ch != '.' &&
-         c.ch != ',' && c.ch != '\'' && c.ch != '-';
+  return c.len && !IsHanChar(c.ch) && !IsWordChar(c.ch) && !IsSpaceChar(c.ch) &&
+         !IsWordJoiner(c.ch);
 }
 
 // Where a slice that should end near from may end: just after the first
@@ -91,7 +87,7 @@ std::vector<Token> Segmenter::Segment(std::string_view text) const {
           end += n.len;
           continue;
         }
-        if (n.len && (n.ch == '.' || n.ch == ',' || n.ch == '\'' || n.ch == '-')) {
+        if (n.len && IsWordJoiner(n.ch)) {
           const CharAt after = Decode(text, end + 1);
           if (after.len && IsWordChar(after.ch)) {
             end += 1;

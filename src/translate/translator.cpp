@@ -502,11 +502,8 @@ std::string Translator::ToEnglish(std::string_view text) const {
   }
   // A long paragraph: runs of clauses of similar size on threads of their
   // own, joined in order.
-  std::vector<size_t> firsts{0};
-  const size_t share = tokens.size() / groups;
-  for (size_t c = 1; c + 1 < clauses.size() && firsts.size() < groups; ++c) {
-    if (clauses[c] - clauses[firsts.back()] >= share) firsts.push_back(c);
-  }
+  std::vector<size_t> firsts =
+      GroupRuns(std::span(clauses).first(clauses.size() - 1), tokens.size(), groups);
   firsts.push_back(clauses.size() - 1);
   std::vector<std::string> parts(firsts.size() - 1);
   std::vector<std::function<void()>> work;

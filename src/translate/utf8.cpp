@@ -63,6 +63,14 @@ bool IsLatinLetter(char32_t ch) {
   return IsAsciiLetter(ch) || (ch >= 0xC0 && ch <= 0x24F && ch != 0xD7 && ch != 0xF7);
 }
 
+bool IsWordChar(char32_t ch) {
+  return IsLatinLetter(ch) || IsDigitChar(ch);
+}
+
+bool IsWordJoiner(char32_t ch) {
+  return ch == '.' || ch == ',' || ch == '\'' || ch == '-';
+}
+
 bool IsSpaceChar(char32_t ch) {
   return ch == ' ' || ch == '\t' || ch == 0xA0 || ch == 0x3000;
 }

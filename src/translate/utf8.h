@@ -24,6 +24,11 @@ bool IsDigitChar(char32_t ch);  // ASCII and full-width digits
 // Letters that make up a Latin word: ASCII and the Latin-1/Extended-A letters.
 bool IsLatinLetter(char32_t ch);
 bool IsSpaceChar(char32_t ch);  // blanks and tabs, not line breaks
+// Letters and digits: what numbers and Latin words are made of.
+bool IsWordChar(char32_t ch);
+// Marks a number or Latin word may hold between two of its characters
+// ("3.14", "1,000", "don't", "e-mail").
+bool IsWordJoiner(char32_t ch);
 
 // Characters of a UTF-8 text (lead bytes counted; s need not be valid).
 size_t CharCount(std::string_view s);
