@@ -11,8 +11,6 @@ namespace lumora {
 
 namespace {
 
-// Senses past this position are seldom what the word means in prose.
-constexpr int kMaxSense = 3;
 // Senses up to this position are what a word mostly means.
 constexpr int kLeadingSense = 1;
 // Shared glosses that make any sense of the word a fair way to the synonym.

@@ -12,6 +12,8 @@
 
 namespace lumora {
 
+// Senses past this position are seldom what the word means in prose.
+inline constexpr int kMaxSense = 3;
 // A synonym rarer than this reads as odd in ordinary prose.
 inline constexpr uint32_t kMinSynonymFrequency = 300;
 // A gloss carried by more primary entries than this says little alone.

@@ -16,8 +16,6 @@ namespace lumora {
 
 namespace {
 
-// Senses past this position are seldom what the word means in prose.
-constexpr int kMaxSense = 3;
 // Rounds of the check against the way back; each drops or protects something.
 constexpr int kMaxCheckRounds = 16;
 // Each later sense of a word costs its fit to a phrase this much, in log10.
