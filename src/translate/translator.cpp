@@ -73,14 +73,18 @@ bool NeedsBlank(const Token& t) {
   return t.kind == TokenKind::kHan || t.kind == TokenKind::kLatin || t.kind == TokenKind::kNumber;
 }
 
-// A single character right after a number is mostly its measure word
-// (两万只, 3张), which no synonym of the same character replaces: 只 "only"
-// would become 仅 there.
-bool IsAfterNumber(const std::vector<Token>& tokens, size_t i) {
+// A single character right after a number, or after a word that counts or
+// points (这, 每, 某), is mostly its measure word (两万只, 3张, 这只), which no
+// synonym of the same character replaces: 只 "only" would become 仅 there.
+bool IsMeasureWordPlace(const std::vector<Token>& tokens, size_t i) {
   if (i == 0 || CharCount(tokens[i].text) != 1) return false;
   const Token& before = tokens[i - 1];
   if (before.kind == TokenKind::kNumber) return true;
   if (before.kind != TokenKind::kHan) return false;
+  static constexpr std::string_view kPointers[] = {"这", "那", "哪", "每", "某", "各", "该"};
+  for (const std::string_view p : kPointers) {
+    if (before.text == p) return true;
+  }
   static constexpr std::u32string_view kNumerals = U"〇零一二两三四五六七八九十百千万亿半几多";
   const std::string_view w = before.text;
   size_t last = w.size() - 1;
@@ -451,7 +455,7 @@ std::string Translator::ToEnglish(std::string_view text) const {
     const size_t at = static_cast<size_t>(tokens[i].text.data() - text.data());
     eligible[i] = tokens[i].kind == TokenKind::kHan && tokens[i].word != Lexicon::kNone &&
                   !Overlaps(kept, at, at + tokens[i].text.size()) &&
-                  !segmenter_.MayBeCutWrongly(tokens, i) && !IsAfterNumber(tokens, i);
+                  !segmenter_.MayBeCutWrongly(tokens, i) && !IsMeasureWordPlace(tokens, i);
   }
   // The token where each clause starts, then the end.
   std::vector<size_t> clauses{0};

@@ -259,14 +259,18 @@ TEST(ListedChoiceSharingAGloss, EachListedSynonymComesBackThroughAHeldPhraseOfIt
   EXPECT_NE(both.find("孩童"), std::string::npos) << both;
 }
 
-// 只 is "only" as an adverb but the measure word of animals after a number.
-TEST(SingleCharacter, AfterANumberStaysAsTheMeasureWordItIs) {
+// 只 is "only" as an adverb but the measure word of animals after a number
+// or a word that points at one.
+TEST(SingleCharacter, AfterANumberOrAPointerStaysAsTheMeasureWordItIs) {
   LexiconBuilder b;
   b.AddWord("只", 5000, "d");
   b.AddWord("仅", 2000, "d");
   b.AddWord("两万", 500, "m");
   b.AddWord("鸟", 2000, "n");
   b.AddWord("看", 3000, "v");
+  b.AddWord("这", 8000, "r");
+  b.AddWord("每", 4000, "r");
+  b.AddWord("这里", 6000, "r");
   b.AddEntry("只", "zhi3", {"only", "merely"});
   b.AddEntry("仅", "jin3", {"only", "merely"});
   b.AddEntry("鸟", "niao3", {"bird"});
@@ -274,11 +278,14 @@ TEST(SingleCharacter, AfterANumberStaysAsTheMeasureWordItIs) {
   b.AddSynonymGroup("只 > 仅");
   auto model = std::make_shared<FixtureLanguageModel>();
   model->Unigram("只", -2).Unigram("仅", -2).Unigram("两万", -3).Unigram("鸟", -3);
-  model->Unigram("看", -3);
+  model->Unigram("看", -3).Unigram("这", -2).Unigram("每", -2.5).Unigram("这里", -2);
   TranslatorOptions options;
   options.model = model;
   const Translator t(Lexicon::FromBytes(b.Build()), options);
   EXPECT_EQ(t.ToChinese(t.ToEnglish("只看鸟")), "仅看鸟");
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("看这只鸟")), "看这只鸟");
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("每只鸟")), "每只鸟");
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("这里只看鸟")), "这里仅看鸟");
   EXPECT_EQ(t.ToChinese(t.ToEnglish("两万只鸟")), "两万只鸟");
   EXPECT_EQ(t.ToChinese(t.ToEnglish("看20只鸟")), "看20只鸟");
 }
