@@ -267,7 +267,18 @@ std::vector<Translator::Choice> Translator::ChooseInContext(std::span<const Toke
                      [](const Synonym& a, const Synonym& b) { return a.rank > b.rank; });
     fallback[i] = guarded ? Choice{} : glossBackTo(word);
     choices[i] = fallback[i];
+    // A synonym that is the word beside it would write that word twice
+    // (干净整洁 as 干净干净).
+    auto besideAlready = [&](int32_t s) {
+      const std::string_view w = lex.Word(s);
+      if (i > 0 && tokens[i - 1].kind == TokenKind::kHan) {
+        const int32_t before = choices[i - 1].target;
+        if (w == (before != Lexicon::kNone ? lex.Word(before) : tokens[i - 1].text)) return true;
+      }
+      return i + 1 < n && tokens[i + 1].kind == TokenKind::kHan && w == tokens[i + 1].text;
+    };
     for (const Synonym& s : synonyms) {
+      if (besideAlready(s.word)) continue;
       Choice c = glossBackTo(s.word);
       if (c.target == Lexicon::kNone && s.listed) c = heldWayTo(s.word);
       if (c.target != Lexicon::kNone) {
