@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "service/embedded_translation_service.h"
-#include "translate/gloss_cleaner.h"
 #include "translate/lexicon.h"
 #include "translate/synonym_rules.h"
 #include "translate/utf8.h"
@@ -51,24 +50,16 @@ int main(int argc, char** argv) {
       const int32_t word = words[rank];
       const std::vector<int32_t> listed = lex.ListedSynonyms(word);
       std::vector<int32_t> found;
-      for (int gi = 0; gi < lex.GlossCount(word); ++gi) {
-        const lumora::Gloss g = lex.GlossAt(word, gi);
-        if (g.entry != 0) break;
-        if (g.qualified || g.sense > lumora::kMaxSense) continue;
-        const int32_t phrase = lex.FindPhrase(lumora::PhraseKey(g.text));
-        if (phrase == lumora::Lexicon::kNone) continue;
-        for (int k = 0; k < lex.CandidateCount(phrase); ++k) {
-          const int32_t s = lex.CandidateAt(phrase, k).word;
-          if (s == word || std::find(found.begin(), found.end(), s) != found.end() ||
-              std::find(listed.begin(), listed.end(), s) != listed.end()) {
-            continue;
-          }
-          if (lumora::ShareChar(lex.Word(word), lex.Word(s)) &&
-              lumora::IsSynonym(lex, word, s, true)) {
-            found.push_back(s);
-          }
+      lumora::ForEachGlossCandidate(lex, word, [&](int32_t s) {
+        if (s == word || std::find(found.begin(), found.end(), s) != found.end() ||
+            std::find(listed.begin(), listed.end(), s) != listed.end()) {
+          return;
         }
-      }
+        if (lumora::ShareChar(lex.Word(word), lex.Word(s)) &&
+            lumora::IsSynonym(lex, word, s, true)) {
+          found.push_back(s);
+        }
+      });
       if (found.empty()) continue;
       std::printf("%zu %s %u ->", rank + 1, std::string(lex.Word(word)).c_str(),
                   lex.Frequency(word));

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 
+#include "translate/gloss_cleaner.h"
 #include "translate/lexicon.h"
 
 namespace lumora {
@@ -57,6 +58,20 @@ struct GlossOverlap {
   bool sharesChar = false;
 };
 GlossOverlap CompareGlosses(const Lexicon& lexicon, int32_t word, int32_t other);
+
+// Calls f with each word that the phrase of one of word's common primary
+// glosses leads to, word itself among them: the candidates the rules judge.
+template <typename F>
+void ForEachGlossCandidate(const Lexicon& lexicon, int32_t word, F&& f) {
+  for (int gi = 0; gi < lexicon.GlossCount(word); ++gi) {
+    const Gloss g = lexicon.GlossAt(word, gi);
+    if (g.entry != 0) break;
+    if (g.qualified || g.sense > kMaxSense) continue;
+    const int32_t phrase = lexicon.FindPhrase(PhraseKey(g.text));
+    if (phrase == Lexicon::kNone) continue;
+    for (int k = 0; k < lexicon.CandidateCount(phrase); ++k) f(lexicon.CandidateAt(phrase, k).word);
+  }
+}
 
 // Whether synonym may replace word: both content words of agreeing class
 // (or of two characters or more, sharing a character and most senses),

@@ -235,18 +235,11 @@ std::vector<Translator::Choice> Translator::ChooseInContext(std::span<const Toke
     // not know (住建局), where a compound for it breaks the name: it takes
     // listed synonyms only.
     const bool rulesApply = options_.strength != Strength::kLow && CharCount(text) > 1 && !guarded;
-    const int glosses = rulesApply ? lex.GlossCount(word) : 0;
-    for (int gi = 0; gi < glosses; ++gi) {
-      const Gloss g = lex.GlossAt(word, gi);
-      if (g.entry != 0) break;
-      if (g.qualified || g.sense > kMaxSense) continue;
-      const int32_t phrase = lex.FindPhrase(PhraseKey(g.text));
-      if (phrase == Lexicon::kNone) continue;
-      for (int k = 0; k < lex.CandidateCount(phrase); ++k) {
-        const int32_t s = lex.CandidateAt(phrase, k).word;
+    if (rulesApply) {
+      ForEachGlossCandidate(lex, word, [&](int32_t s) {
         if (s == word || std::any_of(synonyms.begin(), synonyms.end(),
                                      [&](const Synonym& x) { return x.word == s; })) {
-          continue;
+          return;
         }
         const uint64_t key =
             (uint64_t{static_cast<uint32_t>(word)} << 32) | static_cast<uint32_t>(s);
@@ -258,10 +251,10 @@ std::vector<Translator::Choice> Translator::ChooseInContext(std::span<const Toke
           const bool fits = ShareChar(text, lex.Word(s)) && IsSynonym(lex, word, s, true);
           it = synonymCache.emplace(key, fits).first;
         }
-        if (!it->second) continue;
+        if (!it->second) return;
         const float delta = localOf(s) - base;
         if (delta >= kRuleFoundAllowance - margin) synonyms.push_back({s, delta, false});
-      }
+      });
     }
     std::stable_sort(synonyms.begin(), synonyms.end(),
                      [](const Synonym& a, const Synonym& b) { return a.rank > b.rank; });
