@@ -494,14 +494,14 @@ std::string LexiconBuilder::Build() const {
   }
   // A listed synonym mostly reads less likely than the word it stands for, so
   // the decoder, taking the likeliest word carrying a phrase, would seldom
-  // bring it back. Each gets a held phrase: its first common gloss with the
+  // bring it back. Each gets a held phrase: its held-phrase gloss with the
   // held mark, leading to it alone; one whose gloss another synonym holds
   // already takes the mark once more.
   std::unordered_set<uint32_t> held;
   for (const fmt::SynonymRecord& s : synonyms) {
     if (!held.insert(s.synonym).second) continue;
     const std::optional<Gloss> g =
-        FirstCommonGloss(*draft, static_cast<int32_t>(s.synonym), kMaxCandidateSense);
+        HeldPhraseGloss(*draft, static_cast<int32_t>(s.synonym), kMaxCandidateSense);
     if (!g) continue;
     uint8_t wordCount = 1;
     for (char ch : PhraseKey(g->text)) wordCount += ch == ' ';

@@ -24,7 +24,7 @@ inline constexpr std::string_view kWordJoiner = "\xE2\x81\xA0";
 // to one chosen word alone instead of the likeliest word carrying the gloss.
 inline constexpr std::string_view kHeldMark = "\xE2\x81\xA3";
 
-// Listed synonyms whose first common glosses agree (孩子 and 小孩: "child")
+// Listed synonyms whose held-phrase glosses agree (孩子 and 小孩: "child")
 // each need a held phrase of their own: the next one carries the mark twice,
 // and so on up to this many.
 inline constexpr int kMaxHeldMarks = 16;

@@ -183,13 +183,15 @@ std::optional<Gloss> PrimaryGlossWithKey(const Lexicon& lex, int32_t word, std::
   return std::nullopt;
 }
 
-std::optional<Gloss> FirstCommonGloss(const Lexicon& lex, int32_t word, int maxSense) {
+std::optional<Gloss> HeldPhraseGloss(const Lexicon& lex, int32_t word, int maxSense) {
+  std::optional<Gloss> first;
   for (int i = 0; i < lex.GlossCount(word); ++i) {
     const Gloss g = lex.GlossAt(word, i);
     if (g.entry != 0) break;
     if (!g.qualified && g.sense <= maxSense) return g;
+    if (!first) first = g;
   }
-  return std::nullopt;
+  return first;
 }
 
 bool IsWayToSynonym(const Lexicon& lex, int32_t word, const Gloss& gloss, int32_t synonym) {

@@ -87,10 +87,13 @@ bool IsSynonym(const Lexicon& lexicon, int32_t word, int32_t synonym, bool model
 std::optional<Gloss> PrimaryGlossWithKey(const Lexicon& lexicon, int32_t word,
                                          std::string_view key);
 
-// The first gloss of word's primary entry that is unqualified and among its
-// senses up to maxSense: the gloss the held phrase of a listed synonym is
-// made of, by the lexicon builder and the translator alike.
-std::optional<Gloss> FirstCommonGloss(const Lexicon& lexicon, int32_t word, int maxSense);
+// The gloss the held phrase of a listed synonym is made of, by the lexicon
+// builder and the translator alike: the first gloss of word's primary entry
+// that is unqualified and among its senses up to maxSense, else the entry's
+// first gloss. The held phrase leads to word alone, so a narrowed gloss
+// serves as well; without one a word whose every sense is narrowed (参与,
+// "to participate (in sth)") could never be reached.
+std::optional<Gloss> HeldPhraseGloss(const Lexicon& lexicon, int32_t word, int maxSense);
 
 // Whether gloss, one of word's primary glosses, is a fair way from word to
 // synonym: a sense word has in most sentences, one synonym mostly means, and

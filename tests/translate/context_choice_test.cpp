@@ -259,6 +259,28 @@ TEST(ListedChoiceSharingAGloss, EachListedSynonymComesBackThroughAHeldPhraseOfIt
   EXPECT_NE(both.find("孩童"), std::string::npos) << both;
 }
 
+// Every sense of 参与 is narrowed ("to participate (in sth)"), so no gloss of
+// its own leads back to it: its held phrase is made of the narrowed one.
+TEST(ListedChoiceWithNarrowedGlosses, IsReachedThroughAHeldPhraseOfTheNarrowedGloss) {
+  LexiconBuilder b;
+  b.AddWord("参加", 5000, "v");
+  b.AddWord("参与", 3000, "v");
+  b.AddWord("比赛", 3000, "n");
+  b.AddEntry("参加", "can1 jia1", {"to participate", "to take part"});
+  b.AddEntry("参与", "can1 yu4", {"to participate (in sth)"});
+  b.AddEntry("比赛", "bi3 sai4", {"competition"});
+  b.AddSynonymGroup("参加 > 参与");
+  auto model = std::make_shared<FixtureLanguageModel>();
+  model->Unigram("参加", -2).Unigram("参与", -2.5).Unigram("比赛", -3);
+  TranslatorOptions options;
+  options.model = model;
+  const Translator t(Lexicon::FromBytes(b.Build()), options);
+  ASSERT_EQ(t.ToChinese("to participate 比赛"), "参加比赛");
+  const std::string english = t.ToEnglish("参加比赛");
+  EXPECT_EQ(t.ToChinese(english), "参与比赛") << english;
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("参与比赛")), "参与比赛") << "one way only";
+}
+
 // 只 is "only" as an adverb but the measure word of animals after a number
 // or a word that points at one.
 TEST(SingleCharacter, AfterANumberOrAPointerStaysAsTheMeasureWordItIs) {
