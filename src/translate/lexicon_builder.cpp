@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <set>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -496,12 +497,18 @@ std::string LexiconBuilder::Build() const {
   // the decoder, taking the likeliest word carrying a phrase, would seldom
   // bring it back. Each gets a held phrase: its held-phrase gloss with the
   // held mark, leading to it alone; one whose gloss another synonym holds
-  // already takes the mark once more.
+  // already takes the mark once more. A synonym without a sense of its own is
+  // held through the gloss of each word leading to it.
   std::unordered_set<uint32_t> held;
+  std::set<std::pair<uint32_t, uint32_t>> heldFrom;
   for (const fmt::SynonymRecord& s : synonyms) {
-    if (!held.insert(s.synonym).second) continue;
+    const auto synonym = static_cast<int32_t>(s.synonym);
+    const bool ofItsOwn = draft->GlossCount(synonym) > 0;
+    if (ofItsOwn ? !held.insert(s.synonym).second : !heldFrom.emplace(s.word, s.synonym).second) {
+      continue;
+    }
     const std::optional<Gloss> g =
-        HeldPhraseGloss(*draft, static_cast<int32_t>(s.synonym), kMaxCandidateSense);
+        HeldPhraseGloss(*draft, static_cast<int32_t>(s.word), synonym, kMaxCandidateSense);
     if (!g) continue;
     uint8_t wordCount = 1;
     for (char ch : PhraseKey(g->text)) wordCount += ch == ' ';

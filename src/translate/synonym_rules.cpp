@@ -194,6 +194,12 @@ std::optional<Gloss> HeldPhraseGloss(const Lexicon& lex, int32_t word, int maxSe
   return first;
 }
 
+std::optional<Gloss> HeldPhraseGloss(const Lexicon& lex, int32_t word, int32_t synonym,
+                                     int maxSense) {
+  if (lex.GlossCount(synonym) > 0) return HeldPhraseGloss(lex, synonym, maxSense);
+  return HeldPhraseGloss(lex, word, maxSense);
+}
+
 bool IsWayToSynonym(const Lexicon& lex, int32_t word, const Gloss& gloss, int32_t synonym) {
   // A narrowed sense, or one the synonym means only in passing, is a
   // different word in most sentences.

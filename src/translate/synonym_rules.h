@@ -95,6 +95,12 @@ std::optional<Gloss> PrimaryGlossWithKey(const Lexicon& lexicon, int32_t word,
 // "to participate (in sth)") could never be reached.
 std::optional<Gloss> HeldPhraseGloss(const Lexicon& lexicon, int32_t word, int maxSense);
 
+// The gloss of the held phrase that leads from word to its listed synonym:
+// the synonym's own (HeldPhraseGloss), else, for a synonym without a sense of
+// its own (a word of the frequency list such as 很多), word's.
+std::optional<Gloss> HeldPhraseGloss(const Lexicon& lexicon, int32_t word, int32_t synonym,
+                                     int maxSense);
+
 // Whether gloss, one of word's primary glosses, is a fair way from word to
 // synonym: a sense word has in most sentences, one synonym mostly means, and
 // the two words synonyms. The translator takes only such ways, and the

@@ -209,7 +209,7 @@ std::vector<Translator::Choice> Translator::ChooseInContext(std::span<const Toke
     // w's held phrase (see HeldPhraseGloss), with as many marks as made it
     // w's alone, which the decoder can only turn into w.
     auto heldWayTo = [&](int32_t w) -> Choice {
-      const std::optional<Gloss> g = HeldPhraseGloss(lex, w, kMaxSense);
+      const std::optional<Gloss> g = HeldPhraseGloss(lex, word, w, kMaxSense);
       if (!g) return {};
       for (int marks = 1; marks <= kMaxHeldMarks; ++marks) {
         const int32_t phrase = lex.FindPhrase(HeldPhraseKey(g->text, marks));

@@ -281,6 +281,29 @@ TEST(ListedChoiceWithNarrowedGlosses, IsReachedThroughAHeldPhraseOfTheNarrowedGl
   EXPECT_EQ(t.ToChinese(t.ToEnglish("参与比赛")), "参与比赛") << "one way only";
 }
 
+// 很多 is a word of the frequency list with no sense of its own: it is held
+// through the gloss of each word that leads to it.
+TEST(ListedChoiceWithoutASense, IsReachedThroughTheGlossOfTheWordLeadingToIt) {
+  LexiconBuilder b;
+  b.AddWord("许多", 4000, "m");
+  b.AddWord("大量", 3000, "m");
+  b.AddWord("很多", 5000, "m");
+  b.AddWord("人", 9000, "n");
+  b.AddEntry("许多", "xu3 duo1", {"many", "a lot of"});
+  b.AddEntry("大量", "da4 liang4", {"great amount", "large quantity"});
+  b.AddEntry("人", "ren2", {"person"});
+  b.AddSynonymGroup("许多 > 很多");
+  b.AddSynonymGroup("大量 > 很多");
+  auto model = std::make_shared<FixtureLanguageModel>();
+  model->Unigram("许多", -2).Unigram("大量", -2).Unigram("很多", -2.2).Unigram("人", -2);
+  TranslatorOptions options;
+  options.model = model;
+  const Translator t(Lexicon::FromBytes(b.Build()), options);
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("许多人")), "很多人");
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("大量人")), "很多人");
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("很多人")), "很多人");
+}
+
 // 只 is "only" as an adverb but the measure word of animals after a number
 // or a word that points at one.
 TEST(SingleCharacter, AfterANumberOrAPointerStaysAsTheMeasureWordItIs) {
