@@ -94,7 +94,8 @@ void CheckPairs(std::span<const Record> pairs, size_t wordCount, const std::stri
       throw ELexiconError("Lexicon " + what + " record out of range");
     }
     if constexpr (requires { e.place; }) {
-      if (e.place != fmt::kAnywhere && e.place != fmt::kBeforeVerb) {
+      if (e.place != fmt::kAnywhere && e.place != fmt::kBeforeVerb &&
+          e.place != fmt::kBeforeNumber) {
         throw ELexiconError("Lexicon " + what + " record out of range");
       }
     }
@@ -357,13 +358,14 @@ bool Lexicon::IsExcluded(int32_t word, int32_t synonym) const {
                             });
 }
 
-std::vector<int32_t> Lexicon::ListedSynonyms(int32_t word, bool beforeVerb) const {
+std::vector<int32_t> Lexicon::ListedSynonyms(int32_t word, WordPlace here) const {
   const auto first =
       std::lower_bound(synonyms_.begin(), synonyms_.end(), static_cast<uint32_t>(word),
                        [](const fmt::SynonymRecord& r, uint32_t w) { return r.word < w; });
   std::vector<int32_t> out;
   for (auto it = first; it != synonyms_.end() && it->word == static_cast<uint32_t>(word); ++it) {
-    if (it->place == fmt::kBeforeVerb && !beforeVerb) continue;
+    if (it->place == fmt::kBeforeVerb && !here.beforeVerb) continue;
+    if (it->place == fmt::kBeforeNumber && !here.beforeNumber) continue;
     out.push_back(static_cast<int32_t>(it->synonym));
   }
   return out;

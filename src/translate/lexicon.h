@@ -50,6 +50,13 @@ WordClass WordClassFromTag(std::string_view tag);
 // Nouns, verbs, adjectives, adverbs and idioms: the words the translator glosses.
 bool IsContentClass(WordClass c);
 
+// What follows a word, for synonyms listed for one place only.
+struct WordPlace {
+  bool beforeVerb = false;
+  bool beforeNumber = false;
+};
+inline constexpr WordPlace kEveryPlace{true, true};
+
 struct Gloss {
   std::string_view text;
   uint8_t entry;   // 0: the word's primary dictionary entry
@@ -104,8 +111,8 @@ class Lexicon {
   // Whether the lexicon lists synonym as a replacement word must never take.
   bool IsExcluded(int32_t word, int32_t synonym) const;
   // The synonyms chosen by hand that word may become, in id order; those
-  // listed only for a place before a verb when beforeVerb.
-  std::vector<int32_t> ListedSynonyms(int32_t word, bool beforeVerb = false) const;
+  // listed for one place only when the word stands there.
+  std::vector<int32_t> ListedSynonyms(int32_t word, WordPlace here = {}) const;
 
  private:
   Lexicon() = default;

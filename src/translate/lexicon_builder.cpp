@@ -112,12 +112,15 @@ std::vector<std::string> LexiconBuilder::UnknownSynonymWords() const {
 }
 
 void LexiconBuilder::AddSynonymGroup(std::string_view group) {
-  static constexpr std::string_view kBeforeVerbMark = "(before a verb)";
+  static constexpr std::pair<std::string_view, uint32_t> kPlaces[] = {
+      {"(before a verb)", fmt::kBeforeVerb}, {"(before a number)", fmt::kBeforeNumber}};
   uint32_t place = fmt::kAnywhere;
   while (!group.empty() && (group.back() == ' ' || group.back() == '\t')) group.remove_suffix(1);
-  if (group.ends_with(kBeforeVerbMark)) {
-    group.remove_suffix(kBeforeVerbMark.size());
-    place = fmt::kBeforeVerb;
+  for (const auto& [mark, value] : kPlaces) {
+    if (group.ends_with(mark)) {
+      group.remove_suffix(mark.size());
+      place = value;
+    }
   }
   std::vector<std::string> from, to;
   bool oneWay = false;

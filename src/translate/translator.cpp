@@ -73,11 +73,28 @@ bool NeedsBlank(const Token& t) {
   return t.kind == TokenKind::kHan || t.kind == TokenKind::kLatin || t.kind == TokenKind::kNumber;
 }
 
+constexpr std::u32string_view kNumerals = U"〇零一二两三四五六七八九十百千万亿半几多";
+
+// Digits, or a word that starts with a Han numeral (三, 九级, 百分之七十);
+// one starting with 一, 几 or 半 only when made of numerals alone (一百二十,
+// but not 一些, 一定 or 半天), and never 多 "many".
+bool IsNumberToken(const Token& t) {
+  if (t.kind == TokenKind::kNumber) return true;
+  if (t.kind != TokenKind::kHan) return false;
+  const std::u32string chars = DecodeUtf8(t.text);
+  auto numeral = [](char32_t c) { return kNumerals.find(c) != std::u32string_view::npos; };
+  if (chars.empty() || !numeral(chars[0]) || chars[0] == U'多') return false;
+  if (chars[0] != U'一' && chars[0] != U'几' && chars[0] != U'半') return true;
+  return std::all_of(chars.begin(), chars.end(), numeral);
+}
+
 // A single character right after a number, or after a word that counts or
 // points (这, 每, 某), is mostly its measure word (两万只, 3张, 这只), which no
 // synonym of the same character replaces: 只 "only" would become 仅 there.
+// Between two numbers it links them instead (三到五天).
 bool IsMeasureWordPlace(const std::vector<Token>& tokens, size_t i) {
   if (i == 0 || CharCount(tokens[i].text) != 1) return false;
+  if (i + 1 < tokens.size() && IsNumberToken(tokens[i + 1])) return false;
   const Token& before = tokens[i - 1];
   if (before.kind == TokenKind::kNumber) return true;
   if (before.kind != TokenKind::kHan) return false;
@@ -85,13 +102,27 @@ bool IsMeasureWordPlace(const std::vector<Token>& tokens, size_t i) {
   for (const std::string_view p : kPointers) {
     if (before.text == p) return true;
   }
-  static constexpr std::u32string_view kNumerals = U"〇零一二两三四五六七八九十百千万亿半几多";
   const std::string_view w = before.text;
   size_t last = w.size() - 1;
   while (last > 0 && (static_cast<unsigned char>(w[last]) & 0xC0) == 0x80) --last;
   char32_t ch;
   size_t len;
   return DecodeUtf8Char(w, last, ch, len) && kNumerals.find(ch) != std::u32string_view::npos;
+}
+
+// A measure word right after a noun of one character makes a collective
+// noun with it (犬只 "dogs", 枪支), mostly one the segmenter does not know:
+// 只 "only" would become 仅 there too (犬仅).
+bool ClosesCollectiveNoun(const Lexicon& lex, const std::vector<Token>& tokens, size_t i) {
+  static constexpr std::string_view kMeasures[] = {"只", "支", "张", "条", "匹", "辆",
+                                                   "本", "件", "朵", "头", "口"};
+  if (i == 0 || std::find(std::begin(kMeasures), std::end(kMeasures), tokens[i].text) ==
+                    std::end(kMeasures)) {
+    return false;
+  }
+  const Token& before = tokens[i - 1];
+  return before.kind == TokenKind::kHan && before.word != Lexicon::kNone &&
+         CharCount(before.text) == 1 && lex.Class(before.word) == WordClass::kNoun;
 }
 
 // A verb, or a verb used as a noun (检查): after 要 it means "need to".
@@ -173,8 +204,9 @@ std::vector<Translator::Choice> Translator::ChooseInContext(std::span<const Toke
     if (!eligible[i]) return;
     const int32_t word = tokens[i].word;
     const std::string_view text = lex.Word(word);
-    const bool beforeVerb = i + 1 < n && IsVerbToken(lex, tokens[i + 1]);
-    const std::vector<int32_t> listed = lex.ListedSynonyms(word, beforeVerb);
+    WordPlace here;
+    if (i + 1 < n) here = {IsVerbToken(lex, tokens[i + 1]), IsNumberToken(tokens[i + 1])};
+    const std::vector<int32_t> listed = lex.ListedSynonyms(word, here);
     if (!IsContentClass(lex.Class(word)) && listed.empty()) return;
     // A word with a negation or a numeral changes only to a listed synonym
     // that keeps them.
@@ -245,7 +277,7 @@ std::vector<Translator::Choice> Translator::ChooseInContext(std::span<const Toke
     const bool rulesApply = options_.strength != Strength::kLow && CharCount(text) > 1 && !guarded;
     if (rulesApply) {
       // A pair listed for another place is no rule-found pair here either.
-      const std::vector<int32_t> anyPlace = beforeVerb ? listed : lex.ListedSynonyms(word, true);
+      const std::vector<int32_t> anyPlace = lex.ListedSynonyms(word, kEveryPlace);
       ForEachGlossCandidate(lex, word, [&](int32_t s) {
         if (s == word || std::find(anyPlace.begin(), anyPlace.end(), s) != anyPlace.end() ||
             std::any_of(synonyms.begin(), synonyms.end(),
@@ -470,7 +502,8 @@ std::string Translator::ToEnglish(std::string_view text) const {
     const size_t at = static_cast<size_t>(tokens[i].text.data() - text.data());
     eligible[i] = tokens[i].kind == TokenKind::kHan && tokens[i].word != Lexicon::kNone &&
                   !Overlaps(kept, at, at + tokens[i].text.size()) &&
-                  !segmenter_.MayBeCutWrongly(tokens, i) && !IsMeasureWordPlace(tokens, i);
+                  !segmenter_.MayBeCutWrongly(tokens, i) && !IsMeasureWordPlace(tokens, i) &&
+                  !ClosesCollectiveNoun(*lexicon_, tokens, i);
   }
   // The token where each clause starts, then the end.
   std::vector<size_t> clauses{0};

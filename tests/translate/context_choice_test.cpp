@@ -334,6 +334,35 @@ TEST(ListedChoiceBeforeAVerb, HoldsRightBeforeAVerbOnly) {
   }
 }
 
+// 到 "to" becomes 至 before a number (三至五天, 8至10点) but not before a
+// place or a word that only begins with a numeral (到北京, 到一些地方).
+TEST(ListedChoiceBeforeANumber, HoldsRightBeforeANumberOnly) {
+  LexiconBuilder b;
+  b.AddWord("到", 9000, "v");
+  b.AddWord("至", 3000, "p");
+  b.AddWord("三", 5000, "m");
+  b.AddWord("五", 5000, "m");
+  b.AddWord("天", 5000, "q");
+  b.AddWord("北京", 3000, "ns");
+  b.AddWord("一些", 3000, "m");
+  b.AddWord("地方", 3000, "n");
+  b.AddEntry("到", "dao4", {"to", "to arrive"});
+  b.AddEntry("至", "zhi4", {"to", "until"});
+  b.AddEntry("地方", "di4 fang5", {"place"});
+  b.AddSynonymGroup("到 > 至 (before a number)");
+  auto model = std::make_shared<FixtureLanguageModel>();
+  for (const char* w : {"到", "至", "三", "五", "天", "北京", "一些", "地方"})
+    model->Unigram(w, -2.5);
+  TranslatorOptions options;
+  options.model = model;
+  const Translator t(Lexicon::FromBytes(b.Build()), options);
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("三到五天")), "三至五天");
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("3到5天")), "3至5天");
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("到北京")), "到北京");
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("到一些地方")), "到一些地方");
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("到三天")), "至三天") << "a number of days";
+}
+
 // 只 is "only" as an adverb but the measure word of animals after a number
 // or a word that points at one.
 TEST(SingleCharacter, AfterANumberOrAPointerStaysAsTheMeasureWordItIs) {

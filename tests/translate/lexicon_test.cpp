@@ -272,21 +272,28 @@ TEST(Lexicon, ListedSynonymsAreCheckedAtLoad) {
   EXPECT_RAISES(ELexiconError, ::testing::HasSubstr("out of range"), Lexicon::FromBytes(nowhere));
 }
 
-TEST(Lexicon, PairListedBeforeAVerbIsListedThereOnly) {
+TEST(Lexicon, PairListedForOnePlaceIsListedThereOnly) {
   LexiconBuilder b;
   testing::AddFixtureWords(b);
   b.AddSynonymGroup("提高 > 改善 (before a verb)");
+  b.AddSynonymGroup("银行 > 河岸 (before a number)");
   b.AddSynonymGroup("改善 > 提高\t(before a verb)  ");
   b.AddSynonymGroup("改善 > 提高");
   auto lex = Lexicon::FromBytes(b.Build());
   const int32_t raise = lex->Find("提高");
   const int32_t better = lex->Find("改善");
+  const int32_t bank = lex->Find("银行");
+  const int32_t shore = lex->Find("河岸");
+  ASSERT_NE(shore, Lexicon::kNone);
   EXPECT_TRUE(lex->ListedSynonyms(raise).empty());
-  EXPECT_EQ(lex->ListedSynonyms(raise, true), std::vector<int32_t>{better});
+  EXPECT_EQ(lex->ListedSynonyms(raise, {.beforeVerb = true}), std::vector<int32_t>{better});
+  EXPECT_TRUE(lex->ListedSynonyms(raise, {.beforeNumber = true}).empty());
+  EXPECT_EQ(lex->ListedSynonyms(bank, {.beforeNumber = true}), std::vector<int32_t>{shore});
+  EXPECT_TRUE(lex->ListedSynonyms(bank, {.beforeVerb = true}).empty());
   EXPECT_EQ(lex->ListedSynonyms(better), std::vector<int32_t>{raise})
       << "listed anywhere as well: anywhere";
-  EXPECT_EQ(lex->ListedSynonyms(better, true), std::vector<int32_t>{raise});
-  for (const char* bad : {"(before a verb)", "提高 (before a verb)", "提高 > (before a verb)"}) {
+  EXPECT_EQ(lex->ListedSynonyms(better, kEveryPlace), std::vector<int32_t>{raise});
+  for (const char* bad : {"(before a verb)", "提高 (before a verb)", "提高 > (before a number)"}) {
     EXPECT_THROW(b.AddSynonymGroup(bad), Exception) << bad;
   }
 }
