@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
                      [&](int32_t a, int32_t b) { return lex.Frequency(a) > lex.Frequency(b); });
     for (size_t rank = from; rank < words.size() && rank < top; ++rank) {
       const int32_t word = words[rank];
-      const std::vector<int32_t> listed = lex.ListedSynonyms(word);
+      const std::vector<int32_t> listed = lex.ListedSynonyms(word, true);
       std::vector<int32_t> found;
       lumora::ForEachGlossCandidate(lex, word, [&](int32_t s) {
         if (s == word || std::find(found.begin(), found.end(), s) != found.end() ||

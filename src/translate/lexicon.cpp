@@ -93,6 +93,11 @@ void CheckPairs(std::span<const Record> pairs, size_t wordCount, const std::stri
     if (e.word >= wordCount || e.synonym >= wordCount) {
       throw ELexiconError("Lexicon " + what + " record out of range");
     }
+    if constexpr (requires { e.place; }) {
+      if (e.place != fmt::kAnywhere && e.place != fmt::kBeforeVerb) {
+        throw ELexiconError("Lexicon " + what + " record out of range");
+      }
+    }
     if (i > 0 &&
         std::pair(pairs[i - 1].word, pairs[i - 1].synonym) >= std::pair(e.word, e.synonym)) {
       throw ELexiconError("Lexicon " + what + "s are not sorted");
@@ -352,12 +357,13 @@ bool Lexicon::IsExcluded(int32_t word, int32_t synonym) const {
                             });
 }
 
-std::vector<int32_t> Lexicon::ListedSynonyms(int32_t word) const {
+std::vector<int32_t> Lexicon::ListedSynonyms(int32_t word, bool beforeVerb) const {
   const auto first =
       std::lower_bound(synonyms_.begin(), synonyms_.end(), static_cast<uint32_t>(word),
                        [](const fmt::SynonymRecord& r, uint32_t w) { return r.word < w; });
   std::vector<int32_t> out;
   for (auto it = first; it != synonyms_.end() && it->word == static_cast<uint32_t>(word); ++it) {
+    if (it->place == fmt::kBeforeVerb && !beforeVerb) continue;
     out.push_back(static_cast<int32_t>(it->synonym));
   }
   return out;

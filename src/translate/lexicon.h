@@ -103,8 +103,9 @@ class Lexicon {
   int PhraseCarriers(std::string_view lowerPhrase) const;
   // Whether the lexicon lists synonym as a replacement word must never take.
   bool IsExcluded(int32_t word, int32_t synonym) const;
-  // The synonyms chosen by hand that word may become, in id order.
-  std::vector<int32_t> ListedSynonyms(int32_t word) const;
+  // The synonyms chosen by hand that word may become, in id order; those
+  // listed only for a place before a verb when beforeVerb.
+  std::vector<int32_t> ListedSynonyms(int32_t word, bool beforeVerb = false) const;
 
  private:
   Lexicon() = default;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <optional>
 #include <set>
+#include <tuple>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -91,17 +92,17 @@ void LexiconBuilder::AddEntry(std::string_view word, std::string_view pinyin,
 }
 
 void LexiconBuilder::AddExclusion(std::string_view word, std::string_view synonym) {
-  exclusions_.emplace_back(std::string(word), std::string(synonym));
+  exclusions_.push_back({std::string(word), std::string(synonym)});
 }
 
-void LexiconBuilder::AddSynonym(std::string_view word, std::string_view synonym) {
-  if (word != synonym) synonyms_.emplace_back(std::string(word), std::string(synonym));
+void LexiconBuilder::AddSynonym(std::string_view word, std::string_view synonym, uint32_t place) {
+  if (word != synonym) synonyms_.push_back({std::string(word), std::string(synonym), place});
 }
 
 std::vector<std::string> LexiconBuilder::UnknownSynonymWords() const {
   std::vector<std::string> unknown;
-  for (const auto& [word, synonym] : synonyms_) {
-    for (const std::string* w : {&word, &synonym}) {
+  for (const NamedPair& pair : synonyms_) {
+    for (const std::string* w : {&pair.word, &pair.synonym}) {
       if (!words_.contains(*w)) unknown.push_back(*w);
     }
   }
@@ -111,6 +112,13 @@ std::vector<std::string> LexiconBuilder::UnknownSynonymWords() const {
 }
 
 void LexiconBuilder::AddSynonymGroup(std::string_view group) {
+  static constexpr std::string_view kBeforeVerbMark = "(before a verb)";
+  uint32_t place = fmt::kAnywhere;
+  while (!group.empty() && (group.back() == ' ' || group.back() == '\t')) group.remove_suffix(1);
+  if (group.ends_with(kBeforeVerbMark)) {
+    group.remove_suffix(kBeforeVerbMark.size());
+    place = fmt::kBeforeVerb;
+  }
   std::vector<std::string> from, to;
   bool oneWay = false;
   std::vector<std::string_view> words;
@@ -130,13 +138,13 @@ void LexiconBuilder::AddSynonymGroup(std::string_view group) {
   if (oneWay) {
     if (to.empty()) throw Exception("nothing after \">\" in synonym group");
     for (const auto& a : from) {
-      for (const auto& b : to) AddSynonym(a, b);
+      for (const auto& b : to) AddSynonym(a, b, place);
     }
     return;
   }
   if (from.size() < 2) throw Exception("a synonym group needs two words or more");
   for (const auto& a : from) {
-    for (const auto& b : from) AddSynonym(a, b);
+    for (const auto& b : from) AddSynonym(a, b, place);
   }
 }
 
@@ -269,16 +277,29 @@ std::string LexiconBuilder::Build() const {
 
   std::unordered_map<std::string_view, uint32_t> ids;
   for (size_t i = 0; i < names.size(); ++i) ids.emplace(names[i], static_cast<uint32_t>(i));
-  // Pairs of known words as sorted records without repeats.
+  // Pairs of known words as sorted records without repeats; a pair listed
+  // both anywhere and before a verb holds anywhere.
   auto pairRecords = [&]<typename Record>(const auto& pairs, std::vector<Record>& out) {
-    for (const auto& [word, synonym] : pairs) {
-      const auto a = ids.find(word);
-      const auto b = ids.find(synonym);
-      if (a != ids.end() && b != ids.end()) out.push_back({a->second, b->second});
+    for (const auto& pair : pairs) {
+      const auto a = ids.find(pair.word);
+      const auto b = ids.find(pair.synonym);
+      if (a == ids.end() || b == ids.end()) continue;
+      Record r{};
+      r.word = a->second;
+      r.synonym = b->second;
+      if constexpr (requires { r.place; }) r.place = pair.place;
+      out.push_back(r);
     }
     auto key = [](const Record& e) { return std::pair(e.word, e.synonym); };
+    auto order = [](const Record& e) {
+      if constexpr (requires { e.place; }) {
+        return std::tuple(e.word, e.synonym, e.place);
+      } else {
+        return std::tuple(e.word, e.synonym, 0u);
+      }
+    };
     std::sort(out.begin(), out.end(),
-              [&](const auto& a, const auto& b) { return key(a) < key(b); });
+              [&](const auto& a, const auto& b) { return order(a) < order(b); });
     out.erase(std::unique(out.begin(), out.end(),
                           [&](const auto& a, const auto& b) { return key(a) == key(b); }),
               out.end());

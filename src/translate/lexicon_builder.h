@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "translate/gloss_cleaner.h"
+#include "translate/lexicon_format.h"
 
 namespace lumora {
 
@@ -33,11 +34,14 @@ class LexiconBuilder {
   // A pair known to read wrong: word must never become synonym. Pairs naming
   // an unknown word are ignored.
   void AddExclusion(std::string_view word, std::string_view synonym);
-  // A synonym chosen by hand: word may become synonym. Pairs naming an
-  // unknown word, or excluded, are ignored.
-  void AddSynonym(std::string_view word, std::string_view synonym);
+  // A synonym chosen by hand: word may become synonym, anywhere or only
+  // before a verb (lexicon_format::kBeforeVerb). Pairs naming an unknown
+  // word, or excluded, are ignored.
+  void AddSynonym(std::string_view word, std::string_view synonym,
+                  uint32_t place = lexicon_format::kAnywhere);
   // A group of synonyms chosen by hand, words separated by blanks: "A B C"
-  // lets each become each other, "A > B C" lets A become B or C only.
+  // lets each become each other, "A > B C" lets A become B or C only; a
+  // group ending in "(before a verb)" holds only right before a verb.
   // Raises Exception for a group of fewer than two words or a misplaced ">".
   void AddSynonymGroup(std::string_view group);
 
@@ -63,8 +67,13 @@ class LexiconBuilder {
     std::vector<Entry> entries;
   };
   std::map<std::string, WordData, std::less<>> words_;
-  std::vector<std::pair<std::string, std::string>> exclusions_;
-  std::vector<std::pair<std::string, std::string>> synonyms_;
+  struct NamedPair {
+    std::string word;
+    std::string synonym;
+    uint32_t place = lexicon_format::kAnywhere;
+  };
+  std::vector<NamedPair> exclusions_;
+  std::vector<NamedPair> synonyms_;
   int entryOrder_ = 0;
 };
 

@@ -18,7 +18,7 @@ namespace lumora::lexicon_format {
 static_assert(std::endian::native == std::endian::little, "the lexicon layout is little-endian");
 
 inline constexpr char kMagic[8] = {'L', 'U', 'M', 'L', 'E', 'X', '\r', '\n'};
-inline constexpr uint32_t kVersion = 5;
+inline constexpr uint32_t kVersion = 6;
 
 struct Header {
   char magic[8];
@@ -89,11 +89,17 @@ struct ExclusionRecord {
   uint32_t synonym;
 };
 
+// Where a listed synonym may stand: anywhere, or only right before a verb
+// (要 > 需: 需注意, but 我要一杯咖啡).
+inline constexpr uint32_t kAnywhere = 0;
+inline constexpr uint32_t kBeforeVerb = 1;
+
 // A word and a synonym chosen by hand that it may become, sorted by word,
 // then synonym.
 struct SynonymRecord {
   uint32_t word;
   uint32_t synonym;
+  uint32_t place;  // kAnywhere or kBeforeVerb
 };
 
 static_assert(sizeof(Header) == 72);
@@ -102,7 +108,7 @@ static_assert(sizeof(GlossRecord) == 8);
 static_assert(sizeof(PhraseRecord) == 20);
 static_assert(sizeof(CandidateRecord) == 8);
 static_assert(sizeof(ExclusionRecord) == 8);
-static_assert(sizeof(SynonymRecord) == 8);
+static_assert(sizeof(SynonymRecord) == 12);
 
 // The hash tables hold index + 1 (0 empty), open addressing with linear
 // probing from Hash(text) masked by the table size. A Hasher takes the text

@@ -94,6 +94,13 @@ bool IsMeasureWordPlace(const std::vector<Token>& tokens, size_t i) {
   return DecodeUtf8Char(w, last, ch, len) && kNumerals.find(ch) != std::u32string_view::npos;
 }
 
+// A verb, or a verb used as a noun (检查): after 要 it means "need to".
+bool IsVerbToken(const Lexicon& lex, const Token& t) {
+  if (t.kind != TokenKind::kHan || t.word == Lexicon::kNone) return false;
+  const WordClass c = lex.Class(t.word);
+  return c == WordClass::kVerb || c == WordClass::kVerbalNoun;
+}
+
 bool Overlaps(const std::vector<ByteSpan>& spans, size_t begin, size_t end) {
   const auto it = std::upper_bound(spans.begin(), spans.end(), begin,
                                    [](size_t at, const ByteSpan& s) { return at < s.second; });
@@ -166,7 +173,8 @@ std::vector<Translator::Choice> Translator::ChooseInContext(std::span<const Toke
     if (!eligible[i]) return;
     const int32_t word = tokens[i].word;
     const std::string_view text = lex.Word(word);
-    const std::vector<int32_t> listed = lex.ListedSynonyms(word);
+    const bool beforeVerb = i + 1 < n && IsVerbToken(lex, tokens[i + 1]);
+    const std::vector<int32_t> listed = lex.ListedSynonyms(word, beforeVerb);
     if (!IsContentClass(lex.Class(word)) && listed.empty()) return;
     // A word with a negation or a numeral changes only to a listed synonym
     // that keeps them.
@@ -236,9 +244,12 @@ std::vector<Translator::Choice> Translator::ChooseInContext(std::span<const Toke
     // listed synonyms only.
     const bool rulesApply = options_.strength != Strength::kLow && CharCount(text) > 1 && !guarded;
     if (rulesApply) {
+      // A pair listed for another place is no rule-found pair here either.
+      const std::vector<int32_t> anyPlace = beforeVerb ? listed : lex.ListedSynonyms(word, true);
       ForEachGlossCandidate(lex, word, [&](int32_t s) {
-        if (s == word || std::any_of(synonyms.begin(), synonyms.end(),
-                                     [&](const Synonym& x) { return x.word == s; })) {
+        if (s == word || std::find(anyPlace.begin(), anyPlace.end(), s) != anyPlace.end() ||
+            std::any_of(synonyms.begin(), synonyms.end(),
+                        [&](const Synonym& x) { return x.word == s; })) {
           return;
         }
         const uint64_t key =

@@ -5,7 +5,8 @@
 // verb, adjective, adverb, idiom) becomes an English gloss of its primary
 // dictionary entry. With a language model, the gloss is one whose way back
 // gives a synonym that fits the sentence: a synonym listed by hand in the
-// lexicon, within 3.5 times the strength's margin of the original's model
+// lexicon (some only right before a verb), within 3.5 times the strength's
+// margin of the original's model
 // score, or else (but at the low strength, and for a word of one character)
 // one the rules of synonym_rules.h find that shares a character with the
 // word, within the margin less one

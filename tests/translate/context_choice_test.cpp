@@ -304,6 +304,36 @@ TEST(ListedChoiceWithoutASense, IsReachedThroughTheGlossOfTheWordLeadingToIt) {
   EXPECT_EQ(t.ToChinese(t.ToEnglish("很多人")), "很多人");
 }
 
+// 要 is "need to" before a verb and may become 需 there, but not where it
+// means "want" (要一杯茶) or stands before an adverb of intent (要好好).
+TEST(ListedChoiceBeforeAVerb, HoldsRightBeforeAVerbOnly) {
+  LexiconBuilder b;
+  b.AddWord("要", 9000, "v");
+  b.AddWord("需", 3000, "v");
+  b.AddWord("注意", 4000, "v");
+  b.AddWord("一杯", 2000, "m");
+  b.AddWord("茶", 2000, "n");
+  b.AddWord("好好", 2000, "d");
+  b.AddEntry("要", "yao4", {"to want", "to need"});
+  b.AddEntry("需", "xu1", {"to need", "to require"});
+  b.AddEntry("注意", "zhu4 yi4", {"to pay attention"});
+  b.AddEntry("茶", "cha2", {"tea"});
+  b.AddSynonymGroup("要 > 需 (before a verb)");
+  auto model = std::make_shared<FixtureLanguageModel>();
+  for (const char* w : {"要", "需", "注意", "一杯", "茶", "好好"}) model->Unigram(w, -2.5);
+  for (const bool useModel : {false, true}) {
+    TranslatorOptions options;
+    if (useModel) options.model = model;
+    const Translator t(Lexicon::FromBytes(b.Build()), options);
+    if (useModel) {
+      EXPECT_EQ(t.ToChinese(t.ToEnglish("要注意")), "需注意");
+    }
+    EXPECT_EQ(t.ToChinese(t.ToEnglish("要一杯茶")), "要一杯茶") << useModel;
+    EXPECT_EQ(t.ToChinese(t.ToEnglish("要好好注意")), "要好好注意") << useModel;
+    EXPECT_EQ(t.ToChinese(t.ToEnglish("茶要")), "茶要") << useModel;
+  }
+}
+
 // 只 is "only" as an adverb but the measure word of animals after a number
 // or a word that points at one.
 TEST(SingleCharacter, AfterANumberOrAPointerStaysAsTheMeasureWordItIs) {

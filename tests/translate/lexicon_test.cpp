@@ -265,6 +265,30 @@ TEST(Lexicon, ListedSynonymsAreCheckedAtLoad) {
   std::string far = bytes;
   std::memcpy(far.data() + at + 4, &h.wordCount, sizeof h.wordCount);
   EXPECT_RAISES(ELexiconError, ::testing::HasSubstr("out of range"), Lexicon::FromBytes(far));
+  std::string nowhere = bytes;
+  const uint32_t place = 7;
+  std::memcpy(nowhere.data() + at + offsetof(lexicon_format::SynonymRecord, place), &place,
+              sizeof place);
+  EXPECT_RAISES(ELexiconError, ::testing::HasSubstr("out of range"), Lexicon::FromBytes(nowhere));
+}
+
+TEST(Lexicon, PairListedBeforeAVerbIsListedThereOnly) {
+  LexiconBuilder b;
+  testing::AddFixtureWords(b);
+  b.AddSynonymGroup("提高 > 改善 (before a verb)");
+  b.AddSynonymGroup("改善 > 提高\t(before a verb)  ");
+  b.AddSynonymGroup("改善 > 提高");
+  auto lex = Lexicon::FromBytes(b.Build());
+  const int32_t raise = lex->Find("提高");
+  const int32_t better = lex->Find("改善");
+  EXPECT_TRUE(lex->ListedSynonyms(raise).empty());
+  EXPECT_EQ(lex->ListedSynonyms(raise, true), std::vector<int32_t>{better});
+  EXPECT_EQ(lex->ListedSynonyms(better), std::vector<int32_t>{raise})
+      << "listed anywhere as well: anywhere";
+  EXPECT_EQ(lex->ListedSynonyms(better, true), std::vector<int32_t>{raise});
+  for (const char* bad : {"(before a verb)", "提高 (before a verb)", "提高 > (before a verb)"}) {
+    EXPECT_THROW(b.AddSynonymGroup(bad), Exception) << bad;
+  }
 }
 
 TEST(Lexicon, LoadNamesTheFileThatFailed) {
