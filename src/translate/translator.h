@@ -5,13 +5,12 @@
 // verb, adjective, adverb, idiom) becomes an English gloss of its primary
 // dictionary entry. With a language model, the gloss is one whose way back
 // gives a synonym that fits the sentence: a synonym listed by hand in the
-// lexicon (some only right before a verb or a number), within 3.5 times the strength's
-// margin of the original's model
-// score, or else (but at the low strength, and for a word of one character)
-// one the rules of synonym_rules.h find that shares a character with the
-// word, within the margin less one
-// (at the normal strength no less likely than the word itself); failing
-// that, a gloss that brings the word itself back. A listed synonym that
+// lexicon (some only right before a verb or a number), within 3.5 times the
+// strength's margin of the original's model score, or else (but at the low
+// strength, and for a word of one character) one the rules of
+// synonym_rules.h find that shares a character with the word, within the
+// margin less one (at the normal strength no less likely than the word
+// itself); failing that, a gloss that brings the word itself back. A listed synonym that
 // the decoder would not take from any of its glosses here comes back through
 // its held phrase (the gloss with an invisible mark, see phrase_matcher.h).
 // Without a model, the gloss leads back to a synonym through a sense it

@@ -375,6 +375,8 @@ TEST(SingleCharacter, AfterANumberOrAPointerStaysAsTheMeasureWordItIs) {
   b.AddWord("这", 8000, "r");
   b.AddWord("每", 4000, "r");
   b.AddWord("这里", 6000, "r");
+  b.AddWord("犬", 1500, "n");
+  b.AddWord("接种", 1500, "v");
   b.AddEntry("只", "zhi3", {"only", "merely"});
   b.AddEntry("仅", "jin3", {"only", "merely"});
   b.AddEntry("鸟", "niao3", {"bird"});
@@ -383,6 +385,7 @@ TEST(SingleCharacter, AfterANumberOrAPointerStaysAsTheMeasureWordItIs) {
   auto model = std::make_shared<FixtureLanguageModel>();
   model->Unigram("只", -2).Unigram("仅", -2).Unigram("两万", -3).Unigram("鸟", -3);
   model->Unigram("看", -3).Unigram("这", -2).Unigram("每", -2.5).Unigram("这里", -2);
+  model->Unigram("犬", -3).Unigram("接种", -3);
   TranslatorOptions options;
   options.model = model;
   const Translator t(Lexicon::FromBytes(b.Build()), options);
@@ -392,6 +395,7 @@ TEST(SingleCharacter, AfterANumberOrAPointerStaysAsTheMeasureWordItIs) {
   EXPECT_EQ(t.ToChinese(t.ToEnglish("这里只看鸟")), "这里仅看鸟");
   EXPECT_EQ(t.ToChinese(t.ToEnglish("两万只鸟")), "两万只鸟");
   EXPECT_EQ(t.ToChinese(t.ToEnglish("看20只鸟")), "看20只鸟");
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("为犬只接种")), "为犬只接种") << "a collective noun";
 }
 
 // Two words side by side that mean the same stay apart: a synonym that is
