@@ -94,8 +94,7 @@ void CheckPairs(std::span<const Record> pairs, size_t wordCount, const std::stri
       throw ELexiconError("Lexicon " + what + " record out of range");
     }
     if constexpr (requires { e.place; }) {
-      if (e.place != fmt::kAnywhere && e.place != fmt::kBeforeVerb &&
-          e.place != fmt::kBeforeNumber) {
+      if (e.place > fmt::kBeforeComma) {
         throw ELexiconError("Lexicon " + what + " record out of range");
       }
     }
@@ -366,6 +365,7 @@ std::vector<int32_t> Lexicon::ListedSynonyms(int32_t word, WordPlace here) const
   for (auto it = first; it != synonyms_.end() && it->word == static_cast<uint32_t>(word); ++it) {
     if (it->place == fmt::kBeforeVerb && !here.beforeVerb) continue;
     if (it->place == fmt::kBeforeNumber && !here.beforeNumber) continue;
+    if (it->place == fmt::kBeforeComma && !here.beforeComma) continue;
     out.push_back(static_cast<int32_t>(it->synonym));
   }
   return out;

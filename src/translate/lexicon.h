@@ -54,8 +54,9 @@ bool IsContentClass(WordClass c);
 struct WordPlace {
   bool beforeVerb = false;
   bool beforeNumber = false;
+  bool beforeComma = false;  // or a colon
 };
-inline constexpr WordPlace kEveryPlace{true, true};
+inline constexpr WordPlace kEveryPlace{true, true, true};
 
 struct Gloss {
   std::string_view text;

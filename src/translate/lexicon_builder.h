@@ -35,14 +35,14 @@ class LexiconBuilder {
   // an unknown word are ignored.
   void AddExclusion(std::string_view word, std::string_view synonym);
   // A synonym chosen by hand: word may become synonym, anywhere or only
-  // before a verb or a number (lexicon_format's places). Pairs naming an unknown
+  // before a verb, a number or a comma (lexicon_format's places). Pairs naming an unknown
   // word, or excluded, are ignored.
   void AddSynonym(std::string_view word, std::string_view synonym,
                   uint32_t place = lexicon_format::kAnywhere);
   // A group of synonyms chosen by hand, words separated by blanks: "A B C"
   // lets each become each other, "A > B C" lets A become B or C only; a
-  // group ending in "(before a verb)" or "(before a number)" holds only
-  // right before one.
+  // group ending in "(before a verb)", "(before a number)" or "(before a
+  // comma)" holds only right before one.
   // Raises Exception for a group of fewer than two words or a misplaced ">".
   void AddSynonymGroup(std::string_view group);
 

@@ -90,17 +90,19 @@ struct ExclusionRecord {
 };
 
 // Where a listed synonym may stand: anywhere, or only right before a verb
-// (要 > 需: 需注意, but 我要一杯咖啡), or a number (到 > 至: 三至五天, but 到北京).
+// (要 > 需: 需注意, but 我要一杯咖啡), a number (到 > 至: 三至五天, but 到北京)
+// or a comma (介绍 > 表示: 医生表示，…, but 介绍一下).
 inline constexpr uint32_t kAnywhere = 0;
 inline constexpr uint32_t kBeforeVerb = 1;
 inline constexpr uint32_t kBeforeNumber = 2;
+inline constexpr uint32_t kBeforeComma = 3;
 
 // A word and a synonym chosen by hand that it may become, sorted by word,
 // then synonym.
 struct SynonymRecord {
   uint32_t word;
   uint32_t synonym;
-  uint32_t place;  // kAnywhere, kBeforeVerb or kBeforeNumber
+  uint32_t place;  // kAnywhere, kBeforeVerb, kBeforeNumber or kBeforeComma
 };
 
 static_assert(sizeof(Header) == 72);

@@ -125,6 +125,12 @@ bool ClosesCollectiveNoun(const Lexicon& lex, const std::vector<Token>& tokens, 
          CharCount(before.text) == 1 && lex.Class(before.word) == WordClass::kNoun;
 }
 
+// A comma or a colon: after 介绍 it ends what introduces a quotation.
+bool IsCommaToken(const Token& t) {
+  return t.kind == TokenKind::kOther &&
+         (t.text == "，" || t.text == "," || t.text == "：" || t.text == ":");
+}
+
 // A verb, or a verb used as a noun (检查): after 要 it means "need to".
 bool IsVerbToken(const Lexicon& lex, const Token& t) {
   if (t.kind != TokenKind::kHan || t.word == Lexicon::kNone) return false;
@@ -205,7 +211,10 @@ std::vector<Translator::Choice> Translator::ChooseInContext(std::span<const Toke
     const int32_t word = tokens[i].word;
     const std::string_view text = lex.Word(word);
     WordPlace here;
-    if (i + 1 < n) here = {IsVerbToken(lex, tokens[i + 1]), IsNumberToken(tokens[i + 1])};
+    if (i + 1 < n) {
+      const Token& next = tokens[i + 1];
+      here = {IsVerbToken(lex, next), IsNumberToken(next), IsCommaToken(next)};
+    }
     const std::vector<int32_t> listed = lex.ListedSynonyms(word, here);
     if (!IsContentClass(lex.Class(word)) && listed.empty()) return;
     // A word with a negation or a numeral changes only to a listed synonym

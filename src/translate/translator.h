@@ -5,9 +5,9 @@
 // verb, adjective, adverb, idiom) becomes an English gloss of its primary
 // dictionary entry. With a language model, the gloss is one whose way back
 // gives a synonym that fits the sentence: a synonym listed by hand in the
-// lexicon (some only right before a verb or a number), within 3.5 times the
-// strength's margin of the original's model score, or else (but at the low
-// strength, and for a word of one character) one the rules of
+// lexicon (some only right before a verb, a number or a comma), within 3.5
+// times the strength's margin of the original's model score, or else (but at
+// the low strength, and for a word of one character) one the rules of
 // synonym_rules.h find that shares a character with the word, within the
 // margin less one (at the normal strength no less likely than the word
 // itself); failing that, a gloss that brings the word itself back. A listed synonym that

@@ -363,6 +363,30 @@ TEST(ListedChoiceBeforeANumber, HoldsRightBeforeANumberOnly) {
   EXPECT_EQ(t.ToChinese(t.ToEnglish("到三天")), "至三天") << "a number of days";
 }
 
+// 介绍 introduces what someone said before a comma or a colon (医生表示，…)
+// but is "to introduce" elsewhere (介绍产品).
+TEST(ListedChoiceBeforeAComma, HoldsRightBeforeACommaOrAColonOnly) {
+  LexiconBuilder b;
+  b.AddWord("介绍", 5000, "v");
+  b.AddWord("表示", 5000, "v");
+  b.AddWord("医生", 3000, "n");
+  b.AddWord("产品", 3000, "n");
+  b.AddEntry("介绍", "jie4 shao4", {"to introduce"});
+  b.AddEntry("表示", "biao3 shi4", {"to express", "to state"});
+  b.AddEntry("医生", "yi1 sheng1", {"doctor"});
+  b.AddEntry("产品", "chan3 pin3", {"product"});
+  b.AddSynonymGroup("介绍 > 表示 (before a comma)");
+  auto model = std::make_shared<FixtureLanguageModel>();
+  for (const char* w : {"介绍", "表示", "医生", "产品"}) model->Unigram(w, -2.5);
+  TranslatorOptions options;
+  options.model = model;
+  const Translator t(Lexicon::FromBytes(b.Build()), options);
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("医生介绍，产品")), "医生表示，产品");
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("医生介绍：产品")), "医生表示：产品");
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("医生介绍产品")), "医生介绍产品");
+  EXPECT_EQ(t.ToChinese(t.ToEnglish("医生介绍。")), "医生介绍。");
+}
+
 // 只 is "only" as an adverb but the measure word of animals after a number
 // or a word that points at one.
 TEST(SingleCharacter, AfterANumberOrAPointerStaysAsTheMeasureWordItIs) {
