@@ -77,7 +77,7 @@ constexpr std::u32string_view kNumerals = U"〇零一二两三四五六七八九
 
 // Digits, or a word that starts with a Han numeral (三, 九级, 百分之七十);
 // one starting with 一, 几 or 半 only when made of numerals alone (一百二十,
-// but not 一些, 一定 or 半天), and never 多 "many".
+// but not 一些, 一定, 一个 or 半天: 是一个 is no 为一个), and never 多 "many".
 bool IsNumberToken(const Token& t) {
   if (t.kind == TokenKind::kNumber) return true;
   if (t.kind != TokenKind::kHan) return false;
@@ -213,7 +213,11 @@ std::vector<Translator::Choice> Translator::ChooseInContext(std::span<const Toke
     WordPlace here;
     if (i + 1 < n) {
       const Token& next = tokens[i + 1];
-      here = {IsVerbToken(lex, next), IsNumberToken(next), IsCommaToken(next)};
+      // An adverb may stand between (要及时处理).
+      const bool verbAfterAdverb =
+          i + 2 < n && next.kind == TokenKind::kHan && next.word != Lexicon::kNone &&
+          lex.Class(next.word) == WordClass::kAdverb && IsVerbToken(lex, tokens[i + 2]);
+      here = {IsVerbToken(lex, next) || verbAfterAdverb, IsNumberToken(next), IsCommaToken(next)};
     }
     const std::vector<int32_t> listed = lex.ListedSynonyms(word, here);
     if (!IsContentClass(lex.Class(word)) && listed.empty()) return;

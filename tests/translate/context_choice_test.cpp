@@ -314,22 +314,24 @@ TEST(ListedChoiceBeforeAVerb, HoldsRightBeforeAVerbOnly) {
   b.AddWord("一杯", 2000, "m");
   b.AddWord("茶", 2000, "n");
   b.AddWord("好好", 2000, "d");
+  b.AddWord("及时", 2000, "d");
   b.AddEntry("要", "yao4", {"to want", "to need"});
   b.AddEntry("需", "xu1", {"to need", "to require"});
   b.AddEntry("注意", "zhu4 yi4", {"to pay attention"});
   b.AddEntry("茶", "cha2", {"tea"});
   b.AddSynonymGroup("要 > 需 (before a verb)");
   auto model = std::make_shared<FixtureLanguageModel>();
-  for (const char* w : {"要", "需", "注意", "一杯", "茶", "好好"}) model->Unigram(w, -2.5);
+  for (const char* w : {"要", "需", "注意", "一杯", "茶", "好好", "及时"}) model->Unigram(w, -2.5);
   for (const bool useModel : {false, true}) {
     TranslatorOptions options;
     if (useModel) options.model = model;
     const Translator t(Lexicon::FromBytes(b.Build()), options);
     if (useModel) {
       EXPECT_EQ(t.ToChinese(t.ToEnglish("要注意")), "需注意");
+      EXPECT_EQ(t.ToChinese(t.ToEnglish("要及时注意")), "需及时注意") << "an adverb between";
     }
     EXPECT_EQ(t.ToChinese(t.ToEnglish("要一杯茶")), "要一杯茶") << useModel;
-    EXPECT_EQ(t.ToChinese(t.ToEnglish("要好好注意")), "要好好注意") << useModel;
+    EXPECT_EQ(t.ToChinese(t.ToEnglish("要及时，")), "要及时，") << "an adverb, then no verb";
     EXPECT_EQ(t.ToChinese(t.ToEnglish("茶要")), "茶要") << useModel;
   }
 }
