@@ -259,134 +259,113 @@ TEST(ListedChoiceSharingAGloss, EachListedSynonymComesBackThroughAHeldPhraseOfIt
   EXPECT_NE(both.find("孩童"), std::string::npos) << both;
 }
 
+// A word of a small lexicon: text, frequency, part of speech and glosses.
+struct FixtureWord {
+  const char* text;
+  uint32_t frequency;
+  const char* tag;
+  std::vector<std::string> glosses;  // none: a word of the frequency list alone
+};
+
+// A translator over words the model finds equally likely, with the listed
+// groups, with or without the model.
+Translator TranslatorOf(const std::vector<FixtureWord>& words,
+                        const std::vector<const char*>& groups, bool useModel) {
+  LexiconBuilder b;
+  auto model = std::make_shared<FixtureLanguageModel>();
+  for (const FixtureWord& w : words) {
+    b.AddWord(w.text, w.frequency, w.tag);
+    if (!w.glosses.empty()) b.AddEntry(w.text, "x1", w.glosses);
+    model->Unigram(w.text, -2.5);
+  }
+  for (const char* group : groups) b.AddSynonymGroup(group);
+  TranslatorOptions options;
+  if (useModel) options.model = model;
+  return Translator(Lexicon::FromBytes(b.Build()), options);
+}
+
+std::string RoundTripOf(const Translator& t, const std::string& text) {
+  return t.ToChinese(t.ToEnglish(text));
+}
+
 // Every sense of 参与 is narrowed ("to participate (in sth)"), so no gloss of
 // its own leads back to it: its held phrase is made of the narrowed one.
 TEST(ListedChoiceWithNarrowedGlosses, IsReachedThroughAHeldPhraseOfTheNarrowedGloss) {
-  LexiconBuilder b;
-  b.AddWord("参加", 5000, "v");
-  b.AddWord("参与", 3000, "v");
-  b.AddWord("比赛", 3000, "n");
-  b.AddEntry("参加", "can1 jia1", {"to participate", "to take part"});
-  b.AddEntry("参与", "can1 yu4", {"to participate (in sth)"});
-  b.AddEntry("比赛", "bi3 sai4", {"competition"});
-  b.AddSynonymGroup("参加 > 参与");
-  auto model = std::make_shared<FixtureLanguageModel>();
-  model->Unigram("参加", -2).Unigram("参与", -2.5).Unigram("比赛", -3);
-  TranslatorOptions options;
-  options.model = model;
-  const Translator t(Lexicon::FromBytes(b.Build()), options);
+  const Translator t = TranslatorOf({{"参加", 5000, "v", {"to participate", "to take part"}},
+                                     {"参与", 3000, "v", {"to participate (in sth)"}},
+                                     {"比赛", 3000, "n", {"competition"}}},
+                                    {"参加 > 参与"}, true);
   ASSERT_EQ(t.ToChinese("to participate 比赛"), "参加比赛");
   const std::string english = t.ToEnglish("参加比赛");
   EXPECT_EQ(t.ToChinese(english), "参与比赛") << english;
-  EXPECT_EQ(t.ToChinese(t.ToEnglish("参与比赛")), "参与比赛") << "one way only";
+  EXPECT_EQ(RoundTripOf(t, "参与比赛"), "参与比赛") << "one way only";
 }
 
 // 很多 is a word of the frequency list with no sense of its own: it is held
 // through the gloss of each word that leads to it.
 TEST(ListedChoiceWithoutASense, IsReachedThroughTheGlossOfTheWordLeadingToIt) {
-  LexiconBuilder b;
-  b.AddWord("许多", 4000, "m");
-  b.AddWord("大量", 3000, "m");
-  b.AddWord("很多", 5000, "m");
-  b.AddWord("人", 9000, "n");
-  b.AddEntry("许多", "xu3 duo1", {"many", "a lot of"});
-  b.AddEntry("大量", "da4 liang4", {"great amount", "large quantity"});
-  b.AddEntry("人", "ren2", {"person"});
-  b.AddSynonymGroup("许多 > 很多");
-  b.AddSynonymGroup("大量 > 很多");
-  auto model = std::make_shared<FixtureLanguageModel>();
-  model->Unigram("许多", -2).Unigram("大量", -2).Unigram("很多", -2.2).Unigram("人", -2);
-  TranslatorOptions options;
-  options.model = model;
-  const Translator t(Lexicon::FromBytes(b.Build()), options);
-  EXPECT_EQ(t.ToChinese(t.ToEnglish("许多人")), "很多人");
-  EXPECT_EQ(t.ToChinese(t.ToEnglish("大量人")), "很多人");
-  EXPECT_EQ(t.ToChinese(t.ToEnglish("很多人")), "很多人");
+  const Translator t = TranslatorOf({{"许多", 4000, "m", {"many", "a lot of"}},
+                                     {"大量", 3000, "m", {"great amount", "large quantity"}},
+                                     {"很多", 5000, "m", {}},
+                                     {"人", 9000, "n", {"person"}}},
+                                    {"许多 > 很多", "大量 > 很多"}, true);
+  EXPECT_EQ(RoundTripOf(t, "许多人"), "很多人");
+  EXPECT_EQ(RoundTripOf(t, "大量人"), "很多人");
+  EXPECT_EQ(RoundTripOf(t, "很多人"), "很多人");
 }
 
-// 要 is "need to" before a verb and may become 需 there, but not where it
-// means "want" (要一杯茶) or stands before an adverb of intent (要好好).
+// 要 is "need to" before a verb, also with an adverb between, and may become
+// 需 there, but not where it means "want" (要一杯茶).
 TEST(ListedChoiceBeforeAVerb, HoldsRightBeforeAVerbOnly) {
-  LexiconBuilder b;
-  b.AddWord("要", 9000, "v");
-  b.AddWord("需", 3000, "v");
-  b.AddWord("注意", 4000, "v");
-  b.AddWord("一杯", 2000, "m");
-  b.AddWord("茶", 2000, "n");
-  b.AddWord("好好", 2000, "d");
-  b.AddWord("及时", 2000, "d");
-  b.AddEntry("要", "yao4", {"to want", "to need"});
-  b.AddEntry("需", "xu1", {"to need", "to require"});
-  b.AddEntry("注意", "zhu4 yi4", {"to pay attention"});
-  b.AddEntry("茶", "cha2", {"tea"});
-  b.AddSynonymGroup("要 > 需 (before a verb)");
-  auto model = std::make_shared<FixtureLanguageModel>();
-  for (const char* w : {"要", "需", "注意", "一杯", "茶", "好好", "及时"}) model->Unigram(w, -2.5);
+  const std::vector<FixtureWord> words = {{"要", 9000, "v", {"to want", "to need"}},
+                                          {"需", 3000, "v", {"to need", "to require"}},
+                                          {"注意", 4000, "v", {"to pay attention"}},
+                                          {"一杯", 2000, "m", {}},
+                                          {"茶", 2000, "n", {"tea"}},
+                                          {"及时", 2000, "d", {}}};
   for (const bool useModel : {false, true}) {
-    TranslatorOptions options;
-    if (useModel) options.model = model;
-    const Translator t(Lexicon::FromBytes(b.Build()), options);
+    const Translator t = TranslatorOf(words, {"要 > 需 (before a verb)"}, useModel);
     if (useModel) {
-      EXPECT_EQ(t.ToChinese(t.ToEnglish("要注意")), "需注意");
-      EXPECT_EQ(t.ToChinese(t.ToEnglish("要及时注意")), "需及时注意") << "an adverb between";
+      EXPECT_EQ(RoundTripOf(t, "要注意"), "需注意");
+      EXPECT_EQ(RoundTripOf(t, "要及时注意"), "需及时注意") << "an adverb between";
     }
-    EXPECT_EQ(t.ToChinese(t.ToEnglish("要一杯茶")), "要一杯茶") << useModel;
-    EXPECT_EQ(t.ToChinese(t.ToEnglish("要及时，")), "要及时，") << "an adverb, then no verb";
-    EXPECT_EQ(t.ToChinese(t.ToEnglish("茶要")), "茶要") << useModel;
+    EXPECT_EQ(RoundTripOf(t, "要一杯茶"), "要一杯茶") << useModel;
+    EXPECT_EQ(RoundTripOf(t, "要及时，"), "要及时，") << "an adverb, then no verb";
+    EXPECT_EQ(RoundTripOf(t, "茶要"), "茶要") << useModel;
   }
 }
 
 // 到 "to" becomes 至 before a number (三至五天, 8至10点) but not before a
 // place or a word that only begins with a numeral (到北京, 到一些地方).
 TEST(ListedChoiceBeforeANumber, HoldsRightBeforeANumberOnly) {
-  LexiconBuilder b;
-  b.AddWord("到", 9000, "v");
-  b.AddWord("至", 3000, "p");
-  b.AddWord("三", 5000, "m");
-  b.AddWord("五", 5000, "m");
-  b.AddWord("天", 5000, "q");
-  b.AddWord("北京", 3000, "ns");
-  b.AddWord("一些", 3000, "m");
-  b.AddWord("地方", 3000, "n");
-  b.AddEntry("到", "dao4", {"to", "to arrive"});
-  b.AddEntry("至", "zhi4", {"to", "until"});
-  b.AddEntry("地方", "di4 fang5", {"place"});
-  b.AddSynonymGroup("到 > 至 (before a number)");
-  auto model = std::make_shared<FixtureLanguageModel>();
-  for (const char* w : {"到", "至", "三", "五", "天", "北京", "一些", "地方"})
-    model->Unigram(w, -2.5);
-  TranslatorOptions options;
-  options.model = model;
-  const Translator t(Lexicon::FromBytes(b.Build()), options);
-  EXPECT_EQ(t.ToChinese(t.ToEnglish("三到五天")), "三至五天");
-  EXPECT_EQ(t.ToChinese(t.ToEnglish("3到5天")), "3至5天");
-  EXPECT_EQ(t.ToChinese(t.ToEnglish("到北京")), "到北京");
-  EXPECT_EQ(t.ToChinese(t.ToEnglish("到一些地方")), "到一些地方");
-  EXPECT_EQ(t.ToChinese(t.ToEnglish("到三天")), "至三天") << "a number of days";
+  const Translator t = TranslatorOf({{"到", 9000, "v", {"to", "to arrive"}},
+                                     {"至", 3000, "p", {"to", "until"}},
+                                     {"三", 5000, "m", {}},
+                                     {"五", 5000, "m", {}},
+                                     {"天", 5000, "q", {}},
+                                     {"北京", 3000, "ns", {}},
+                                     {"一些", 3000, "m", {}},
+                                     {"地方", 3000, "n", {"place"}}},
+                                    {"到 > 至 (before a number)"}, true);
+  EXPECT_EQ(RoundTripOf(t, "三到五天"), "三至五天");
+  EXPECT_EQ(RoundTripOf(t, "3到5天"), "3至5天");
+  EXPECT_EQ(RoundTripOf(t, "到三天"), "至三天") << "a number of days";
+  EXPECT_EQ(RoundTripOf(t, "到北京"), "到北京");
+  EXPECT_EQ(RoundTripOf(t, "到一些地方"), "到一些地方");
 }
 
 // 介绍 introduces what someone said before a comma or a colon (医生表示，…)
 // but is "to introduce" elsewhere (介绍产品).
 TEST(ListedChoiceBeforeAComma, HoldsRightBeforeACommaOrAColonOnly) {
-  LexiconBuilder b;
-  b.AddWord("介绍", 5000, "v");
-  b.AddWord("表示", 5000, "v");
-  b.AddWord("医生", 3000, "n");
-  b.AddWord("产品", 3000, "n");
-  b.AddEntry("介绍", "jie4 shao4", {"to introduce"});
-  b.AddEntry("表示", "biao3 shi4", {"to express", "to state"});
-  b.AddEntry("医生", "yi1 sheng1", {"doctor"});
-  b.AddEntry("产品", "chan3 pin3", {"product"});
-  b.AddSynonymGroup("介绍 > 表示 (before a comma)");
-  auto model = std::make_shared<FixtureLanguageModel>();
-  for (const char* w : {"介绍", "表示", "医生", "产品"}) model->Unigram(w, -2.5);
-  TranslatorOptions options;
-  options.model = model;
-  const Translator t(Lexicon::FromBytes(b.Build()), options);
-  EXPECT_EQ(t.ToChinese(t.ToEnglish("医生介绍，产品")), "医生表示，产品");
-  EXPECT_EQ(t.ToChinese(t.ToEnglish("医生介绍：产品")), "医生表示：产品");
-  EXPECT_EQ(t.ToChinese(t.ToEnglish("医生介绍产品")), "医生介绍产品");
-  EXPECT_EQ(t.ToChinese(t.ToEnglish("医生介绍。")), "医生介绍。");
+  const Translator t = TranslatorOf({{"介绍", 5000, "v", {"to introduce"}},
+                                     {"表示", 5000, "v", {"to express", "to state"}},
+                                     {"医生", 3000, "n", {"doctor"}},
+                                     {"产品", 3000, "n", {"product"}}},
+                                    {"介绍 > 表示 (before a comma)"}, true);
+  EXPECT_EQ(RoundTripOf(t, "医生介绍，产品"), "医生表示，产品");
+  EXPECT_EQ(RoundTripOf(t, "医生介绍：产品"), "医生表示：产品");
+  EXPECT_EQ(RoundTripOf(t, "医生介绍产品"), "医生介绍产品");
+  EXPECT_EQ(RoundTripOf(t, "医生介绍。"), "医生介绍。");
 }
 
 // 只 is "only" as an adverb but the measure word of animals after a number
