@@ -132,10 +132,16 @@ bool IsCommaToken(const Token& t) {
 }
 
 // A verb, or a verb used as a noun (检查): after 要 it means "need to".
+// One carrying a negation is not: before it a word may mean something else
+// (还没有 "not yet", where 也没 is "nor").
 bool IsVerbToken(const Lexicon& lex, const Token& t) {
   if (t.kind != TokenKind::kHan || t.word == Lexicon::kNone) return false;
   const WordClass c = lex.Class(t.word);
-  return c == WordClass::kVerb || c == WordClass::kVerbalNoun;
+  if (c != WordClass::kVerb && c != WordClass::kVerbalNoun) return false;
+  static constexpr std::u32string_view kNegations = U"不没未无非别";
+  const std::u32string chars = DecodeUtf8(t.text);
+  return std::none_of(chars.begin(), chars.end(),
+                      [](char32_t ch) { return kNegations.find(ch) != std::u32string_view::npos; });
 }
 
 bool Overlaps(const std::vector<ByteSpan>& spans, size_t begin, size_t end) {

@@ -315,14 +315,16 @@ TEST(ListedChoiceWithoutASense, IsReachedThroughTheGlossOfTheWordLeadingToIt) {
 }
 
 // 要 is "need to" before a verb, also with an adverb between, and may become
-// 需 there, but not where it means "want" (要一杯茶).
+// 需 there, but not where it means "want" (要一杯茶), nor before a verb that
+// carries a negation (还没有 is "not yet", 也没 "nor").
 TEST(ListedChoiceBeforeAVerb, HoldsRightBeforeAVerbOnly) {
   const std::vector<FixtureWord> words = {{"要", 9000, "v", {"to want", "to need"}},
                                           {"需", 3000, "v", {"to need", "to require"}},
                                           {"注意", 4000, "v", {"to pay attention"}},
                                           {"一杯", 2000, "m", {}},
                                           {"茶", 2000, "n", {"tea"}},
-                                          {"及时", 2000, "d", {}}};
+                                          {"及时", 2000, "d", {}},
+                                          {"没有", 5000, "v", {"not to have"}}};
   for (const bool useModel : {false, true}) {
     const Translator t = TranslatorOf(words, {"要 > 需 (before a verb)"}, useModel);
     if (useModel) {
@@ -332,6 +334,7 @@ TEST(ListedChoiceBeforeAVerb, HoldsRightBeforeAVerbOnly) {
     EXPECT_EQ(RoundTripOf(t, "要一杯茶"), "要一杯茶") << useModel;
     EXPECT_EQ(RoundTripOf(t, "要及时，"), "要及时，") << "an adverb, then no verb";
     EXPECT_EQ(RoundTripOf(t, "茶要"), "茶要") << useModel;
+    EXPECT_EQ(RoundTripOf(t, "要没有茶"), "要没有茶") << "a verb with a negation";
   }
 }
 
