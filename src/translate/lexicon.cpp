@@ -94,7 +94,7 @@ void CheckPairs(std::span<const Record> pairs, size_t wordCount, const std::stri
       throw ELexiconError("Lexicon " + what + " record out of range");
     }
     if constexpr (requires { e.place; }) {
-      if (e.place > fmt::kBeforeComma) {
+      if ((e.place & ~fmt::kEveryPlaceBit) != 0) {
         throw ELexiconError("Lexicon " + what + " record out of range");
       }
     }
@@ -363,9 +363,11 @@ std::vector<int32_t> Lexicon::ListedSynonyms(int32_t word, WordPlace here) const
                        [](const fmt::SynonymRecord& r, uint32_t w) { return r.word < w; });
   std::vector<int32_t> out;
   for (auto it = first; it != synonyms_.end() && it->word == static_cast<uint32_t>(word); ++it) {
-    if (it->place == fmt::kBeforeVerb && !here.beforeVerb) continue;
-    if (it->place == fmt::kBeforeNumber && !here.beforeNumber) continue;
-    if (it->place == fmt::kBeforeComma && !here.beforeComma) continue;
+    const bool holds = it->place == fmt::kAnywhere ||
+                       (here.beforeVerb && (it->place & fmt::kBeforeVerb)) ||
+                       (here.beforeNumber && (it->place & fmt::kBeforeNumber)) ||
+                       (here.beforeComma && (it->place & fmt::kBeforeComma));
+    if (!holds) continue;
     out.push_back(static_cast<int32_t>(it->synonym));
   }
   return out;

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <optional>
 #include <set>
-#include <tuple>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -283,7 +282,7 @@ std::string LexiconBuilder::Build() const {
   std::unordered_map<std::string_view, uint32_t> ids;
   for (size_t i = 0; i < names.size(); ++i) ids.emplace(names[i], static_cast<uint32_t>(i));
   // Pairs of known words as sorted records without repeats; a pair listed
-  // both anywhere and before a verb holds anywhere.
+  // for several places holds in each, and listed anywhere too, anywhere.
   auto pairRecords = [&]<typename Record>(const auto& pairs, std::vector<Record>& out) {
     for (const auto& pair : pairs) {
       const auto a = ids.find(pair.word);
@@ -296,18 +295,21 @@ std::string LexiconBuilder::Build() const {
       out.push_back(r);
     }
     auto key = [](const Record& e) { return std::pair(e.word, e.synonym); };
-    auto order = [](const Record& e) {
-      if constexpr (requires { e.place; }) {
-        return std::tuple(e.word, e.synonym, e.place);
-      } else {
-        return std::tuple(e.word, e.synonym, 0u);
-      }
-    };
     std::sort(out.begin(), out.end(),
-              [&](const auto& a, const auto& b) { return order(a) < order(b); });
-    out.erase(std::unique(out.begin(), out.end(),
-                          [&](const auto& a, const auto& b) { return key(a) == key(b); }),
-              out.end());
+              [&](const auto& a, const auto& b) { return key(a) < key(b); });
+    std::vector<Record> merged;
+    for (const Record& r : out) {
+      if (merged.empty() || key(merged.back()) != key(r)) {
+        merged.push_back(r);
+        continue;
+      }
+      if constexpr (requires { r.place; }) {
+        uint32_t& place = merged.back().place;
+        place =
+            place == fmt::kAnywhere || r.place == fmt::kAnywhere ? fmt::kAnywhere : place | r.place;
+      }
+    }
+    out.swap(merged);
   };
   std::vector<fmt::ExclusionRecord> exclusions;
   pairRecords(exclusions_, exclusions);

@@ -18,7 +18,7 @@ namespace lumora::lexicon_format {
 static_assert(std::endian::native == std::endian::little, "the lexicon layout is little-endian");
 
 inline constexpr char kMagic[8] = {'L', 'U', 'M', 'L', 'E', 'X', '\r', '\n'};
-inline constexpr uint32_t kVersion = 6;
+inline constexpr uint32_t kVersion = 7;
 
 struct Header {
   char magic[8];
@@ -92,17 +92,19 @@ struct ExclusionRecord {
 // Where a listed synonym may stand: anywhere, or only right before a verb
 // (要 > 需: 需注意, but 我要一杯咖啡), a number (到 > 至: 三至五天, but 到北京)
 // or a comma (介绍 > 表示: 医生表示，…, but 介绍一下).
+// A pair listed for several places holds in each.
 inline constexpr uint32_t kAnywhere = 0;
 inline constexpr uint32_t kBeforeVerb = 1;
 inline constexpr uint32_t kBeforeNumber = 2;
-inline constexpr uint32_t kBeforeComma = 3;
+inline constexpr uint32_t kBeforeComma = 4;
+inline constexpr uint32_t kEveryPlaceBit = kBeforeVerb | kBeforeNumber | kBeforeComma;
 
 // A word and a synonym chosen by hand that it may become, sorted by word,
 // then synonym.
 struct SynonymRecord {
   uint32_t word;
   uint32_t synonym;
-  uint32_t place;  // kAnywhere, kBeforeVerb, kBeforeNumber or kBeforeComma
+  uint32_t place;  // kAnywhere, or the places it holds in, or-ed
 };
 
 static_assert(sizeof(Header) == 72);

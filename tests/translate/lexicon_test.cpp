@@ -266,7 +266,7 @@ TEST(Lexicon, ListedSynonymsAreCheckedAtLoad) {
   std::memcpy(far.data() + at + 4, &h.wordCount, sizeof h.wordCount);
   EXPECT_RAISES(ELexiconError, ::testing::HasSubstr("out of range"), Lexicon::FromBytes(far));
   std::string nowhere = bytes;
-  const uint32_t place = 7;
+  const uint32_t place = 8;
   std::memcpy(nowhere.data() + at + offsetof(lexicon_format::SynonymRecord, place), &place,
               sizeof place);
   EXPECT_RAISES(ELexiconError, ::testing::HasSubstr("out of range"), Lexicon::FromBytes(nowhere));
@@ -293,6 +293,17 @@ TEST(Lexicon, PairListedForOnePlaceIsListedThereOnly) {
   EXPECT_EQ(lex->ListedSynonyms(better), std::vector<int32_t>{raise})
       << "listed anywhere as well: anywhere";
   EXPECT_EQ(lex->ListedSynonyms(better, kEveryPlace), std::vector<int32_t>{raise});
+
+  b.AddSynonymGroup("增长 > 增加 (before a verb)");
+  b.AddSynonymGroup("增长 > 增加 (before a number)");
+  lex = Lexicon::FromBytes(b.Build());
+  const int32_t grow = lex->Find("增长");
+  const int32_t add = lex->Find("增加");
+  EXPECT_EQ(lex->ListedSynonyms(grow, {.beforeVerb = true}), std::vector<int32_t>{add});
+  EXPECT_EQ(lex->ListedSynonyms(grow, {.beforeNumber = true}), std::vector<int32_t>{add})
+      << "listed for two places: both";
+  EXPECT_TRUE(lex->ListedSynonyms(grow, {.beforeComma = true}).empty());
+  EXPECT_TRUE(lex->ListedSynonyms(grow).empty());
   for (const char* bad : {"(before a verb)", "提高 (before a verb)", "提高 > (before a number)"}) {
     EXPECT_THROW(b.AddSynonymGroup(bad), Exception) << bad;
   }
