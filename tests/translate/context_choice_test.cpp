@@ -409,22 +409,13 @@ TEST(SingleCharacter, AfterANumberOrAPointerStaysAsTheMeasureWordItIs) {
 // Two words side by side that mean the same stay apart: a synonym that is
 // already its neighbour would write that word twice.
 TEST(ListedSynonym, NeverRepeatsTheWordBesideIt) {
-  LexiconBuilder b;
-  b.AddWord("环境", 5000, "n");
-  b.AddWord("干净", 3000, "a");
-  b.AddWord("整洁", 1000, "a");
-  b.AddEntry("环境", "huan2 jing4", {"environment"});
-  b.AddEntry("干净", "gan1 jing4", {"clean"});
-  b.AddEntry("整洁", "zheng3 jie2", {"neat", "clean"});
-  b.AddSynonymGroup("整洁 > 干净");
-  auto model = std::make_shared<FixtureLanguageModel>();
-  model->Unigram("环境", -2).Unigram("干净", -2).Unigram("整洁", -2);
-  TranslatorOptions options;
-  options.model = model;
-  const Translator t(Lexicon::FromBytes(b.Build()), options);
-  EXPECT_EQ(t.ToChinese(t.ToEnglish("环境整洁")), "环境干净");
-  EXPECT_EQ(t.ToChinese(t.ToEnglish("环境干净整洁")), "环境干净整洁");
-  EXPECT_EQ(t.ToChinese(t.ToEnglish("环境整洁干净")), "环境整洁干净");
+  const Translator t = TranslatorOf({{"环境", 5000, "n", {"environment"}},
+                                     {"干净", 3000, "a", {"clean"}},
+                                     {"整洁", 1000, "a", {"neat", "clean"}}},
+                                    {"整洁 > 干净"}, true);
+  EXPECT_EQ(RoundTripOf(t, "环境整洁"), "环境干净");
+  EXPECT_EQ(RoundTripOf(t, "环境干净整洁"), "环境干净整洁");
+  EXPECT_EQ(RoundTripOf(t, "环境整洁干净"), "环境整洁干净");
 }
 
 // 住建局 is an abbreviation the segmenter cuts into single characters; 建立
