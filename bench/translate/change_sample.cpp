@@ -1,4 +1,5 @@
-// change_sample [--count N] [--seed S] [--strength low|normal|high] [--all|--kept] DIR|FILE...
+// change_sample [--count N] [--seed S] [--strength low|normal|high]
+//               [--all|--kept|--kept-places] DIR|FILE...
 // Round-trips the *.txt of each DIR (or each FILE) through the service and
 // prints N of the changes it made, chosen at random (a fixed seed by
 // default, so a list can be read again): each as "word → replacement" with
@@ -6,7 +7,9 @@
 // is a run of changed content words with what stands between the kept
 // characters around them in the rewrite. The list to read when judging how
 // many changes read right; --all prints every change in order, --kept the
-// content words left as they were, most frequent first.
+// content words left as they were, most frequent first, and --kept-places
+// the same by what follows each (a verb, a number, a comma, an adjective, a
+// noun or something else), for pairs that hold in one place only.
 
 #include <algorithm>
 #include <cstdio>
@@ -22,6 +25,7 @@
 #include "service/translator_setup.h"
 #include "translate/segmenter.h"
 #include "translate/utf8.h"
+#include "translate/word_place.h"
 
 namespace {
 
@@ -46,23 +50,38 @@ std::u32string Marked(const std::u32string& text, size_t begin, size_t end) {
          text.substr(end, to - end);
 }
 
+// " before a verb" and so on, as a pair's place is written in the lexicon's
+// synonym groups, or " elsewhere".
+std::string PlaceName(const lumora::Lexicon& lexicon, const std::vector<lumora::Token>& tokens,
+                      size_t i) {
+  const lumora::WordPlace p = lumora::PlaceAfter(lexicon, tokens, i);
+  if (p.beforeVerb) return " before a verb";
+  if (p.beforeNumber) return " before a number";
+  if (p.beforeComma) return " before a comma";
+  if (p.beforeAdjective) return " before an adjective";
+  if (p.beforeNoun) return " before a noun";
+  return " elsewhere";
+}
+
 void CollectChanges(const lumora::Lexicon& lexicon, const std::string& file,
                     std::string_view source, std::string_view result, std::vector<Change>& out,
-                    std::map<std::string, int>& kept) {
+                    std::map<std::string, int>& kept, bool byPlace) {
   const std::u32string a = lumora::DecodeUtf8(source);
   const std::u32string b = lumora::DecodeUtf8(result);
   const std::vector<int> match = lumora::MatchChars(a, b);
   // Character spans of the changed content words, as the score counts them.
   std::vector<std::pair<size_t, size_t>> changed;
   size_t at = 0;
-  for (const lumora::Token& t : lumora::Segmenter(lexicon).Segment(source)) {
+  const std::vector<lumora::Token> tokens = lumora::Segmenter(lexicon).Segment(source);
+  for (size_t k = 0; k < tokens.size(); ++k) {
+    const lumora::Token& t = tokens[k];
     const size_t n = lumora::CharCount(t.text);
     if (t.kind == lumora::TokenKind::kHan && t.word != lumora::Lexicon::kNone &&
         lumora::IsContentClass(lexicon.Class(t.word))) {
       bool same = true;
       for (size_t i = at; i < at + n; ++i) same = same && match[i] >= 0;
       if (!same) changed.emplace_back(at, at + n);
-      if (same) ++kept[std::string(t.text)];
+      if (same) ++kept[std::string(t.text) + (byPlace ? PlaceName(lexicon, tokens, k) : "")];
     }
     at += n;
   }
@@ -100,6 +119,7 @@ int main(int argc, char** argv) {
   unsigned seed = 19;
   bool all = false;
   bool listKept = false;
+  bool byPlace = false;
   lumora::Strength strength = lumora::Strength::kNormal;
   std::vector<std::string> inputs;
   for (int i = 1; i < argc; ++i) {
@@ -110,8 +130,9 @@ int main(int argc, char** argv) {
       seed = static_cast<unsigned>(std::stoul(argv[++i]));
     } else if (arg == "--all") {
       all = true;
-    } else if (arg == "--kept") {
+    } else if (arg == "--kept" || arg == "--kept-places") {
       listKept = true;
+      byPlace = arg == "--kept-places";
     } else if (arg == "--strength" && i + 1 < argc) {
       const auto s = lumora::ParseStrength(argv[++i]);
       if (!s) {
@@ -150,7 +171,7 @@ int main(int argc, char** argv) {
       const auto paragraphs = lumora::SplitParagraphs(text);
       for (size_t p = 0; p < paragraphs.size() && p < result.size(); ++p) {
         CollectChanges(service.translator().lexicon(), file.filename().string(), paragraphs[p].text,
-                       result[p], changes, kept);
+                       result[p], changes, kept, byPlace);
       }
     }
     if (listKept) {

@@ -366,7 +366,9 @@ std::vector<int32_t> Lexicon::ListedSynonyms(int32_t word, WordPlace here) const
     const bool holds = it->place == fmt::kAnywhere ||
                        (here.beforeVerb && (it->place & fmt::kBeforeVerb)) ||
                        (here.beforeNumber && (it->place & fmt::kBeforeNumber)) ||
-                       (here.beforeComma && (it->place & fmt::kBeforeComma));
+                       (here.beforeComma && (it->place & fmt::kBeforeComma)) ||
+                       (here.beforeAdjective && (it->place & fmt::kBeforeAdjective)) ||
+                       (here.beforeNoun && (it->place & fmt::kBeforeNoun));
     if (!holds) continue;
     out.push_back(static_cast<int32_t>(it->synonym));
   }

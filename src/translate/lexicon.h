@@ -55,8 +55,10 @@ struct WordPlace {
   bool beforeVerb = false;
   bool beforeNumber = false;
   bool beforeComma = false;  // or a colon
+  bool beforeAdjective = false;
+  bool beforeNoun = false;
 };
-inline constexpr WordPlace kEveryPlace{true, true, true};
+inline constexpr WordPlace kEveryPlace{true, true, true, true, true};
 
 struct Gloss {
   std::string_view text;

@@ -11,6 +11,7 @@
 #include "translate/helper_threads.h"
 #include "translate/protected_spans.h"
 #include "translate/utf8.h"
+#include "translate/word_place.h"
 
 namespace lumora {
 
@@ -71,77 +72,6 @@ bool IsBlankToken(const Token& t) {
 // English gloss words need a blank from words and Chinese, not from punctuation.
 bool NeedsBlank(const Token& t) {
   return t.kind == TokenKind::kHan || t.kind == TokenKind::kLatin || t.kind == TokenKind::kNumber;
-}
-
-constexpr std::u32string_view kNumerals = U"〇零一二两三四五六七八九十百千万亿半几多";
-
-// Digits, or a word that starts with a Han numeral (三, 九级, 百分之七十);
-// one starting with 一, 几 or 半 only when made of numerals alone (一百二十,
-// but not 一些, 一定, 一个 or 半天: 是一个 is no 为一个), and never 多 "many".
-bool IsNumberToken(const Token& t) {
-  if (t.kind == TokenKind::kNumber) return true;
-  if (t.kind != TokenKind::kHan) return false;
-  const std::u32string chars = DecodeUtf8(t.text);
-  auto numeral = [](char32_t c) { return kNumerals.find(c) != std::u32string_view::npos; };
-  if (chars.empty() || !numeral(chars[0]) || chars[0] == U'多') return false;
-  if (chars[0] != U'一' && chars[0] != U'几' && chars[0] != U'半') return true;
-  return std::all_of(chars.begin(), chars.end(), numeral);
-}
-
-// A single character right after a number, or after a word that counts or
-// points (这, 每, 某), is mostly its measure word (两万只, 3张, 这只), which no
-// synonym of the same character replaces: 只 "only" would become 仅 there.
-// Between two numbers it links them instead (三到五天).
-bool IsMeasureWordPlace(const std::vector<Token>& tokens, size_t i) {
-  if (i == 0 || CharCount(tokens[i].text) != 1) return false;
-  if (i + 1 < tokens.size() && IsNumberToken(tokens[i + 1])) return false;
-  const Token& before = tokens[i - 1];
-  if (before.kind == TokenKind::kNumber) return true;
-  if (before.kind != TokenKind::kHan) return false;
-  static constexpr std::string_view kPointers[] = {"这", "那", "哪", "每", "某", "各", "该"};
-  for (const std::string_view p : kPointers) {
-    if (before.text == p) return true;
-  }
-  const std::string_view w = before.text;
-  size_t last = w.size() - 1;
-  while (last > 0 && (static_cast<unsigned char>(w[last]) & 0xC0) == 0x80) --last;
-  char32_t ch;
-  size_t len;
-  return DecodeUtf8Char(w, last, ch, len) && kNumerals.find(ch) != std::u32string_view::npos;
-}
-
-// A measure word right after a noun of one character makes a collective
-// noun with it (犬只 "dogs", 枪支), mostly one the segmenter does not know:
-// 只 "only" would become 仅 there too (犬仅).
-bool ClosesCollectiveNoun(const Lexicon& lex, const std::vector<Token>& tokens, size_t i) {
-  static constexpr std::string_view kMeasures[] = {"只", "支", "张", "条", "匹", "辆",
-                                                   "本", "件", "朵", "头", "口"};
-  if (i == 0 || std::find(std::begin(kMeasures), std::end(kMeasures), tokens[i].text) ==
-                    std::end(kMeasures)) {
-    return false;
-  }
-  const Token& before = tokens[i - 1];
-  return before.kind == TokenKind::kHan && before.word != Lexicon::kNone &&
-         CharCount(before.text) == 1 && lex.Class(before.word) == WordClass::kNoun;
-}
-
-// A comma or a colon: after 介绍 it ends what introduces a quotation.
-bool IsCommaToken(const Token& t) {
-  return t.kind == TokenKind::kOther &&
-         (t.text == "，" || t.text == "," || t.text == "：" || t.text == ":");
-}
-
-// A verb, or a verb used as a noun (检查): after 要 it means "need to".
-// One carrying a negation is not: before it a word may mean something else
-// (还没有 "not yet", where 也没 is "nor").
-bool IsVerbToken(const Lexicon& lex, const Token& t) {
-  if (t.kind != TokenKind::kHan || t.word == Lexicon::kNone) return false;
-  const WordClass c = lex.Class(t.word);
-  if (c != WordClass::kVerb && c != WordClass::kVerbalNoun) return false;
-  static constexpr std::u32string_view kNegations = U"不没未无非别";
-  const std::u32string chars = DecodeUtf8(t.text);
-  return std::none_of(chars.begin(), chars.end(),
-                      [](char32_t ch) { return kNegations.find(ch) != std::u32string_view::npos; });
 }
 
 bool Overlaps(const std::vector<ByteSpan>& spans, size_t begin, size_t end) {
@@ -216,15 +146,7 @@ std::vector<Translator::Choice> Translator::ChooseInContext(std::span<const Toke
     if (!eligible[i]) return;
     const int32_t word = tokens[i].word;
     const std::string_view text = lex.Word(word);
-    WordPlace here;
-    if (i + 1 < n) {
-      const Token& next = tokens[i + 1];
-      // An adverb may stand between (要及时处理).
-      const bool verbAfterAdverb =
-          i + 2 < n && next.kind == TokenKind::kHan && next.word != Lexicon::kNone &&
-          lex.Class(next.word) == WordClass::kAdverb && IsVerbToken(lex, tokens[i + 2]);
-      here = {IsVerbToken(lex, next) || verbAfterAdverb, IsNumberToken(next), IsCommaToken(next)};
-    }
+    const WordPlace here = PlaceAfter(lex, tokens, i);
     const std::vector<int32_t> listed = lex.ListedSynonyms(word, here);
     if (!IsContentClass(lex.Class(word)) && listed.empty()) return;
     // A word with a negation or a numeral changes only to a listed synonym
