@@ -54,9 +54,12 @@ WordPlace PlaceAfter(const Lexicon& lex, std::span<const Token> tokens, size_t i
   // An adverb may stand between (要及时处理).
   const bool verbAfterAdverb =
       nextClass == WordClass::kAdverb && i + 2 < tokens.size() && IsVerbToken(lex, tokens[i + 2]);
-  return {IsVerbToken(lex, next) || verbAfterAdverb, IsNumberToken(next), IsCommaToken(next),
+  return {IsVerbToken(lex, next) || verbAfterAdverb,
+          IsNumberToken(next),
+          IsCommaToken(next),
           nextClass == WordClass::kAdjective,
-          nextClass == WordClass::kNoun || nextClass == WordClass::kName};
+          nextClass == WordClass::kNoun || nextClass == WordClass::kName,
+          nextClass == WordClass::kPreposition};
 }
 
 bool IsMeasureWordPlace(std::span<const Token> tokens, size_t i) {

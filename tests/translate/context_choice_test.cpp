@@ -382,19 +382,24 @@ TEST(ListedChoiceBeforeAComma, HoldsRightBeforeACommaOrAColonOnly) {
 
 // 比较 is "rather" before an adjective (较好) but "to compare" elsewhere
 // (进行比较); 使用 is plain "use" before a noun (用手机) but not at the end of
-// a clause (停止使用).
-TEST(ListedChoiceBeforeAnAdjectiveOrANoun, HoldsThereOnly) {
-  const Translator t =
-      TranslatorOf({{"比较", 5000, "d", {"comparatively", "to compare"}},
-                    {"较", 3000, "d", {"relatively", "quite"}},
-                    {"好", 9000, "a", {"good"}},
-                    {"进行", 5000, "v", {"to carry out"}},
-                    {"使用", 5000, "v", {"to use", "to employ"}},
-                    {"用", 8000, "v", {"to use", "to make use of"}},
-                    {"手机", 4000, "n", {"cell phone"}},
-                    {"微信", 3000, "nz", {}},
-                    {"停止", 3000, "v", {"to stop"}}},
-                   {"比较 > 较 (before an adjective)", "使用 > 用 (before a noun)"}, true);
+// a clause (停止使用); 要 is "need to" before a preposition (需在家) too.
+TEST(ListedChoiceBeforeAnAdjectiveANounOrAPreposition, HoldsThereOnly) {
+  const Translator t = TranslatorOf({{"比较", 5000, "d", {"comparatively", "to compare"}},
+                                     {"较", 3000, "d", {"relatively", "quite"}},
+                                     {"好", 9000, "a", {"good"}},
+                                     {"进行", 5000, "v", {"to carry out"}},
+                                     {"使用", 5000, "v", {"to use", "to employ"}},
+                                     {"用", 8000, "v", {"to use", "to make use of"}},
+                                     {"手机", 4000, "n", {"cell phone"}},
+                                     {"微信", 3000, "nz", {}},
+                                     {"停止", 3000, "v", {"to stop"}},
+                                     {"要", 9000, "v", {"to want", "to need"}},
+                                     {"需", 3000, "v", {"to need", "to require"}},
+                                     {"在", 9000, "p", {}},
+                                     {"家", 5000, "n", {"home"}}},
+                                    {"比较 > 较 (before an adjective)", "使用 > 用 (before a noun)",
+                                     "要 > 需 (before a preposition)"},
+                                    true);
   EXPECT_EQ(RoundTripOf(t, "比较好"), "较好");
   EXPECT_EQ(RoundTripOf(t, "进行比较。"), "进行比较。");
   EXPECT_EQ(RoundTripOf(t, "比较手机"), "比较手机") << "a noun is no adjective";
@@ -402,6 +407,8 @@ TEST(ListedChoiceBeforeAnAdjectiveOrANoun, HoldsThereOnly) {
   EXPECT_EQ(RoundTripOf(t, "使用微信"), "用微信") << "a name is a noun";
   EXPECT_EQ(RoundTripOf(t, "停止使用。"), "停止使用。");
   EXPECT_EQ(RoundTripOf(t, "使用好"), "使用好") << "an adjective is no noun";
+  EXPECT_EQ(RoundTripOf(t, "要在家"), "需在家");
+  EXPECT_EQ(RoundTripOf(t, "要家"), "要家") << "a noun is no preposition";
 }
 
 // 只 is "only" as an adverb but the measure word of animals after a number
