@@ -37,7 +37,7 @@ bool IsVerbToken(const Lexicon& lex, const Token& t) {
   if (t.kind != TokenKind::kHan || t.word == Lexicon::kNone) return false;
   const WordClass c = lex.Class(t.word);
   if (c != WordClass::kVerb && c != WordClass::kVerbalNoun) return false;
-  static constexpr std::u32string_view kNegations = U"不没未无非别";
+  static constexpr std::u32string_view kNegations = U"不没未无非勿别";
   const std::u32string chars = DecodeUtf8(t.text);
   return std::none_of(chars.begin(), chars.end(),
                       [](char32_t ch) { return kNegations.find(ch) != std::u32string_view::npos; });
