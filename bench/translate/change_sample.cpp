@@ -9,7 +9,7 @@
 // many changes read right; --all prints every change in order, --kept the
 // content words left as they were, most frequent first, and --kept-places
 // the same by what follows each (a verb, a number, a comma, an adjective, a
-// noun or something else), for pairs that hold in one place only.
+// noun, a preposition or something else), for pairs that hold in one place only.
 
 #include <algorithm>
 #include <cstdio>
@@ -60,6 +60,7 @@ std::string PlaceName(const lumora::Lexicon& lexicon, const std::vector<lumora::
   if (p.beforeComma) return " before a comma";
   if (p.beforeAdjective) return " before an adjective";
   if (p.beforeNoun) return " before a noun";
+  if (p.beforePreposition) return " before a preposition";
   return " elsewhere";
 }
 

@@ -368,7 +368,8 @@ std::vector<int32_t> Lexicon::ListedSynonyms(int32_t word, WordPlace here) const
                        (here.beforeNumber && (it->place & fmt::kBeforeNumber)) ||
                        (here.beforeComma && (it->place & fmt::kBeforeComma)) ||
                        (here.beforeAdjective && (it->place & fmt::kBeforeAdjective)) ||
-                       (here.beforeNoun && (it->place & fmt::kBeforeNoun));
+                       (here.beforeNoun && (it->place & fmt::kBeforeNoun)) ||
+                       (here.beforePreposition && (it->place & fmt::kBeforePreposition));
     if (!holds) continue;
     out.push_back(static_cast<int32_t>(it->synonym));
   }

@@ -57,8 +57,9 @@ struct WordPlace {
   bool beforeComma = false;  // or a colon
   bool beforeAdjective = false;
   bool beforeNoun = false;
+  bool beforePreposition = false;
 };
-inline constexpr WordPlace kEveryPlace{true, true, true, true, true};
+inline constexpr WordPlace kEveryPlace{true, true, true, true, true, true};
 
 struct Gloss {
   std::string_view text;

@@ -112,11 +112,9 @@ std::vector<std::string> LexiconBuilder::UnknownSynonymWords() const {
 
 void LexiconBuilder::AddSynonymGroup(std::string_view group) {
   static constexpr std::pair<std::string_view, uint32_t> kPlaces[] = {
-      {"(before a verb)", fmt::kBeforeVerb},
-      {"(before a number)", fmt::kBeforeNumber},
-      {"(before a comma)", fmt::kBeforeComma},
-      {"(before an adjective)", fmt::kBeforeAdjective},
-      {"(before a noun)", fmt::kBeforeNoun}};
+      {"(before a verb)", fmt::kBeforeVerb},   {"(before a number)", fmt::kBeforeNumber},
+      {"(before a comma)", fmt::kBeforeComma}, {"(before an adjective)", fmt::kBeforeAdjective},
+      {"(before a noun)", fmt::kBeforeNoun},   {"(before a preposition)", fmt::kBeforePreposition}};
   uint32_t place = fmt::kAnywhere;
   while (!group.empty() && (group.back() == ' ' || group.back() == '\t')) group.remove_suffix(1);
   for (const auto& [mark, value] : kPlaces) {

@@ -92,7 +92,8 @@ struct ExclusionRecord {
 // Where a listed synonym may stand: anywhere, or only right before a verb
 // (要 > 需: 需注意, but 我要一杯咖啡), a number (到 > 至: 三至五天, but 到北京)
 // a comma (介绍 > 表示: 医生表示，…, but 介绍一下), an adjective (比较 > 较:
-// 较好, but 进行比较) or a noun (使用 > 用: 用手机, but 停止使用).
+// 较好, but 进行比较), a noun (使用 > 用: 用手机, but 停止使用) or a
+// preposition (要 > 需: 需在医生指导下, but 要一杯茶).
 // A pair listed for several places holds in each.
 inline constexpr uint32_t kAnywhere = 0;
 inline constexpr uint32_t kBeforeVerb = 1;
@@ -100,8 +101,9 @@ inline constexpr uint32_t kBeforeNumber = 2;
 inline constexpr uint32_t kBeforeComma = 4;
 inline constexpr uint32_t kBeforeAdjective = 8;
 inline constexpr uint32_t kBeforeNoun = 16;
-inline constexpr uint32_t kEveryPlaceBit =
-    kBeforeVerb | kBeforeNumber | kBeforeComma | kBeforeAdjective | kBeforeNoun;
+inline constexpr uint32_t kBeforePreposition = 32;
+inline constexpr uint32_t kEveryPlaceBit = kBeforeVerb | kBeforeNumber | kBeforeComma |
+                                           kBeforeAdjective | kBeforeNoun | kBeforePreposition;
 
 // A word and a synonym chosen by hand that it may become, sorted by word,
 // then synonym.

@@ -8,6 +8,7 @@
 
 #include "translate/protected_spans.h"
 #include "translate/segmenter.h"
+#include "translate/synonym_rules.h"
 #include "translate/utf8.h"
 
 namespace lumora {
@@ -18,12 +19,10 @@ namespace {
 // megabytes took several times its size.
 constexpr size_t kScoreSliceBytes = 64 * 1024;
 
-size_t CountNegations(std::string_view s) {
-  size_t n = 0;
-  for (char32_t ch : DecodeUtf8(s)) {
-    n += ch == U'不' || ch == U'没' || ch == U'未' || ch == U'无' || ch == U'非';
-  }
-  return n;
+// 别 counts as a word of its own only: alone in text the lexicon does not
+// know it is mostly part of a name or a word it lacks.
+size_t Negations(const Token& t) {
+  return t.word == Lexicon::kNone && t.text == "别" ? 0 : NegationCount(t.text);
 }
 
 using Counts = std::map<std::string, int>;
@@ -170,6 +169,7 @@ void ScoreParagraph(const Lexicon& lexicon, std::string_view source, std::string
   const std::u32string in = DecodeUtf8(source);
   const std::vector<bool> kept = CommonChars(in, DecodeUtf8(result));
   Counts numbersIn, numbersOut, latinIn, latinOut;
+  size_t negIn = 0, negOut = 0;
   size_t charAt = 0;
   segmenter.SegmentInSlices(source, kScoreSliceBytes, [&](const Token& t) {
     const size_t n = CharCount(t.text);
@@ -182,16 +182,16 @@ void ScoreParagraph(const Lexicon& lexicon, std::string_view source, std::string
     }
     if (t.kind == TokenKind::kNumber) ++numbersIn[std::string(t.text)];
     if (t.kind == TokenKind::kLatin) ++latinIn[std::string(t.text)];
+    if (t.kind == TokenKind::kHan) negIn += Negations(t);
     charAt += n;
   });
   segmenter.SegmentInSlices(result, kScoreSliceBytes, [&](const Token& t) {
     if (t.kind == TokenKind::kNumber) ++numbersOut[std::string(t.text)];
     if (t.kind == TokenKind::kLatin) ++latinOut[std::string(t.text)];
+    if (t.kind == TokenKind::kHan) negOut += Negations(t);
   });
   score.numberFaults += Difference(numbersIn, numbersOut);
   score.latinFaults += Difference(latinIn, latinOut);
-  const size_t negIn = CountNegations(source);
-  const size_t negOut = CountNegations(result);
   score.negationFaults += negIn > negOut ? negIn - negOut : negOut - negIn;
   score.lockedFaults += Difference(TermsOf(source, lockedTerms), TermsOf(result, lockedTerms));
   score.markupFaults += Difference(MarkupOf(source), MarkupOf(result));

@@ -16,9 +16,10 @@ constexpr int kLeadingSense = 1;
 // Shared glosses that make any sense of the word a fair way to the synonym.
 constexpr int kSharedForLateSense = 3;
 
-constexpr char32_t kProtectedChars[] = {
-    U'不', U'没', U'未', U'无', U'非', U'〇', U'零', U'一', U'二', U'两', U'三', U'四', U'五',
-    U'六', U'七', U'八', U'九', U'十', U'百', U'千', U'万', U'亿', U'壹', U'贰', U'叁', U'半'};
+constexpr char32_t kProtectedChars[] = {U'不', U'没', U'未', U'无', U'非', U'勿', U'〇',
+                                        U'零', U'一', U'二', U'两', U'三', U'四', U'五',
+                                        U'六', U'七', U'八', U'九', U'十', U'百', U'千',
+                                        U'万', U'亿', U'壹', U'贰', U'叁', U'半'};
 
 // jieba tags a verb used as a noun apart from both; it agrees with either.
 bool ClassesAgree(WordClass a, WordClass b) {
@@ -73,14 +74,34 @@ std::u32string CharsAmong(std::string_view word, const char32_t* begin, const ch
 }
 
 // The negations lead kProtectedChars.
-constexpr size_t kNegationCount = 5;
+constexpr size_t kNegationCount = 6;
 
 }  // namespace
 
+size_t NegationCount(std::string_view word) {
+  // Words where a leading 别 means "other" or "apart", not "don't".
+  static constexpr std::string_view kOtherSenses[] = {
+      "别人",     "别的",     "别处",     "别名",     "别墅",     "别扭",     "别国",
+      "别致",     "别称",     "别号",     "别样",     "别家",     "别离",     "别针",
+      "别字",     "别院",     "别具",     "别有",     "别墅区",   "别动队",   "别克",
+      "别出心裁", "别开生面", "别具一格", "别有用心", "别有风味", "别具匠心", "别来无恙",
+      "别有洞天", "别具特色", "别具风味", "别无选择", "别无二致", "别无良策", "别无出路"};
+  const char32_t* negations = std::begin(kProtectedChars);
+  const size_t n = CharsAmong(word, negations, negations + kNegationCount).size();
+  const bool dont = word.starts_with("别")
+                        ? std::find(std::begin(kOtherSenses), std::end(kOtherSenses), word) ==
+                              std::end(kOtherSenses)
+                        : word == "千万别" || word == "可别";
+  return n + dont;
+}
+
 bool KeepsProtectedChars(std::string_view word, std::string_view synonym) {
-  const char32_t* begin = std::begin(kProtectedChars);
-  const char32_t* end = HasProtectedChar(word) ? std::end(kProtectedChars) : begin + kNegationCount;
-  return CharsAmong(word, begin, end) == CharsAmong(synonym, begin, end);
+  const char32_t* negations = std::begin(kProtectedChars);
+  const char32_t* numerals = negations + kNegationCount;
+  const char32_t* end = std::end(kProtectedChars);
+  return NegationCount(word) == NegationCount(synonym) &&
+         (!HasProtectedChar(word) ||
+          CharsAmong(word, numerals, end) == CharsAmong(synonym, numerals, end));
 }
 
 bool HasProtectedChar(std::string_view word) {

@@ -4,6 +4,7 @@
 // sharing of glosses between synonyms both follow these rules, so a gloss the
 // builder hands to a synonym is one the translator will accept.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -31,14 +32,18 @@ inline constexpr uint32_t kMaxFrequencyDropInContext = 200;
 inline constexpr uint32_t kMaxSingleCharFrequencyRatio = 12;
 
 // Characters whose words are never exchanged and never introduced: the
-// negations 不 没 未 无 非 and the numerals, so that a round trip keeps
+// negations 不 没 未 无 非 勿 and the numerals, so that a round trip keeps
 // meaning and numbers.
 bool HasProtectedChar(std::string_view word);
 
-// Whether a synonym listed by hand may stand for word: it carries the same
-// negations, in the same order, and when word has a protected character, the
-// same numerals too (不仅 → 不但, 没有 → 没, 一起 → 一同; not 无论 → 不论,
-// 几乎 → 差不多).
+// How many negations word carries: its characters 不 没 未 无 非 勿, and 别
+// leading it as "don't" (别, 别急, 别管; not 别人, 别墅, nor 特别 or 告别).
+size_t NegationCount(std::string_view word);
+
+// Whether a synonym listed by hand may stand for word: it carries as many
+// negations, one perhaps traded for another by hand (不仅 → 不但, 不必 →
+// 无须, 不要 → 别), and when word has a protected character, the same numerals
+// too (一起 → 一同; not 几乎 → 差不多, 一定 → 务必).
 bool KeepsProtectedChars(std::string_view word, std::string_view synonym);
 
 // Whether two words have a character in common.

@@ -37,7 +37,7 @@ bool IsVerbToken(const Lexicon& lex, const Token& t) {
   if (t.kind != TokenKind::kHan || t.word == Lexicon::kNone) return false;
   const WordClass c = lex.Class(t.word);
   if (c != WordClass::kVerb && c != WordClass::kVerbalNoun) return false;
-  static constexpr std::u32string_view kNegations = U"不没未无非别";
+  static constexpr std::u32string_view kNegations = U"不没未无非勿别";
   const std::u32string chars = DecodeUtf8(t.text);
   return std::none_of(chars.begin(), chars.end(),
                       [](char32_t ch) { return kNegations.find(ch) != std::u32string_view::npos; });
@@ -54,9 +54,12 @@ WordPlace PlaceAfter(const Lexicon& lex, std::span<const Token> tokens, size_t i
   // An adverb may stand between (要及时处理).
   const bool verbAfterAdverb =
       nextClass == WordClass::kAdverb && i + 2 < tokens.size() && IsVerbToken(lex, tokens[i + 2]);
-  return {IsVerbToken(lex, next) || verbAfterAdverb, IsNumberToken(next), IsCommaToken(next),
+  return {IsVerbToken(lex, next) || verbAfterAdverb,
+          IsNumberToken(next),
+          IsCommaToken(next),
           nextClass == WordClass::kAdjective,
-          nextClass == WordClass::kNoun || nextClass == WordClass::kName};
+          nextClass == WordClass::kNoun || nextClass == WordClass::kName,
+          nextClass == WordClass::kPreposition};
 }
 
 bool IsMeasureWordPlace(std::span<const Token> tokens, size_t i) {

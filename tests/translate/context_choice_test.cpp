@@ -188,8 +188,9 @@ TEST(ListedChoiceWithoutAModel, ListedSynonymIsTakenThroughAGlossLeadingBackToIt
   EXPECT_EQ(unlisted.ToChinese(unlisted.ToEnglish("美丽的花园")), "美丽的花园");
 }
 
-// 不仅 and 不但 carry the same negation; 不论 carries another than 无论, and
-// 差不多 brings in one that 几乎 does not have.
+// 不仅 and 不但 carry the same negation, 不论 and 无论 one each, listed by
+// hand as meaning the same; 差不多 brings in one that 几乎 does not have, and
+// 务必 drops the numeral of 一定.
 std::shared_ptr<const Lexicon> NegationLexicon() {
   LexiconBuilder b;
   b.AddWord("不仅", 3000, "c");
@@ -198,23 +199,30 @@ std::shared_ptr<const Lexicon> NegationLexicon() {
   b.AddWord("不论", 2000, "c");
   b.AddWord("几乎", 3000, "d");
   b.AddWord("差不多", 2500, "d");
+  b.AddWord("一定", 3000, "d");
+  b.AddWord("务必", 2000, "d");
   b.AddWord("好", 9000, "a");
   b.AddEntry("不仅", "bu4 jin3", {"not only", "not merely"});
   b.AddEntry("不但", "bu4 dan4", {"not only", "not just"});
   b.AddEntry("无论", "wu2 lun4", {"no matter what"});
-  b.AddEntry("不论", "bu4 lun4", {"no matter what"});
+  b.AddEntry("不论", "bu4 lun4", {"no matter what", "regardless of"});
   b.AddEntry("几乎", "ji1 hu1", {"almost", "nearly"});
   b.AddEntry("差不多", "cha4 bu5 duo1", {"almost", "nearly"});
+  b.AddEntry("一定", "yi1 ding4", {"surely", "must"});
+  b.AddEntry("务必", "wu4 bi4", {"must", "to be sure to"});
   b.AddEntry("好", "hao3", {"good"});
   b.AddSynonymGroup("不仅 不但");
   b.AddSynonymGroup("无论 不论");
   b.AddSynonymGroup("几乎 差不多");
+  b.AddSynonymGroup("一定 务必");
   return Lexicon::FromBytes(b.Build());
 }
 
 TEST(ListedSynonymOfANegation, KeepsTheNegationWithAndWithoutAModel) {
   auto model = std::make_shared<FixtureLanguageModel>();
-  for (const char* w : {"不仅", "不但", "无论", "不论", "几乎", "差不多"}) model->Unigram(w, -3);
+  for (const char* w : {"不仅", "不但", "无论", "不论", "几乎", "差不多", "一定", "务必"}) {
+    model->Unigram(w, -3);
+  }
   model->Unigram("好", -2);
   for (const bool useModel : {false, true}) {
     TranslatorOptions options;
@@ -222,9 +230,10 @@ TEST(ListedSynonymOfANegation, KeepsTheNegationWithAndWithoutAModel) {
     const Translator t(NegationLexicon(), options);
     EXPECT_EQ(t.ToChinese(t.ToEnglish("不仅好")), "不但好");
     EXPECT_EQ(t.ToChinese(t.ToEnglish("不但好")), "不仅好");
-    EXPECT_EQ(t.ToChinese(t.ToEnglish("无论好")), "无论好") << "another negation";
-    EXPECT_EQ(t.ToEnglish("无论好").rfind("无论", 0), 0u) << "a negation never goes to English";
+    EXPECT_EQ(t.ToChinese(t.ToEnglish("无论好")), "不论好") << "one negation for another";
     EXPECT_EQ(t.ToChinese(t.ToEnglish("几乎好")), "几乎好") << "a negation brought in";
+    EXPECT_EQ(t.ToChinese(t.ToEnglish("差不多好")), "差不多好") << "a negation dropped";
+    EXPECT_EQ(t.ToChinese(t.ToEnglish("一定好")), "一定好") << "a numeral dropped";
   }
 }
 
@@ -373,19 +382,24 @@ TEST(ListedChoiceBeforeAComma, HoldsRightBeforeACommaOrAColonOnly) {
 
 // 比较 is "rather" before an adjective (较好) but "to compare" elsewhere
 // (进行比较); 使用 is plain "use" before a noun (用手机) but not at the end of
-// a clause (停止使用).
-TEST(ListedChoiceBeforeAnAdjectiveOrANoun, HoldsThereOnly) {
-  const Translator t =
-      TranslatorOf({{"比较", 5000, "d", {"comparatively", "to compare"}},
-                    {"较", 3000, "d", {"relatively", "quite"}},
-                    {"好", 9000, "a", {"good"}},
-                    {"进行", 5000, "v", {"to carry out"}},
-                    {"使用", 5000, "v", {"to use", "to employ"}},
-                    {"用", 8000, "v", {"to use", "to make use of"}},
-                    {"手机", 4000, "n", {"cell phone"}},
-                    {"微信", 3000, "nz", {}},
-                    {"停止", 3000, "v", {"to stop"}}},
-                   {"比较 > 较 (before an adjective)", "使用 > 用 (before a noun)"}, true);
+// a clause (停止使用); 要 is "need to" before a preposition (需在家) too.
+TEST(ListedChoiceBeforeAnAdjectiveANounOrAPreposition, HoldsThereOnly) {
+  const Translator t = TranslatorOf({{"比较", 5000, "d", {"comparatively", "to compare"}},
+                                     {"较", 3000, "d", {"relatively", "quite"}},
+                                     {"好", 9000, "a", {"good"}},
+                                     {"进行", 5000, "v", {"to carry out"}},
+                                     {"使用", 5000, "v", {"to use", "to employ"}},
+                                     {"用", 8000, "v", {"to use", "to make use of"}},
+                                     {"手机", 4000, "n", {"cell phone"}},
+                                     {"微信", 3000, "nz", {}},
+                                     {"停止", 3000, "v", {"to stop"}},
+                                     {"要", 9000, "v", {"to want", "to need"}},
+                                     {"需", 3000, "v", {"to need", "to require"}},
+                                     {"在", 9000, "p", {}},
+                                     {"家", 5000, "n", {"home"}}},
+                                    {"比较 > 较 (before an adjective)", "使用 > 用 (before a noun)",
+                                     "要 > 需 (before a preposition)"},
+                                    true);
   EXPECT_EQ(RoundTripOf(t, "比较好"), "较好");
   EXPECT_EQ(RoundTripOf(t, "进行比较。"), "进行比较。");
   EXPECT_EQ(RoundTripOf(t, "比较手机"), "比较手机") << "a noun is no adjective";
@@ -393,6 +407,8 @@ TEST(ListedChoiceBeforeAnAdjectiveOrANoun, HoldsThereOnly) {
   EXPECT_EQ(RoundTripOf(t, "使用微信"), "用微信") << "a name is a noun";
   EXPECT_EQ(RoundTripOf(t, "停止使用。"), "停止使用。");
   EXPECT_EQ(RoundTripOf(t, "使用好"), "使用好") << "an adjective is no noun";
+  EXPECT_EQ(RoundTripOf(t, "要在家"), "需在家");
+  EXPECT_EQ(RoundTripOf(t, "要家"), "要家") << "a noun is no preposition";
 }
 
 // 只 is "only" as an adverb but the measure word of animals after a number

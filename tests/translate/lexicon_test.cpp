@@ -266,7 +266,7 @@ TEST(Lexicon, ListedSynonymsAreCheckedAtLoad) {
   std::memcpy(far.data() + at + 4, &h.wordCount, sizeof h.wordCount);
   EXPECT_RAISES(ELexiconError, ::testing::HasSubstr("out of range"), Lexicon::FromBytes(far));
   std::string nowhere = bytes;
-  const uint32_t place = 32;
+  const uint32_t place = 64;
   std::memcpy(nowhere.data() + at + offsetof(lexicon_format::SynonymRecord, place), &place,
               sizeof place);
   EXPECT_RAISES(ELexiconError, ::testing::HasSubstr("out of range"), Lexicon::FromBytes(nowhere));
@@ -312,6 +312,10 @@ TEST(Lexicon, PairListedForOnePlaceIsListedThereOnly) {
   EXPECT_EQ(lex->ListedSynonyms(bank, {.beforeNoun = true}), std::vector<int32_t>{shore});
   EXPECT_TRUE(lex->ListedSynonyms(bank, {.beforeAdjective = true}).empty());
   EXPECT_TRUE(lex->ListedSynonyms(raise, {.beforeNoun = true}).empty());
+  b.AddSynonymGroup("提高 > 增加 (before a preposition)");
+  lex = Lexicon::FromBytes(b.Build());
+  EXPECT_EQ(lex->ListedSynonyms(raise, {.beforePreposition = true}), std::vector<int32_t>{add});
+  EXPECT_EQ(lex->ListedSynonyms(raise, {.beforeAdjective = true}), std::vector<int32_t>{add});
   for (const char* bad : {"(before a verb)", "提高 (before a verb)", "提高 > (before a number)"}) {
     EXPECT_THROW(b.AddSynonymGroup(bad), Exception) << bad;
   }

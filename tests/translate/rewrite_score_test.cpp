@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "translate/fixture_lexicon.h"
+#include "translate/lexicon_builder.h"
 
 namespace lumora {
 namespace {
@@ -27,6 +28,25 @@ TEST_F(ScoreArticleTest, CountsChangedContentWordsAcrossBrokenLines) {
   EXPECT_TRUE(s.Faithful());
 }
 
+// 别 alone is "don't"; inside a word (特别, 别人) or unknown text it is none.
+TEST(ScoreNegations, OneNegationForAnotherKeepsTheNegation) {
+  LexiconBuilder b;
+  for (const char* w : {"不要", "别", "吸烟", "特别", "尤其", "好", "没有", "发现", "请"}) {
+    b.AddWord(w, 1000, "v");
+  }
+  const auto lex = Lexicon::FromBytes(b.Build());
+  auto faults = [&](std::string_view source, std::string_view result) {
+    return ScoreArticle(*lex, source, result, {}).negationFaults;
+  };
+  EXPECT_EQ(faults("请不要吸烟", "请勿吸烟"), 0u);
+  EXPECT_EQ(faults("没有发现", "未发现"), 0u);
+  EXPECT_EQ(faults("不要吸烟", "别吸烟"), 0u);
+  EXPECT_EQ(faults("特别好", "尤其好"), 0u) << "别 inside a word";
+  EXPECT_EQ(faults("不要吸烟", "切勿不吸烟"), 1u) << "one brought in";
+  EXPECT_EQ(faults("别吸烟", "吸烟"), 1u) << "one dropped";
+  EXPECT_EQ(faults("别吸烟", "不要吸烟"), 0u);
+}
+
 TEST_F(ScoreArticleTest, FlagsEveryKindOfFault) {
   struct Row {
     const char* source;
@@ -36,6 +56,7 @@ TEST_F(ScoreArticleTest, FlagsEveryKindOfFault) {
       {"增长5%", "增长6%", &RewriteScore::numberFaults},
       {"改善iPhone", "提高", &RewriteScore::latinFaults},
       {"尚未结婚", "尚结婚", &RewriteScore::negationFaults},
+      {"请勿吸烟", "请吸烟", &RewriteScore::negationFaults},
       {"见<a href=\"x\">改善</a>", "见<a href=\"y\">提高</a>", &RewriteScore::markupFaults},
       {"写信到a@b.cn", "写信到a@b.com", &RewriteScore::markupFaults},
       {"改善研究", "提高研究", &RewriteScore::lockedFaults},

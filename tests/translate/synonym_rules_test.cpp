@@ -100,6 +100,28 @@ TEST(SynonymRules, NegationsAndNumeralsAreNeverIntroducedOrExchanged) {
   EXPECT_EQ(RoundTrip(lex, "不同"), "不同");
 }
 
+// A pair listed by hand may trade one negation for another, 别 alone
+// among them ("don't"), but never drop or bring one in, nor a numeral.
+TEST(SynonymRules, ListedPairKeepsHowManyNegationsAndEveryNumeral) {
+  EXPECT_EQ(NegationCount("别"), 1u);
+  EXPECT_EQ(NegationCount("别急"), 1u);
+  EXPECT_EQ(NegationCount("千万别"), 1u);
+  EXPECT_EQ(NegationCount("特别"), 0u) << "别 inside a word is no negation";
+  EXPECT_EQ(NegationCount("别人"), 0u) << "别 is \"other\" there";
+  EXPECT_EQ(NegationCount("别无选择"), 1u) << "无 alone";
+  EXPECT_EQ(NegationCount("不要"), 1u);
+  EXPECT_EQ(NegationCount("毫无不同"), 2u);
+  EXPECT_TRUE(KeepsProtectedChars("不要", "别"));
+  EXPECT_TRUE(KeepsProtectedChars("没有", "未"));
+  EXPECT_TRUE(KeepsProtectedChars("请不要", "请勿"));
+  EXPECT_TRUE(KeepsProtectedChars("特别", "尤其"));
+  EXPECT_FALSE(KeepsProtectedChars("不要", "避免")) << "a negation dropped";
+  EXPECT_FALSE(KeepsProtectedChars("几乎", "差不多")) << "a negation brought in";
+  EXPECT_FALSE(KeepsProtectedChars("别人", "别")) << "a negation brought in";
+  EXPECT_FALSE(KeepsProtectedChars("一定", "务必")) << "a numeral dropped";
+  EXPECT_FALSE(KeepsProtectedChars("不一定", "未必定")) << "a numeral dropped";
+}
+
 TEST(SynonymRules, RareOrMuchRarerSynonymIsRefused) {
   auto travel = [](uint32_t rarer) {
     return Build([rarer](LexiconBuilder& b) {
