@@ -43,6 +43,12 @@ bool IsVerbToken(const Lexicon& lex, const Token& t) {
                       [](char32_t ch) { return kNegations.find(ch) != std::u32string_view::npos; });
 }
 
+// 时 and 时候 are nouns that close a time clause (使用时 "when in use"),
+// where the word before them is no modifier of a thing.
+bool ClosesTimeClause(const Token& t) {
+  return t.text == "时" || t.text == "时候";
+}
+
 }  // namespace
 
 WordPlace PlaceAfter(const Lexicon& lex, std::span<const Token> tokens, size_t i) {
@@ -54,12 +60,13 @@ WordPlace PlaceAfter(const Lexicon& lex, std::span<const Token> tokens, size_t i
   // An adverb may stand between (要及时处理).
   const bool verbAfterAdverb =
       nextClass == WordClass::kAdverb && i + 2 < tokens.size() && IsVerbToken(lex, tokens[i + 2]);
-  return {IsVerbToken(lex, next) || verbAfterAdverb,
-          IsNumberToken(next),
-          IsCommaToken(next),
-          nextClass == WordClass::kAdjective,
-          nextClass == WordClass::kNoun || nextClass == WordClass::kName,
-          nextClass == WordClass::kPreposition};
+  return {
+      IsVerbToken(lex, next) || verbAfterAdverb,
+      IsNumberToken(next),
+      IsCommaToken(next),
+      nextClass == WordClass::kAdjective,
+      (nextClass == WordClass::kNoun && !ClosesTimeClause(next)) || nextClass == WordClass::kName,
+      nextClass == WordClass::kPreposition};
 }
 
 bool IsMeasureWordPlace(std::span<const Token> tokens, size_t i) {

@@ -12,7 +12,8 @@
 namespace lumora {
 
 // What follows tokens[i]: a verb (also with one adverb between), a number, a
-// comma or colon, an adjective, a noun or a name, or a preposition.
+// comma or colon, an adjective, a noun (but 时, 时候 closing a time clause) or
+// a name, or a preposition.
 WordPlace PlaceAfter(const Lexicon& lex, std::span<const Token> tokens, size_t i);
 
 // A single character right after a number, or after a word that counts or

@@ -393,6 +393,7 @@ TEST(ListedChoiceBeforeAnAdjectiveANounOrAPreposition, HoldsThereOnly) {
                                      {"手机", 4000, "n", {"cell phone"}},
                                      {"微信", 3000, "nz", {}},
                                      {"停止", 3000, "v", {"to stop"}},
+                                     {"时", 9000, "n", {}},
                                      {"要", 9000, "v", {"to want", "to need"}},
                                      {"需", 3000, "v", {"to need", "to require"}},
                                      {"在", 9000, "p", {}},
@@ -406,6 +407,7 @@ TEST(ListedChoiceBeforeAnAdjectiveANounOrAPreposition, HoldsThereOnly) {
   EXPECT_EQ(RoundTripOf(t, "使用手机"), "用手机");
   EXPECT_EQ(RoundTripOf(t, "使用微信"), "用微信") << "a name is a noun";
   EXPECT_EQ(RoundTripOf(t, "停止使用。"), "停止使用。");
+  EXPECT_EQ(RoundTripOf(t, "使用时"), "使用时") << "a time clause, not a thing";
   EXPECT_EQ(RoundTripOf(t, "使用好"), "使用好") << "an adjective is no noun";
   EXPECT_EQ(RoundTripOf(t, "要在家"), "需在家");
   EXPECT_EQ(RoundTripOf(t, "要家"), "要家") << "a noun is no preposition";
