@@ -358,20 +358,20 @@ bool Lexicon::IsExcluded(int32_t word, int32_t synonym) const {
 }
 
 std::vector<int32_t> Lexicon::ListedSynonyms(int32_t word, WordPlace here) const {
+  const uint32_t places = (here.beforeVerb ? fmt::kBeforeVerb : 0) |
+                          (here.beforeNumber ? fmt::kBeforeNumber : 0) |
+                          (here.beforeComma ? fmt::kBeforeComma : 0) |
+                          (here.beforeAdjective ? fmt::kBeforeAdjective : 0) |
+                          (here.beforeNoun ? fmt::kBeforeNoun : 0) |
+                          (here.beforePreposition ? fmt::kBeforePreposition : 0);
   const auto first =
       std::lower_bound(synonyms_.begin(), synonyms_.end(), static_cast<uint32_t>(word),
                        [](const fmt::SynonymRecord& r, uint32_t w) { return r.word < w; });
   std::vector<int32_t> out;
   for (auto it = first; it != synonyms_.end() && it->word == static_cast<uint32_t>(word); ++it) {
-    const bool holds = it->place == fmt::kAnywhere ||
-                       (here.beforeVerb && (it->place & fmt::kBeforeVerb)) ||
-                       (here.beforeNumber && (it->place & fmt::kBeforeNumber)) ||
-                       (here.beforeComma && (it->place & fmt::kBeforeComma)) ||
-                       (here.beforeAdjective && (it->place & fmt::kBeforeAdjective)) ||
-                       (here.beforeNoun && (it->place & fmt::kBeforeNoun)) ||
-                       (here.beforePreposition && (it->place & fmt::kBeforePreposition));
-    if (!holds) continue;
-    out.push_back(static_cast<int32_t>(it->synonym));
+    if (it->place == fmt::kAnywhere || (it->place & places) != 0) {
+      out.push_back(static_cast<int32_t>(it->synonym));
+    }
   }
   return out;
 }
