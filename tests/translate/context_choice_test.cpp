@@ -233,6 +233,7 @@ TEST(ListedSynonymOfANegation, KeepsTheNegationWithAndWithoutAModel) {
     EXPECT_EQ(t.ToChinese(t.ToEnglish("无论好")), "不论好") << "one negation for another";
     EXPECT_EQ(t.ToChinese(t.ToEnglish("几乎好")), "几乎好") << "a negation brought in";
     EXPECT_EQ(t.ToChinese(t.ToEnglish("差不多好")), "差不多好") << "a negation dropped";
+    EXPECT_EQ(t.ToEnglish("差不多好").rfind("差不多", 0), 0u) << "a negation never goes to English";
     EXPECT_EQ(t.ToChinese(t.ToEnglish("一定好")), "一定好") << "a numeral dropped";
   }
 }
