@@ -86,8 +86,18 @@ size_t NegationCount(std::string_view word) {
       "别字",     "别院",     "别具",     "别有",     "别墅区",   "别动队",   "别克",
       "别出心裁", "别开生面", "别具一格", "别有用心", "别有风味", "别具匠心", "别来无恙",
       "别有洞天", "别具特色", "别具风味", "别无选择", "别无二致", "别无良策", "别无出路"};
+  // Words whose negation character says nothing is missing: 不少 "quite a
+  // few", 非常 "very", 不断 "on and on", also inside a longer word (不断改进).
+  // They may become 许多, 十分, 持续.
+  static constexpr std::string_view kNoNegation[] = {"不少", "非常", "不断", "不久",
+                                                     "不错", "无比", "非凡"};
   const char32_t* negations = std::begin(kProtectedChars);
-  const size_t n = CharsAmong(word, negations, negations + kNegationCount).size();
+  size_t n = CharsAmong(word, negations, negations + kNegationCount).size();
+  for (const std::string_view inner : kNoNegation) {
+    for (size_t at = word.find(inner); at != std::string_view::npos && n > 0;
+         at = word.find(inner, at + inner.size()))
+      --n;
+  }
   const bool dont = word.starts_with("别")
                         ? std::find(std::begin(kOtherSenses), std::end(kOtherSenses), word) ==
                               std::end(kOtherSenses)

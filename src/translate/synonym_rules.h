@@ -38,6 +38,7 @@ bool HasProtectedChar(std::string_view word);
 
 // How many negations word carries: its characters 不 没 未 无 非 勿, and 别
 // leading it as "don't" (别, 别急, 别管; not 别人, 别墅, nor 特别 or 告别).
+// None for a word whose negation does not negate (不少 "many", 非常 "very").
 size_t NegationCount(std::string_view word);
 
 // Whether a synonym listed by hand may stand for word: it carries as many

@@ -190,7 +190,7 @@ TEST(ListedChoiceWithoutAModel, ListedSynonymIsTakenThroughAGlossLeadingBackToIt
 
 // 不仅 and 不但 carry the same negation, 不论 and 无论 one each, listed by
 // hand as meaning the same; 差不多 brings in one that 几乎 does not have, and
-// 务必 drops the numeral of 一定.
+// 务必 drops the numeral of 一定. The 不 of 不少 "quite a few" denies nothing.
 std::shared_ptr<const Lexicon> NegationLexicon() {
   LexiconBuilder b;
   b.AddWord("不仅", 3000, "c");
@@ -201,7 +201,11 @@ std::shared_ptr<const Lexicon> NegationLexicon() {
   b.AddWord("差不多", 2500, "d");
   b.AddWord("一定", 3000, "d");
   b.AddWord("务必", 2000, "d");
+  b.AddWord("不少", 3000, "m");
+  b.AddWord("许多", 2500, "m");
   b.AddWord("好", 9000, "a");
+  b.AddEntry("不少", "bu4 shao3", {"quite a lot", "many"});
+  b.AddEntry("许多", "xu3 duo1", {"many", "a great deal of"});
   b.AddEntry("不仅", "bu4 jin3", {"not only", "not merely"});
   b.AddEntry("不但", "bu4 dan4", {"not only", "not just"});
   b.AddEntry("无论", "wu2 lun4", {"no matter what"});
@@ -215,12 +219,14 @@ std::shared_ptr<const Lexicon> NegationLexicon() {
   b.AddSynonymGroup("无论 不论");
   b.AddSynonymGroup("几乎 差不多");
   b.AddSynonymGroup("一定 务必");
+  b.AddSynonymGroup("不少 > 许多");
   return Lexicon::FromBytes(b.Build());
 }
 
 TEST(ListedSynonymOfANegation, KeepsTheNegationWithAndWithoutAModel) {
   auto model = std::make_shared<FixtureLanguageModel>();
-  for (const char* w : {"不仅", "不但", "无论", "不论", "几乎", "差不多", "一定", "务必"}) {
+  for (const char* w :
+       {"不仅", "不但", "无论", "不论", "几乎", "差不多", "一定", "务必", "不少", "许多"}) {
     model->Unigram(w, -3);
   }
   model->Unigram("好", -2);
@@ -235,6 +241,7 @@ TEST(ListedSynonymOfANegation, KeepsTheNegationWithAndWithoutAModel) {
     EXPECT_EQ(t.ToChinese(t.ToEnglish("差不多好")), "差不多好") << "a negation dropped";
     EXPECT_EQ(t.ToEnglish("差不多好").rfind("差不多", 0), 0u) << "a negation never goes to English";
     EXPECT_EQ(t.ToChinese(t.ToEnglish("一定好")), "一定好") << "a numeral dropped";
+    EXPECT_EQ(t.ToChinese(t.ToEnglish("不少好")), "许多好") << "a negation that denies nothing";
   }
 }
 

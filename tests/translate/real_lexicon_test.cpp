@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "base/stream.h"
+#include "translate/rewrite_score.h"
 #include "translate/translator.h"
 
 namespace lumora {
@@ -121,13 +122,9 @@ TEST_F(RealLexicon, ExampleArticlesKeepNumbersLatinWordsAndNegations) {
       return out;
     };
     EXPECT_EQ(kept(back), kept(text)) << e.path();
-    // A listed synonym may trade one negation for another (没有 → 未), never drop one.
-    size_t in = 0, out = 0;
-    for (const char* negation : {"不", "没", "未", "无", "非", "勿"}) {
-      for (size_t at = 0; (at = text.find(negation, at)) != std::string::npos; ++at) ++in;
-      for (size_t at = 0; (at = back.find(negation, at)) != std::string::npos; ++at) ++out;
-    }
-    EXPECT_EQ(in, out) << e.path();
+    // A listed synonym may trade one negation for another (没有 → 未), never
+    // drop one, though a 不 that denies nothing may go (不少 → 许多).
+    EXPECT_EQ(ScoreArticle(*lexicon_, text, back, {}).negationFaults, 0u) << e.path();
   }
   EXPECT_GE(articles, 4);
 }

@@ -111,6 +111,14 @@ TEST(SynonymRules, ListedPairKeepsHowManyNegationsAndEveryNumeral) {
   EXPECT_EQ(NegationCount("别无选择"), 1u) << "无 alone";
   EXPECT_EQ(NegationCount("不要"), 1u);
   EXPECT_EQ(NegationCount("毫无不同"), 2u);
+  EXPECT_EQ(NegationCount("不少"), 0u) << "\"quite a few\" denies nothing";
+  EXPECT_EQ(NegationCount("不断改进"), 0u);
+  EXPECT_EQ(NegationCount("并非"), 1u);
+  EXPECT_EQ(NegationCount("不少不"), 1u);
+  EXPECT_TRUE(KeepsProtectedChars("不少", "许多"));
+  EXPECT_TRUE(KeepsProtectedChars("非常", "很"));
+  EXPECT_FALSE(KeepsProtectedChars("非常", "十分")) << "a numeral brought in";
+  EXPECT_FALSE(KeepsProtectedChars("不多", "许多")) << "a negation dropped";
   EXPECT_TRUE(KeepsProtectedChars("不要", "别"));
   EXPECT_TRUE(KeepsProtectedChars("没有", "未"));
   EXPECT_TRUE(KeepsProtectedChars("请不要", "请勿"));
