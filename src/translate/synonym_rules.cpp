@@ -105,13 +105,21 @@ size_t NegationCount(std::string_view word) {
   return n + dont;
 }
 
+namespace {
+
+// The numerals of word, none for a word whose numeral counts nothing: 一般
+// "usually", 一定 "surely", 一直 "all along", 十分 "very".
+std::u32string Numerals(std::string_view word) {
+  static constexpr std::string_view kNoNumber[] = {"一般", "一定", "一直", "十分", "一向", "一再"};
+  if (std::find(std::begin(kNoNumber), std::end(kNoNumber), word) != std::end(kNoNumber)) return {};
+  return CharsAmong(word, std::begin(kProtectedChars) + kNegationCount, std::end(kProtectedChars));
+}
+
+}  // namespace
+
 bool KeepsProtectedChars(std::string_view word, std::string_view synonym) {
-  const char32_t* negations = std::begin(kProtectedChars);
-  const char32_t* numerals = negations + kNegationCount;
-  const char32_t* end = std::end(kProtectedChars);
   return NegationCount(word) == NegationCount(synonym) &&
-         (!HasProtectedChar(word) ||
-          CharsAmong(word, numerals, end) == CharsAmong(synonym, numerals, end));
+         (!HasProtectedChar(word) || Numerals(word) == Numerals(synonym));
 }
 
 bool HasProtectedChar(std::string_view word) {

@@ -44,7 +44,8 @@ size_t NegationCount(std::string_view word);
 // Whether a synonym listed by hand may stand for word: it carries as many
 // negations, one perhaps traded for another by hand (不仅 → 不但, 不必 →
 // 无须, 不要 → 别), and when word has a protected character, the same numerals
-// too (一起 → 一同; not 几乎 → 差不多, 一定 → 务必).
+// too (一起 → 一同; not 几乎 → 差不多, 一起 → 共同), but for a word whose numeral
+// counts nothing (一定 → 务必, 一般 → 通常).
 bool KeepsProtectedChars(std::string_view word, std::string_view synonym);
 
 // Whether two words have a character in common.

@@ -190,7 +190,8 @@ TEST(ListedChoiceWithoutAModel, ListedSynonymIsTakenThroughAGlossLeadingBackToIt
 
 // 不仅 and 不但 carry the same negation, 不论 and 无论 one each, listed by
 // hand as meaning the same; 差不多 brings in one that 几乎 does not have, and
-// 务必 drops the numeral of 一定. The 不 of 不少 "quite a few" denies nothing.
+// 部分 drops the numeral of 一半. The 不 of 不少 "quite a few" denies nothing,
+// nor does the 一 of 一定 "surely" count.
 std::shared_ptr<const Lexicon> NegationLexicon() {
   LexiconBuilder b;
   b.AddWord("不仅", 3000, "c");
@@ -201,6 +202,8 @@ std::shared_ptr<const Lexicon> NegationLexicon() {
   b.AddWord("差不多", 2500, "d");
   b.AddWord("一定", 3000, "d");
   b.AddWord("务必", 2000, "d");
+  b.AddWord("一半", 3000, "m");
+  b.AddWord("部分", 2500, "n");
   b.AddWord("不少", 3000, "m");
   b.AddWord("许多", 2500, "m");
   b.AddWord("好", 9000, "a");
@@ -214,19 +217,22 @@ std::shared_ptr<const Lexicon> NegationLexicon() {
   b.AddEntry("差不多", "cha4 bu5 duo1", {"almost", "nearly"});
   b.AddEntry("一定", "yi1 ding4", {"surely", "must"});
   b.AddEntry("务必", "wu4 bi4", {"must", "to be sure to"});
+  b.AddEntry("一半", "yi1 ban4", {"half", "part"});
+  b.AddEntry("部分", "bu4 fen5", {"part", "section"});
   b.AddEntry("好", "hao3", {"good"});
   b.AddSynonymGroup("不仅 不但");
   b.AddSynonymGroup("无论 不论");
   b.AddSynonymGroup("几乎 差不多");
   b.AddSynonymGroup("一定 务必");
+  b.AddSynonymGroup("一半 部分");
   b.AddSynonymGroup("不少 > 许多");
   return Lexicon::FromBytes(b.Build());
 }
 
 TEST(ListedSynonymOfANegation, KeepsTheNegationWithAndWithoutAModel) {
   auto model = std::make_shared<FixtureLanguageModel>();
-  for (const char* w :
-       {"不仅", "不但", "无论", "不论", "几乎", "差不多", "一定", "务必", "不少", "许多"}) {
+  for (const char* w : {"不仅", "不但", "无论", "不论", "几乎", "差不多", "一定", "务必", "不少",
+                        "许多", "一半", "部分"}) {
     model->Unigram(w, -3);
   }
   model->Unigram("好", -2);
@@ -240,7 +246,8 @@ TEST(ListedSynonymOfANegation, KeepsTheNegationWithAndWithoutAModel) {
     EXPECT_EQ(t.ToChinese(t.ToEnglish("几乎好")), "几乎好") << "a negation brought in";
     EXPECT_EQ(t.ToChinese(t.ToEnglish("差不多好")), "差不多好") << "a negation dropped";
     EXPECT_EQ(t.ToEnglish("差不多好").rfind("差不多", 0), 0u) << "a negation never goes to English";
-    EXPECT_EQ(t.ToChinese(t.ToEnglish("一定好")), "一定好") << "a numeral dropped";
+    EXPECT_EQ(t.ToChinese(t.ToEnglish("一半好")), "一半好") << "a numeral dropped";
+    EXPECT_EQ(t.ToChinese(t.ToEnglish("一定好")), "务必好") << "a numeral that counts nothing";
     EXPECT_EQ(t.ToChinese(t.ToEnglish("不少好")), "许多好") << "a negation that denies nothing";
   }
 }

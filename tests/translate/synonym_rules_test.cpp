@@ -117,7 +117,7 @@ TEST(SynonymRules, ListedPairKeepsHowManyNegationsAndEveryNumeral) {
   EXPECT_EQ(NegationCount("不少不"), 1u);
   EXPECT_TRUE(KeepsProtectedChars("不少", "许多"));
   EXPECT_TRUE(KeepsProtectedChars("非常", "很"));
-  EXPECT_FALSE(KeepsProtectedChars("非常", "十分")) << "a numeral brought in";
+  EXPECT_TRUE(KeepsProtectedChars("非常", "十分")) << "十分 \"very\" has no number";
   EXPECT_FALSE(KeepsProtectedChars("不多", "许多")) << "a negation dropped";
   EXPECT_TRUE(KeepsProtectedChars("不要", "别"));
   EXPECT_TRUE(KeepsProtectedChars("没有", "未"));
@@ -126,7 +126,9 @@ TEST(SynonymRules, ListedPairKeepsHowManyNegationsAndEveryNumeral) {
   EXPECT_FALSE(KeepsProtectedChars("不要", "避免")) << "a negation dropped";
   EXPECT_FALSE(KeepsProtectedChars("几乎", "差不多")) << "a negation brought in";
   EXPECT_FALSE(KeepsProtectedChars("别人", "别")) << "a negation brought in";
-  EXPECT_FALSE(KeepsProtectedChars("一定", "务必")) << "a numeral dropped";
+  EXPECT_FALSE(KeepsProtectedChars("一半", "部分")) << "a numeral dropped";
+  EXPECT_TRUE(KeepsProtectedChars("一定", "务必")) << "the 一 of \"surely\" counts nothing";
+  EXPECT_TRUE(KeepsProtectedChars("一般", "通常"));
   EXPECT_FALSE(KeepsProtectedChars("不一定", "未必定")) << "a numeral dropped";
 }
 
