@@ -108,9 +108,10 @@ size_t NegationCount(std::string_view word) {
 namespace {
 
 // The numerals of word, none for a word whose numeral counts nothing: 一般
-// "usually", 一定 "surely", 一直 "all along", 十分 "very".
+// "usually", 一定 "surely", 一直 "all along", 十分 "very", 一边 "while".
 std::u32string Numerals(std::string_view word) {
-  static constexpr std::string_view kNoNumber[] = {"一般", "一定", "一直", "十分", "一向", "一再"};
+  static constexpr std::string_view kNoNumber[] = {"一般", "一定", "一直", "十分",
+                                                   "一向", "一再", "一边"};
   if (std::find(std::begin(kNoNumber), std::end(kNoNumber), word) != std::end(kNoNumber)) return {};
   return CharsAmong(word, std::begin(kProtectedChars) + kNegationCount, std::end(kProtectedChars));
 }
