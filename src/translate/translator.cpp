@@ -10,6 +10,7 @@
 #include "translate/gloss_cleaner.h"
 #include "translate/helper_threads.h"
 #include "translate/protected_spans.h"
+#include "translate/set_phrases.h"
 #include "translate/utf8.h"
 #include "translate/word_place.h"
 
@@ -438,11 +439,13 @@ std::string Translator::ToEnglish(std::string_view text) const {
   const std::vector<Token> tokens = segmenter_.CutGlosslessCompounds(segmenter_.Segment(text));
   if (tokens.empty()) return {};
   const std::vector<ByteSpan> kept = FindProtected(text, options_.lockedTerms);
+  const std::vector<ByteSpan> setPhrases = FindSetPhrases(text);
   std::vector<uint8_t> eligible(tokens.size(), 0);
   for (size_t i = 0; i < tokens.size(); ++i) {
     const size_t at = static_cast<size_t>(tokens[i].text.data() - text.data());
+    const size_t end = at + tokens[i].text.size();
     eligible[i] = tokens[i].kind == TokenKind::kHan && tokens[i].word != Lexicon::kNone &&
-                  !Overlaps(kept, at, at + tokens[i].text.size()) &&
+                  !Overlaps(kept, at, end) && !Overlaps(setPhrases, at, end) &&
                   !segmenter_.MayBeCutWrongly(tokens, i) && !IsMeasureWordPlace(tokens, i) &&
                   !ClosesCollectiveNoun(*lexicon_, tokens, i);
   }

@@ -7,6 +7,7 @@
 #include "translate/fixture_language_model.h"
 #include "translate/lexicon_builder.h"
 #include "translate/phrase_matcher.h"
+#include "translate/set_phrases.h"
 #include "translate/translator.h"
 
 namespace lumora {
@@ -227,6 +228,38 @@ std::shared_ptr<const Lexicon> NegationLexicon() {
   b.AddSynonymGroup("一半 部分");
   b.AddSynonymGroup("不少 > 许多");
   return Lexicon::FromBytes(b.Build());
+}
+
+// 将 > 会 reads right before a verb (将开始 as 会开始) but not in the set
+// phrase 将于, which stays whole; so does 一定要 around its 要.
+TEST(SetPhrase, KeepsItsWordsWhereTheyWouldChangeElsewhere) {
+  LexiconBuilder b;
+  b.AddWord("将", 5000, "d");
+  b.AddWord("会", 6000, "v");
+  b.AddWord("于", 8000, "p");
+  b.AddWord("开始", 4000, "v");
+  b.AddEntry("将", "jiang1", {"will", "shall"});
+  b.AddEntry("会", "hui4", {"will", "can"});
+  b.AddEntry("开始", "kai1 shi3", {"to begin"});
+  b.AddSynonymGroup("将 > 会");
+  auto model = std::make_shared<FixtureLanguageModel>();
+  for (const char* w : {"将", "会", "于", "开始"}) model->Unigram(w, -3);
+  for (const bool useModel : {false, true}) {
+    TranslatorOptions options;
+    if (useModel) options.model = model;
+    const Translator t(Lexicon::FromBytes(b.Build()), options);
+    EXPECT_EQ(t.ToChinese(t.ToEnglish("将开始")), "会开始") << useModel;
+    EXPECT_EQ(t.ToChinese(t.ToEnglish("将于开始")), "将于开始") << useModel;
+  }
+}
+
+TEST(SetPhrase, FoundInsideLongerTextAndSideBySide) {
+  const std::string text = "即将于明天开始，一定要就像";
+  std::vector<std::string> found;
+  for (const auto& [begin, end] : FindSetPhrases(text))
+    found.push_back(text.substr(begin, end - begin));
+  EXPECT_EQ(found, (std::vector<std::string>{"将于", "一定要", "就像"}));
+  EXPECT_TRUE(FindSetPhrases("将会开始").empty());
 }
 
 TEST(ListedSynonymOfANegation, KeepsTheNegationWithAndWithoutAModel) {

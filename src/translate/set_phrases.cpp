@@ -1,0 +1,39 @@
+#include "translate/set_phrases.h"
+
+#include <algorithm>
+
+namespace lumora {
+
+namespace {
+
+// Each phrase was seen read wrong with one of its words exchanged.
+constexpr std::string_view kSetPhrases[] = {
+    "将于",     "将至",     "一定要",   "就像",
+    "提高警惕", "敬请谅解", "图书角",   "使用年限",
+    "使用寿命", "使用说明", "特别提醒", "家庭医生",
+    "临时搭建", "体验区",   "爱宠",     "职工基本养老保险",
+};
+
+}  // namespace
+
+std::vector<ByteSpan> FindSetPhrases(std::string_view text) {
+  std::vector<ByteSpan> spans;
+  for (const std::string_view phrase : kSetPhrases) {
+    for (size_t at = text.find(phrase); at != std::string_view::npos;
+         at = text.find(phrase, at + phrase.size())) {
+      spans.emplace_back(at, at + phrase.size());
+    }
+  }
+  std::sort(spans.begin(), spans.end());
+  std::vector<ByteSpan> merged;
+  for (const ByteSpan& s : spans) {
+    if (!merged.empty() && s.first < merged.back().second) {
+      merged.back().second = std::max(merged.back().second, s.second);
+    } else {
+      merged.push_back(s);
+    }
+  }
+  return merged;
+}
+
+}  // namespace lumora
