@@ -1,6 +1,6 @@
 #include "translate/set_phrases.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace lumora {
 
@@ -24,16 +24,7 @@ std::vector<ByteSpan> FindSetPhrases(std::string_view text) {
       spans.emplace_back(at, at + phrase.size());
     }
   }
-  std::sort(spans.begin(), spans.end());
-  std::vector<ByteSpan> merged;
-  for (const ByteSpan& s : spans) {
-    if (!merged.empty() && s.first < merged.back().second) {
-      merged.back().second = std::max(merged.back().second, s.second);
-    } else {
-      merged.push_back(s);
-    }
-  }
-  return merged;
+  return MergeSpans(std::move(spans));
 }
 
 }  // namespace lumora

@@ -234,13 +234,20 @@ std::shared_ptr<const Lexicon> NegationLexicon() {
 // phrase 将于, which stays whole; so does 一定要 around its 要.
 TEST(SetPhrase, KeepsItsWordsWhereTheyWouldChangeElsewhere) {
   LexiconBuilder b;
-  b.AddWord("将", 5000, "d");
-  b.AddWord("会", 6000, "v");
-  b.AddWord("于", 8000, "p");
-  b.AddWord("开始", 4000, "v");
-  b.AddEntry("将", "jiang1", {"will", "shall"});
-  b.AddEntry("会", "hui4", {"will", "can"});
-  b.AddEntry("开始", "kai1 shi3", {"to begin"});
+  struct Row {
+    const char* word;
+    uint32_t frequency;
+    const char* tag;
+    const char* pinyin;
+    std::vector<std::string> glosses;
+  };
+  for (const Row& r : std::vector<Row>{{"将", 5000, "d", "jiang1", {"will", "shall"}},
+                                       {"会", 6000, "v", "hui4", {"will", "can"}},
+                                       {"于", 8000, "p", "yu2", {"at"}},
+                                       {"开始", 4000, "v", "kai1 shi3", {"to begin"}}}) {
+    b.AddWord(r.word, r.frequency, r.tag);
+    b.AddEntry(r.word, r.pinyin, r.glosses);
+  }
   b.AddSynonymGroup("将 > 会");
   auto model = std::make_shared<FixtureLanguageModel>();
   for (const char* w : {"将", "会", "于", "开始"}) model->Unigram(w, -3);
