@@ -6,7 +6,7 @@ namespace lumora {
 
 namespace {
 
-// Each phrase was seen read wrong with one of its words exchanged.
+// Phrases seen read wrong with one of their words exchanged, and their kin.
 constexpr std::string_view kSetPhrases[] = {
     "将于",     "将至",     "一定要",   "就像",
     "提高警惕", "敬请谅解", "图书角",   "使用年限",
