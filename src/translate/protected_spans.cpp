@@ -99,9 +99,7 @@ ByteSpan MailSpan(std::string_view s, size_t at) {
   return {begin, end};
 }
 
-}  // namespace
-
-std::vector<ByteSpan> MergeSpans(std::vector<ByteSpan> spans) {
+std::vector<ByteSpan> Merge(std::vector<ByteSpan> spans) {
   std::sort(spans.begin(), spans.end());
   std::vector<ByteSpan> out;
   for (const ByteSpan& s : spans) {
@@ -113,6 +111,8 @@ std::vector<ByteSpan> MergeSpans(std::vector<ByteSpan> spans) {
   }
   return out;
 }
+
+}  // namespace
 
 std::vector<ByteSpan> FindMarkup(std::string_view s) {
   std::vector<ByteSpan> spans;
@@ -141,19 +141,27 @@ std::vector<ByteSpan> FindMarkup(std::string_view s) {
       ++i;
     }
   }
-  return MergeSpans(std::move(spans));
+  return Merge(std::move(spans));
 }
 
-std::vector<ByteSpan> FindProtected(std::string_view text, const std::vector<std::string>& terms) {
-  std::vector<ByteSpan> spans = FindMarkup(text);
-  for (const std::string& term : terms) {
+std::vector<ByteSpan> FindTerms(std::string_view text, std::span<const std::string_view> terms) {
+  std::vector<ByteSpan> spans;
+  for (const std::string_view term : terms) {
     if (term.empty()) continue;
     for (size_t at = text.find(term); at != std::string_view::npos;
          at = text.find(term, at + term.size())) {
       spans.emplace_back(at, at + term.size());
     }
   }
-  return MergeSpans(std::move(spans));
+  return Merge(std::move(spans));
+}
+
+std::vector<ByteSpan> FindProtected(std::string_view text, const std::vector<std::string>& terms) {
+  std::vector<ByteSpan> spans = FindMarkup(text);
+  const std::vector<std::string_view> views(terms.begin(), terms.end());
+  const std::vector<ByteSpan> found = FindTerms(text, views);
+  spans.insert(spans.end(), found.begin(), found.end());
+  return Merge(std::move(spans));
 }
 
 std::vector<std::string> ParseLockedTerms(std::string_view fileText) {

@@ -4,6 +4,7 @@
 // and the user's locked terms. Both directions of the translator find the
 // same markup in the same bytes, so neither leg touches it.
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -13,11 +14,11 @@ namespace lumora {
 
 using ByteSpan = std::pair<size_t, size_t>;  // [begin, end)
 
-// spans sorted, overlapping ones joined into one.
-std::vector<ByteSpan> MergeSpans(std::vector<ByteSpan> spans);
-
 // Tags, references, URLs and e-mail addresses, sorted, not overlapping.
 std::vector<ByteSpan> FindMarkup(std::string_view text);
+
+// Every occurrence of every term, sorted, not overlapping.
+std::vector<ByteSpan> FindTerms(std::string_view text, std::span<const std::string_view> terms);
 
 // Every occurrence of every term, sorted
 // and merged with markup into one list of spans that do not overlap.

@@ -1,7 +1,5 @@
 #include "translate/set_phrases.h"
 
-#include <utility>
-
 namespace lumora {
 
 namespace {
@@ -17,14 +15,7 @@ constexpr std::string_view kSetPhrases[] = {
 }  // namespace
 
 std::vector<ByteSpan> FindSetPhrases(std::string_view text) {
-  std::vector<ByteSpan> spans;
-  for (const std::string_view phrase : kSetPhrases) {
-    for (size_t at = text.find(phrase); at != std::string_view::npos;
-         at = text.find(phrase, at + phrase.size())) {
-      spans.emplace_back(at, at + phrase.size());
-    }
-  }
-  return MergeSpans(std::move(spans));
+  return FindTerms(text, kSetPhrases);
 }
 
 }  // namespace lumora
