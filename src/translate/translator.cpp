@@ -9,6 +9,7 @@
 #include "translate/clause_cuts.h"
 #include "translate/gloss_cleaner.h"
 #include "translate/helper_threads.h"
+#include "translate/list_items.h"
 #include "translate/protected_spans.h"
 #include "translate/set_phrases.h"
 #include "translate/utf8.h"
@@ -73,6 +74,30 @@ bool IsBlankToken(const Token& t) {
 // English gloss words need a blank from words and Chinese, not from punctuation.
 bool NeedsBlank(const Token& t) {
   return t.kind == TokenKind::kHan || t.kind == TokenKind::kLatin || t.kind == TokenKind::kNumber;
+}
+
+// The model's score of tokens [from, to), a sentence begun at from; any
+// token but Chinese begins another.
+float WindowScore(const LanguageModel& lm, std::span<const Token> tokens, size_t from, size_t to) {
+  LanguageModel::State state = lm.BeginState();
+  float total = 0;
+  for (size_t i = from; i < to; ++i) {
+    if (tokens[i].kind != TokenKind::kHan) {
+      state = lm.BeginState();
+      continue;
+    }
+    total += ScoreWord(lm, state, tokens[i].text);
+  }
+  return total;
+}
+
+// v[begin, end), an item of firstLength, one separator and another item,
+// becomes the second item, the separator and the first.
+template <class T>
+void ExchangeAroundSeparator(std::vector<T>& v, size_t begin, size_t firstLength, size_t end) {
+  const size_t secondLength = end - begin - firstLength - 1;
+  std::rotate(v.begin() + begin, v.begin() + begin + firstLength, v.begin() + end);
+  std::rotate(v.begin() + begin, v.begin() + begin + 1, v.begin() + begin + 1 + secondLength);
 }
 
 bool Overlaps(const std::vector<ByteSpan>& spans, size_t begin, size_t end) {
@@ -436,26 +461,29 @@ std::string Translator::GlossFor(int32_t word) const {
 }
 
 std::string Translator::ToEnglish(std::string_view text) const {
-  const std::vector<Token> tokens = segmenter_.CutGlosslessCompounds(segmenter_.Segment(text));
+  std::vector<Token> tokens = segmenter_.CutGlosslessCompounds(segmenter_.Segment(text));
   if (tokens.empty()) return {};
   const std::vector<ByteSpan> kept = FindProtected(text, options_.lockedTerms);
   const std::vector<ByteSpan> setPhrases = FindSetPhrases(text);
   std::vector<uint8_t> eligible(tokens.size(), 0);
+  std::vector<uint8_t> movable(tokens.size(), 0);
   for (size_t i = 0; i < tokens.size(); ++i) {
     const size_t at = static_cast<size_t>(tokens[i].text.data() - text.data());
     const size_t end = at + tokens[i].text.size();
-    eligible[i] = tokens[i].kind == TokenKind::kHan && tokens[i].word != Lexicon::kNone &&
-                  !Overlaps(kept, at, end) && !Overlaps(setPhrases, at, end) &&
-                  !segmenter_.MayBeCutWrongly(tokens, i) && !IsMeasureWordPlace(tokens, i) &&
-                  !ClosesCollectiveNoun(*lexicon_, tokens, i);
+    movable[i] = tokens[i].kind == TokenKind::kHan && tokens[i].word != Lexicon::kNone &&
+                 !Overlaps(kept, at, end) && !Overlaps(setPhrases, at, end) &&
+                 !segmenter_.MayBeCutWrongly(tokens, i);
+    eligible[i] =
+        movable[i] && !IsMeasureWordPlace(tokens, i) && !ClosesCollectiveNoun(*lexicon_, tokens, i);
   }
-  // The token where each clause starts, then the end.
+  if (options_.model) ExchangeListItems(tokens, eligible, movable);
+  // The token where each clause starts, then the end: each cut stands before
+  // a clause mark, which list items trading places leave a token of its own.
   std::vector<size_t> clauses{0};
   const std::vector<size_t> cuts = ClauseCuts(text, kept, options_.lockedTerms);
-  for (size_t i = 1, c = 0; i < tokens.size() && c < cuts.size(); ++i) {
+  for (size_t i = 1; i < tokens.size(); ++i) {
     const size_t at = static_cast<size_t>(tokens[i].text.data() - text.data());
-    while (c < cuts.size() && cuts[c] < at) ++c;
-    if (c < cuts.size() && cuts[c] == at) clauses.push_back(i);
+    if (std::binary_search(cuts.begin(), cuts.end(), at)) clauses.push_back(i);
   }
   clauses.push_back(tokens.size());
 
@@ -507,6 +535,26 @@ std::string Translator::ToEnglish(std::string_view text) const {
   HelperThreads::Shared().RunAll(work);
   for (const std::string& part : parts) out += part;
   return out;
+}
+
+void Translator::ExchangeListItems(std::vector<Token>& tokens, std::vector<uint8_t>& eligible,
+                                   std::span<const uint8_t> movable) const {
+  const LanguageModel& lm = *options_.model;
+  const float margin = StrengthMargin(options_.strength);
+  for (const auto& [a, b] : ExchangeableItems(*lexicon_, tokens, movable)) {
+    auto exchange = [&](size_t firstLength) {
+      ExchangeAroundSeparator(tokens, a.begin, firstLength, b.end);
+      ExchangeAroundSeparator(eligible, a.begin, firstLength, b.end);
+    };
+    const size_t aLength = a.end - a.begin, bLength = b.end - b.begin;
+    // The words around the pair, whose scores the exchange changes.
+    const size_t from = a.begin >= kFollowingWords ? a.begin - kFollowingWords : 0;
+    const size_t to = std::min(tokens.size(), b.end + kFollowingWords);
+    const float before = WindowScore(lm, tokens, from, to);
+    exchange(aLength);
+    const float after = WindowScore(lm, tokens, from, to);
+    if (after < before - margin) exchange(bLength);
+  }
 }
 
 void Translator::CheckedEnglish(std::span<const Token> tokens, std::span<Choice> choices,

@@ -18,7 +18,9 @@
 // words, punctuation, words carrying a negation or a numeral character
 // (but for a listed synonym that keeps them, see KeepsProtectedChars),
 // locked terms and markup (tags, URLs, e-mail addresses) stay as they are,
-// and so does a word whose cut the segmenter is in doubt about.
+// and so does a word whose cut the segmenter is in doubt about. With a model,
+// neighbouring items of a list of nouns may trade places first (see
+// list_items.h), where the sentence reads as likely within the margin.
 // The English is checked against the way back, so that every gloss returns
 // as exactly the word planned and no Latin word of the input is taken for a
 // gloss (such a word gets a U+2060 mark).
@@ -92,6 +94,11 @@ class Translator {
   std::vector<Choice> ChooseInContext(std::span<const Token> tokens,
                                       std::span<const uint8_t> eligible,
                                       std::vector<Choice>& fallback) const;
+  // Lets neighbouring items of lists of nouns trade places (see
+  // list_items.h) where the model finds the sentence as likely, within the
+  // strength's margin.
+  void ExchangeListItems(std::vector<Token>& tokens, std::vector<uint8_t>& eligible,
+                         std::span<const uint8_t> movable) const;
   // The English of one clause (see clause_cuts.h) onto out, checked against
   // the way back round by round: a gloss that does not come back as planned
   // falls back or stays Chinese.
