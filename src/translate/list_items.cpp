@@ -56,6 +56,9 @@ bool OpensList(const Lexicon& lex, std::span<const Token> tokens, size_t first) 
   if (first == 0) return true;
   const Token& t = tokens[first - 1];
   if (IsBoundary(t)) return true;
+  // A verb that is itself part of an item before (配送 in 交通安全、配送路线
+  // 规划) modifies the first item.
+  if (first >= 2 && IsSeparator(tokens[first - 2])) return false;
   switch (ClassOf(lex, t)) {
     case WordClass::kVerb:
     case WordClass::kPreposition:

@@ -87,6 +87,8 @@ TEST_F(ListItems, AModifierOfOneItemKeepsTheListWhole) {
   EXPECT_EQ(Pairs("优秀教师和学生参加"), Found{});
   EXPECT_EQ(Pairs("三名教师和学生"), Found{});
   EXPECT_EQ(Pairs("该教师和学生"), Found{});
+  // A verb that is part of the item before it modifies the next one.
+  EXPECT_EQ(Pairs("包括医院、出行数据、学校。"), Found{});
   // A noun after the last item makes a name of the list (发展和改革委员会).
   EXPECT_EQ(Pairs("教师和学生家长"), Found{});
 }
