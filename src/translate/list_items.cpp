@@ -24,11 +24,22 @@ WordClass ClassOf(const Lexicon& lex, const Token& t) {
                                                                : WordClass::kUnknown;
 }
 
+// A word the frequency list calls a noun or a name whose first sense in the
+// dictionary is an action ("to pass through" for 途经, "to adjust" for 调校):
+// in a list it mostly governs the words after it.
+bool ActsFirst(const Lexicon& lex, const Token& t) {
+  if (t.word == Lexicon::kNone || lex.GlossCount(t.word) == 0) return false;
+  const WordClass c = lex.Class(t.word);
+  if (c != WordClass::kNoun && c != WordClass::kName) return false;
+  return lex.GlossAt(t.word, 0).text.starts_with("to ");
+}
+
 // A word that may stand in a list item of nouns: nouns, names, adjectives
 // (有效期限) and verbs used as nouns (损坏换领), never a number.
 bool IsItemWord(const Lexicon& lex, std::span<const Token> tokens, std::span<const uint8_t> movable,
                 size_t i) {
   if (i >= tokens.size() || !movable[i]) return false;
+  if (ActsFirst(lex, tokens[i])) return false;
   switch (ClassOf(lex, tokens[i])) {
     case WordClass::kNoun:
     case WordClass::kVerbalNoun:

@@ -44,6 +44,9 @@ std::shared_ptr<const Lexicon> ListLexicon() {
   b.AddEntry("家长", "jia1 zhang3", {"parent"});
   b.AddEntry("医院", "yi1 yuan4", {"hospital"});
   b.AddEntry("学校", "xue2 xiao4", {"school"});
+  // Called a noun by the frequency list, an action by the dictionary.
+  b.AddWord("交流", 900, "n");
+  b.AddEntry("交流", "jiao1 liu2", {"to exchange", "exchange"});
   return Lexicon::FromBytes(b.Build());
 }
 
@@ -89,6 +92,8 @@ TEST_F(ListItems, AModifierOfOneItemKeepsTheListWhole) {
   EXPECT_EQ(Pairs("该教师和学生"), Found{});
   // A verb that is part of the item before it modifies the next one.
   EXPECT_EQ(Pairs("包括医院、出行数据、学校。"), Found{});
+  // A noun whose first sense is an action governs what follows it.
+  EXPECT_EQ(Pairs("，服务内容与学生交流。"), Found{});
   // A noun after the last item makes a name of the list (发展和改革委员会).
   EXPECT_EQ(Pairs("教师和学生家长"), Found{});
 }
