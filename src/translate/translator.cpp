@@ -476,7 +476,10 @@ std::string Translator::ToEnglish(std::string_view text) const {
     eligible[i] =
         movable[i] && !IsMeasureWordPlace(tokens, i) && !ClosesCollectiveNoun(*lexicon_, tokens, i);
   }
-  if (options_.model) ExchangeListItems(tokens, eligible, movable);
+  // The low strength keeps to synonyms listed by hand.
+  if (options_.model && options_.strength != Strength::kLow) {
+    ExchangeListItems(tokens, eligible, movable);
+  }
   // The token where each clause starts, then the end: each cut stands before
   // a clause mark, which list items trading places leave a token of its own.
   std::vector<size_t> clauses{0};

@@ -18,9 +18,10 @@
 // words, punctuation, words carrying a negation or a numeral character
 // (but for a listed synonym that keeps them, see KeepsProtectedChars),
 // locked terms and markup (tags, URLs, e-mail addresses) stay as they are,
-// and so does a word whose cut the segmenter is in doubt about. With a model,
-// neighbouring items of a list of nouns may trade places first (see
-// list_items.h), where the sentence reads as likely within the margin.
+// and so does a word whose cut the segmenter is in doubt about. With a model
+// and but at the low strength, neighbouring items of a list of nouns may
+// trade places first (see list_items.h), where the sentence reads as likely
+// within the margin.
 // The English is checked against the way back, so that every gloss returns
 // as exactly the word planned and no Latin word of the input is taken for a
 // gloss (such a word gets a U+2060 mark).

@@ -122,9 +122,10 @@ TEST_F(ListItems, ItemThatMayNotMoveStays) {
 
 class ListExchange : public ::testing::Test {
  protected:
-  Translator With(std::vector<std::string> locked = {}) {
+  Translator With(std::vector<std::string> locked = {}, Strength strength = Strength::kNormal) {
     TranslatorOptions options;
     options.model = model_;
+    options.strength = strength;
     options.lockedTerms = std::move(locked);
     return Translator(lexicon_, options);
   }
@@ -145,13 +146,17 @@ TEST_F(ListExchange, ItemsTradePlacesWhereTheModelFindsItAsLikely) {
   EXPECT_EQ(RoundTrip(t, "包括家长、服务内容、教师和学生。"), "包括家长、教师、服务内容和学生。");
 }
 
-TEST_F(ListExchange, RefusedPastTheMarginAndWithoutAModel) {
+TEST_F(ListExchange, RefusedPastTheMarginAtTheLowStrengthAndWithoutAModel) {
   for (const char* w : {"包括", "教师", "和", "学生"}) model_->Unigram(w, -2);
   // After 包括 the model expects 教师 far more than 学生: swapped, the
   // sentence reads 3.5 worse.
   model_->Bigram("包括", "教师", -1).Bigram("包括", "学生", -4.5);
   ASSERT_EQ(StrengthMargin(Strength::kNormal), 1.0f);
   EXPECT_EQ(RoundTrip(With(), "包括教师和学生。"), "包括教师和学生。");
+  model_->Bigram("包括", "学生", -1);
+  EXPECT_EQ(RoundTrip(With(), "包括教师和学生。"), "包括学生和教师。");
+  // The low strength keeps to synonyms listed by hand.
+  EXPECT_EQ(RoundTrip(With({}, Strength::kLow), "包括教师和学生。"), "包括教师和学生。");
   const Translator plain(lexicon_);
   EXPECT_EQ(plain.ToChinese(plain.ToEnglish("包括教师和学生。")), "包括教师和学生。");
 }
