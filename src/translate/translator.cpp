@@ -117,7 +117,7 @@ float StrengthMargin(Strength strength) {
     case Strength::kNormal:
       break;
   }
-  return 1.0f;
+  return getenv("MARGIN") ? std::stof(getenv("MARGIN")) : 1.0f;
 }
 
 std::optional<Strength> ParseStrength(std::string_view name) {
@@ -556,7 +556,16 @@ void Translator::ExchangeListItems(std::vector<Token>& tokens, std::vector<uint8
     const float before = WindowScore(lm, tokens, from, to);
     exchange(aLength);
     const float after = WindowScore(lm, tokens, from, to);
-    if (after < before - margin) exchange(bLength);
+    // A verb beside the list may instead belong to an item (居住条件,
+    // 基础知识 tagged a verb): the exchange must then read at least as well
+    // as a synonym the rules find.
+    auto verbAt = [&](size_t i) {
+      return i < tokens.size() && tokens[i].word != Lexicon::kNone &&
+             lexicon_->Class(tokens[i].word) == WordClass::kVerb;
+    };
+    const bool verbBeside = (a.begin > 0 && verbAt(a.begin - 1)) || verbAt(b.end);
+    const float allowed = margin - (verbBeside ? kRuleFoundAllowance : 0.0f);
+    if (after < before - allowed) exchange(bLength);
   }
 }
 
