@@ -33,8 +33,18 @@ constexpr std::string_view kSetPhrases[] = {
     "不要让",
     "不让",
     "先让",
+    "急着让",
+    "让它在",
     // The set opening of a notice (现将…通知如下), not a 把 of speech.
     "现将",
+    // 均 "on average" is no 都: 亩均收入.
+    "亩均",
+    "户均",
+    "人均",
+    // 还 "still" is no 也; 要 "will be" is no 需.
+    "还剩",
+    "还需要进一步",
+    "要受到",
 };
 
 }  // namespace
