@@ -61,6 +61,13 @@ bool IsBoundary(const Token& t) {
           std::find(kMarks.begin(), kMarks.end(), t.text) != kMarks.end());
 }
 
+// Words that stand beside a list as a whole rather than beside one item:
+// verbs, prepositions, particles, conjunctions and adverbs.
+bool TakesWholeList(WordClass c) {
+  return c == WordClass::kVerb || c == WordClass::kPreposition || c == WordClass::kParticle ||
+         c == WordClass::kConjunction || c == WordClass::kAdverb;
+}
+
 // Before the list: the start, a clause mark, or a word that governs the list
 // (包括, 对, 的, 了) rather than modifies its first item alone.
 bool OpensList(const Lexicon& lex, std::span<const Token> tokens, size_t first) {
@@ -70,16 +77,7 @@ bool OpensList(const Lexicon& lex, std::span<const Token> tokens, size_t first) 
   // A verb that is itself part of an item before (配送 in 交通安全、配送路线
   // 规划) modifies the first item.
   if (first >= 2 && IsSeparator(tokens[first - 2])) return false;
-  switch (ClassOf(lex, t)) {
-    case WordClass::kVerb:
-    case WordClass::kPreposition:
-    case WordClass::kParticle:
-    case WordClass::kConjunction:
-    case WordClass::kAdverb:
-      return true;
-    default:
-      return false;
-  }
+  return TakesWholeList(ClassOf(lex, t));
 }
 
 // After the list: the end, a clause mark, or a word that takes the list as a
@@ -92,17 +90,8 @@ bool ClosesList(const Lexicon& lex, std::span<const Token> tokens, size_t last) 
   static constexpr std::array<std::string_view, 12> kOrdered = {
       "相比", "相较", "比", "比较", "对比", "之比", "比例", "分别", "各自", "依次", "先后", "相继"};
   if (std::find(kOrdered.begin(), kOrdered.end(), t.text) != kOrdered.end()) return false;
-  switch (ClassOf(lex, t)) {
-    case WordClass::kVerb:
-    case WordClass::kPreposition:
-    case WordClass::kParticle:
-    case WordClass::kConjunction:
-    case WordClass::kAdverb:
-    case WordClass::kLocality:
-      return true;
-    default:
-      return false;
-  }
+  const WordClass c = ClassOf(lex, t);
+  return TakesWholeList(c) || c == WordClass::kLocality;
 }
 
 // Whether tokens[i] stands inside a title or a heading mark (《…》, 【…】).
