@@ -45,6 +45,11 @@ constexpr std::string_view kSetPhrases[] = {
     "还剩",
     "还需要进一步",
     "要受到",
+    // 可以了 "that will do" and 要能 "must be able to" are no 能够了, 需可以;
+    // 占到 "makes up" is no 占至.
+    "可以了",
+    "要能",
+    "占到",
 };
 
 }  // namespace
