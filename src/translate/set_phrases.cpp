@@ -1,5 +1,8 @@
 #include "translate/set_phrases.h"
 
+#include <algorithm>
+#include <array>
+
 namespace lumora {
 
 namespace {
@@ -52,10 +55,56 @@ constexpr std::string_view kSetPhrases[] = {
     "占到",
 };
 
+// 据 opens an attribution that one of these verbs closes (据组委会介绍，):
+// there 介绍 > 表示 gives 据…表示, and 了解 > 悉 gives 据记者悉. Right after
+// 据 they make a word of their own (据了解 as 据悉 reads right).
+constexpr std::array<std::string_view, 2> kAttributionVerbs = {"介绍", "了解"};
+constexpr std::string_view kAttributionOpener = "据";
+// How far the source named between them may run, in bytes (ten characters).
+constexpr size_t kMaxSourceBytes = 30;
+
+// What ends a clause, so that an attribution never spans one.
+bool EndsClause(std::string_view rest) {
+  static constexpr std::array<std::string_view, 8> kMarks = {"，", "。", "；", "：",
+                                                             "！", "？", ",",  "."};
+  return std::any_of(kMarks.begin(), kMarks.end(),
+                     [&](std::string_view m) { return rest.starts_with(m); });
+}
+
+// The verbs that close an attribution opened by 据 with a source between.
+std::vector<ByteSpan> FindAttributionVerbs(std::string_view text) {
+  std::vector<ByteSpan> found;
+  for (size_t at = text.find(kAttributionOpener); at != std::string_view::npos;
+       at = text.find(kAttributionOpener, at + 1)) {
+    const size_t source = at + kAttributionOpener.size();
+    for (size_t i = source; i < text.size() && i <= source + kMaxSourceBytes; ++i) {
+      const std::string_view rest = text.substr(i);
+      if (EndsClause(rest)) break;
+      const auto verb = std::find_if(kAttributionVerbs.begin(), kAttributionVerbs.end(),
+                                     [&](std::string_view v) { return rest.starts_with(v); });
+      if (verb == kAttributionVerbs.end()) continue;
+      if (i > source) found.emplace_back(i, i + verb->size());
+      break;
+    }
+  }
+  return found;
+}
+
 }  // namespace
 
 std::vector<ByteSpan> FindSetPhrases(std::string_view text) {
-  return FindTerms(text, kSetPhrases);
+  std::vector<ByteSpan> spans = FindTerms(text, kSetPhrases);
+  const std::vector<ByteSpan> verbs = FindAttributionVerbs(text);
+  if (verbs.empty()) return spans;
+  // A verb inside a set phrase is covered already.
+  for (const ByteSpan& v : verbs) {
+    const bool covered = std::any_of(spans.begin(), spans.end(), [&](const ByteSpan& s) {
+      return s.first < v.second && v.first < s.second;
+    });
+    if (!covered) spans.push_back(v);
+  }
+  std::sort(spans.begin(), spans.end());
+  return spans;
 }
 
 }  // namespace lumora

@@ -269,6 +269,23 @@ TEST(SetPhrase, FoundInsideLongerTextAndSideBySide) {
   EXPECT_TRUE(FindSetPhrases("将会开始").empty());
 }
 
+TEST(SetPhrase, AttributionVerbClosingASourceNamedAfterJu) {
+  auto found = [](const std::string& text) {
+    std::vector<std::string> words;
+    for (const auto& [begin, end] : FindSetPhrases(text))
+      words.push_back(text.substr(begin, end - begin));
+    return words;
+  };
+  using Words = std::vector<std::string>;
+  EXPECT_EQ(found("据组委会介绍，比赛"), Words{"介绍"});
+  EXPECT_EQ(found("据记者了解，一定要去"), (Words{"了解", "一定要"}));
+  // 据了解 as 据悉 reads right; a verb without 据, or past a clause mark, changes.
+  EXPECT_TRUE(found("据了解，比赛").empty());
+  EXPECT_TRUE(found("医生介绍，比赛").empty());
+  EXPECT_TRUE(found("根据规定，医生介绍").empty());
+  EXPECT_TRUE(found("据说，医生介绍").empty());
+}
+
 TEST(ListedSynonymOfANegation, KeepsTheNegationWithAndWithoutAModel) {
   auto model = std::make_shared<FixtureLanguageModel>();
   for (const char* w : {"不仅", "不但", "无论", "不论", "几乎", "差不多", "一定", "务必", "不少",
