@@ -53,6 +53,9 @@ constexpr std::string_view kSetPhrases[] = {
     "可以了",
     "要能",
     "占到",
+    // Terms of a trade: day care for the old, monitoring by sensors.
+    "日间照料",
+    "在线监测",
 };
 
 // 据 opens an attribution that one of these verbs closes (据组委会介绍，):
