@@ -38,8 +38,11 @@ constexpr std::string_view kSetPhrases[] = {
     "先让",
     "急着让",
     "让它在",
-    // The set opening of a notice (现将…通知如下), not a 把 of speech.
+    // The set opening of a notice (现将…通知如下), not a 把 of speech; and
+    // 将比分 (扳平, 反超), where 将 is 把 though the frequency list calls 比分 an
+    // adverb.
     "现将",
+    "将比分",
     // 均 "on average" is no 都: 亩均收入.
     "亩均",
     "户均",
