@@ -47,7 +47,8 @@ constexpr std::string_view kSetPhrases[] = {
     "亩均",
     "户均",
     "人均",
-    // 还 "still" is no 也; 要 "will be" is no 需.
+    // 都 of a whole life is no 均; 还 "still" is no 也; 要 "will be" is no 需.
+    "一生都",
     "还剩",
     "还需要进一步",
     "要受到",
