@@ -33,6 +33,9 @@ constexpr float kListedBonus = 100.0f;
 // favours the commoner word, may find it this many times less likely than
 // the strength's margin allows for the others.
 constexpr float kListedMarginFactor = 3.5f;
+// But never more than this, in log10: at the high strength a listed synonym
+// a million times less likely still came through and read stiff.
+constexpr float kMaxListedMargin = 5.0f;
 
 // A synonym the rules find read wrong about half the time in samples where
 // the model found it less likely than the word it replaces, and mostly right
@@ -235,7 +238,7 @@ std::vector<Translator::Choice> Translator::ChooseInContext(std::span<const Toke
     for (const int32_t s : listed) {
       if (!KeepsProtectedChars(text, lex.Word(s))) continue;
       const float delta = localOf(s) - base;
-      if (delta >= -margin * kListedMarginFactor)
+      if (delta >= -std::min(margin * kListedMarginFactor, kMaxListedMargin))
         synonyms.push_back({s, delta + kListedBonus, true});
     }
     // A single character also stands inside abbreviations the segmenter does

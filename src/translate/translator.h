@@ -6,7 +6,8 @@
 // dictionary entry. With a language model, the gloss is one whose way back
 // gives a synonym that fits the sentence: a synonym listed by hand in the
 // lexicon (some only right before a verb, a number or a comma), within 3.5
-// times the strength's margin of the original's model score, or else (but at
+// times the strength's margin of the original's model score (5 at most), or
+// else (but at
 // the low strength, and for a word of one character) one the rules of
 // synonym_rules.h find that shares a character with the word, within the
 // margin less one (at the normal strength no less likely than the word

@@ -143,10 +143,14 @@ TEST_F(ListedChoice, ListedSynonymComesBeforeTheOneTheRulesFind) {
 
 TEST_F(ListedChoice, ListedSynonymHasAWiderMarginButNotAnUnboundedOne) {
   // 3 worse than 激烈: past normal's margin for the rules' synonyms, inside
-  // the listed one's; 10 worse is past any.
+  // the listed one's; 6 worse is inside 3.5 times high's margin but past the
+  // cap of 5; 10 worse is past any.
   model_->Bigram("猛烈", "的", -4);
   ASSERT_LT(StrengthMargin(Strength::kNormal), 3.0f);
   EXPECT_EQ(RoundTrip(true, Strength::kNormal, "激烈的竞争"), "猛烈的竞争");
+  model_->Bigram("猛烈", "的", -7);
+  ASSERT_GT(StrengthMargin(Strength::kHigh) * 3.5f, 6.0f);
+  EXPECT_EQ(RoundTrip(true, Strength::kHigh, "激烈的竞争"), "剧烈的竞争");
   model_->Bigram("猛烈", "的", -11);
   EXPECT_EQ(RoundTrip(true, Strength::kHigh, "激烈的竞争"), "剧烈的竞争");
 }
