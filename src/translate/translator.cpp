@@ -120,7 +120,7 @@ float StrengthMargin(Strength strength) {
     case Strength::kNormal:
       break;
   }
-  return getenv("MARGIN") ? std::stof(getenv("MARGIN")) : 1.0f;
+  return 1.0f;
 }
 
 std::optional<Strength> ParseStrength(std::string_view name) {
@@ -552,13 +552,6 @@ void Translator::ExchangeListItems(std::vector<Token>& tokens, std::vector<uint8
       ExchangeAroundSeparator(tokens, a.begin, firstLength, b.end);
       ExchangeAroundSeparator(eligible, a.begin, firstLength, b.end);
     };
-    const size_t aLength = a.end - a.begin, bLength = b.end - b.begin;
-    // The words around the pair, whose scores the exchange changes.
-    const size_t from = a.begin >= kFollowingWords ? a.begin - kFollowingWords : 0;
-    const size_t to = std::min(tokens.size(), b.end + kFollowingWords);
-    const float before = WindowScore(lm, tokens, from, to);
-    exchange(aLength);
-    const float after = WindowScore(lm, tokens, from, to);
     // A verb beside the list may instead belong to an item (居住条件,
     // 基础知识 tagged a verb): the exchange must then read at least as well
     // as a synonym the rules find.
@@ -568,7 +561,12 @@ void Translator::ExchangeListItems(std::vector<Token>& tokens, std::vector<uint8
     };
     const bool verbBeside = (a.begin > 0 && verbAt(a.begin - 1)) || verbAt(b.end);
     const float allowed = margin - (verbBeside ? kRuleFoundAllowance : 0.0f);
-    if (after < before - allowed) exchange(bLength);
+    // The words around the pair, whose scores the exchange changes.
+    const size_t from = a.begin >= kFollowingWords ? a.begin - kFollowingWords : 0;
+    const size_t to = std::min(tokens.size(), b.end + kFollowingWords);
+    const float before = WindowScore(lm, tokens, from, to);
+    exchange(a.end - a.begin);
+    if (WindowScore(lm, tokens, from, to) < before - allowed) exchange(b.end - b.begin);
   }
 }
 

@@ -7,20 +7,20 @@
 // gives a synonym that fits the sentence: a synonym listed by hand in the
 // lexicon (some only right before a verb, a number or a comma), within 3.5
 // times the strength's margin of the original's model score (5 at most), or
-// else (but at
-// the low strength, and for a word of one character) one the rules of
-// synonym_rules.h find that shares a character with the word, within the
-// margin less one (at the normal strength no less likely than the word
-// itself); failing that, a gloss that brings the word itself back. A listed synonym that
-// the decoder would not take from any of its glosses here comes back through
-// its held phrase (the gloss with an invisible mark, see phrase_matcher.h).
+// else (but at the low strength, and for a word of one character) one the
+// rules of synonym_rules.h find that shares a character with the word, within
+// the margin less one (at the normal strength no less likely than the word
+// itself); failing that, a gloss that brings the word itself back. A listed
+// synonym that the decoder would not take from any of its glosses here comes
+// back through its held phrase (the gloss with an invisible mark, see
+// phrase_matcher.h).
 // Without a model, the gloss leads back to a synonym through a sense it
 // mostly means, or to the word itself. Function words, names, numbers, Latin
 // words, punctuation, words carrying a negation or a numeral character
 // (but for a listed synonym that keeps them, see KeepsProtectedChars),
 // locked terms and markup (tags, URLs, e-mail addresses) stay as they are,
-// and so does a word whose cut the segmenter is in doubt about. With a model
-// and but at the low strength, neighbouring items of a list of nouns may
+// and so does a word whose cut the segmenter is in doubt about. With a model,
+// at any strength but the low one, neighbouring items of a list of nouns may
 // trade places first (see list_items.h), where the sentence reads as likely
 // within the margin.
 // The English is checked against the way back, so that every gloss returns
