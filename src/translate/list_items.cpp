@@ -25,8 +25,8 @@ WordClass ClassOf(const Lexicon& lex, const Token& t) {
 }
 
 // A word the frequency list calls a noun or a name whose first sense in the
-// dictionary is an action ("to pass through" for 途经, "to adjust" for 调校):
-// in a list it mostly governs the words after it.
+// dictionary is an action ("to pass through" for 途经): in a list it mostly
+// governs the words after it.
 bool ActsFirst(const Lexicon& lex, const Token& t) {
   if (t.word == Lexicon::kNone || lex.GlossCount(t.word) == 0) return false;
   const WordClass c = lex.Class(t.word);
@@ -141,8 +141,7 @@ bool Alike(const Lexicon& lex, std::span<const Token> tokens, ItemSpan a, ItemSp
       return c == WordClass::kNoun || c == WordClass::kAdjective;
     });
   };
-  if (!modifiers(a) || !modifiers(b)) return false;
-  return true;
+  return modifiers(a) && modifiers(b);
 }
 
 }  // namespace
@@ -205,9 +204,8 @@ std::vector<std::pair<ItemSpan, ItemSpan>> ExchangeableItems(const Lexicon& lex,
       }
     }
     for (size_t k = 0; k + 1 < all.size() && !repeated;) {
-      const bool titled =
-          whole[k] && whole[k + 1] && (inTitle[all[k].begin] || inTitle[all[k + 1].begin]);
-      if (whole[k] && whole[k + 1] && !titled && Alike(lex, tokens, all[k], all[k + 1])) {
+      if (whole[k] && whole[k + 1] && !inTitle[all[k].begin] && !inTitle[all[k + 1].begin] &&
+          Alike(lex, tokens, all[k], all[k + 1])) {
         pairs.emplace_back(all[k], all[k + 1]);
         k += 2;
       } else {
