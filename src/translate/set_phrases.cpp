@@ -60,6 +60,13 @@ constexpr std::string_view kSetPhrases[] = {
     // Terms of a trade: day care for the old, monitoring by sensors.
     "日间照料",
     "在线监测",
+    // 说明 read as instructions (看说明就能…) is no 表明; nor is a place
+    // for vaccination an 注射点.
+    "看说明",
+    "按说明",
+    "按照说明",
+    "接种点",
+    "接种门诊",
 };
 
 // 据 opens an attribution that one of these verbs closes (据组委会介绍，):
