@@ -152,7 +152,48 @@ void LexiconBuilder::AddSynonymGroup(std::string_view group) {
   }
 }
 
+const CleanGloss* LexiconBuilder::LeadingGloss(std::string_view word) const {
+  const auto it = words_.find(word);
+  if (it == words_.end()) return nullptr;
+  const Entry* first = nullptr;
+  for (const Entry& e : it->second.entries) {
+    if (e.properName || e.variantOnly) continue;
+    if (!first || e.order < first->order) first = &e;
+  }
+  if (!first) return nullptr;
+  for (const auto& sense : first->senses) {
+    for (const CleanGloss& g : sense) {
+      if (!g.qualified) return &g;
+    }
+  }
+  return nullptr;
+}
+
+std::map<std::string, LexiconBuilder::Entry, std::less<>> LexiconBuilder::EntriesFromParts() const {
+  std::map<std::string, Entry, std::less<>> made;
+  for (const NamedPair& pair : synonyms_) {
+    const std::string& word = pair.word;
+    if (made.contains(word) || LeadingGloss(word) || !words_.contains(pair.synonym)) continue;
+    // The longest first part that leaves a second part with a sense too.
+    for (size_t cut = word.size(); cut-- > 1;) {
+      if ((static_cast<unsigned char>(word[cut]) & 0xC0) == 0x80) continue;
+      const std::string_view head = std::string_view(word).substr(0, cut);
+      const std::string_view tail = std::string_view(word).substr(cut);
+      const CleanGloss* a = LeadingGloss(head);
+      const CleanGloss* b = LeadingGloss(tail);
+      if (!a || !b) continue;
+      Entry e;
+      e.order = entryOrder_ + static_cast<int>(made.size());
+      e.senses.push_back({CleanGloss{a->text + " " + b->text, false}});
+      made.emplace(word, std::move(e));
+      break;
+    }
+  }
+  return made;
+}
+
 std::string LexiconBuilder::Build() const {
+  const std::map<std::string, Entry, std::less<>> fromParts = EntriesFromParts();
   StringPool pool;
   std::vector<fmt::WordRecord> words;
   std::vector<fmt::GlossRecord> glosses;
@@ -181,6 +222,8 @@ std::string LexiconBuilder::Build() const {
     // over pointers to other words, then the richer entry.
     std::vector<const Entry*> ranked;
     for (const auto& e : data.entries) ranked.push_back(&e);
+    if (const auto made = fromParts.find(text); made != fromParts.end())
+      ranked.push_back(&made->second);
     auto usable = [](const Entry* e) {
       size_t n = 0;
       for (const auto& s : e->senses) n += !s.empty();

@@ -67,6 +67,14 @@ class LexiconBuilder {
     std::string tag;
     std::vector<Entry> entries;
   };
+  // An entry for each word of a listed pair that the dictionary gives no
+  // sense, glossed by the two words it is made of (降到: "to drop" "to
+  // reach"): without a gloss it has no way to English, and its listed
+  // synonyms could never be reached.
+  std::map<std::string, Entry, std::less<>> EntriesFromParts() const;
+  // The first gloss of word's first entry that is no name, if any.
+  const CleanGloss* LeadingGloss(std::string_view word) const;
+
   std::map<std::string, WordData, std::less<>> words_;
   struct NamedPair {
     std::string word;

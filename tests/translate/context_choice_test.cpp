@@ -399,6 +399,24 @@ TEST(ListedChoiceWithoutASense, IsReachedThroughTheGlossOfTheWordLeadingToIt) {
   EXPECT_EQ(RoundTripOf(t, "很多人"), "很多人");
 }
 
+// Neither 降到 nor 降至 has a sense of its own: 降到 is glossed by the words
+// it is made of, so that its listed synonym can be reached; a word whose
+// parts have no sense either stays as it was.
+TEST(ListedChoiceBetweenWordsWithoutASense, IsReachedThroughTheGlossesOfTheParts) {
+  const Translator t = TranslatorOf({{"降", 3000, "v", {"to drop", "to fall"}},
+                                     {"到", 9000, "v", {"to reach", "to arrive"}},
+                                     {"降到", 5000, "v", {}},
+                                     {"降至", 4000, "v", {}},
+                                     {"摆摆", 5000, "v", {}},
+                                     {"放放", 4000, "v", {}},
+                                     {"气温", 3000, "n", {"air temperature"}}},
+                                    {"降到 > 降至", "摆摆 > 放放"}, true);
+  const std::string english = t.ToEnglish("气温降到");
+  EXPECT_NE(english.find("to drop to reach"), std::string::npos) << english;
+  EXPECT_EQ(t.ToChinese(english), "气温降至") << english;
+  EXPECT_EQ(RoundTripOf(t, "气温降至"), "气温降至") << "one way only";
+  EXPECT_EQ(RoundTripOf(t, "摆摆"), "摆摆");
+}
 // 要 is "need to" before a verb, also with an adverb between, and may become
 // 需 there, but not where it means "want" (要一杯茶), nor before a verb that
 // carries a negation (还没有 is "not yet", 也没 "nor").
