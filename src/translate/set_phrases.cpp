@@ -67,6 +67,17 @@ constexpr std::string_view kSetPhrases[] = {
     "按照说明",
     "接种点",
     "接种门诊",
+    // Set wording of forecasts, tickets, receipts and insurance: 可达,
+    // 实名购买, 自购买之日起, 居民医保; 持续到 "lasts until" is no 一直到.
+    "可达",
+    "实名购买",
+    "购买之日",
+    "居民医保",
+    "持续到",
+    // 还 "still" is no 也 "also": 了解还停留在, 还缺少标准.
+    "还停留",
+    "还缺少",
+    "还缺乏",
 };
 
 // 据 opens an attribution that one of these verbs closes (据组委会介绍，):
