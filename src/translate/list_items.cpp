@@ -34,12 +34,30 @@ bool ActsFirst(const Lexicon& lex, const Token& t) {
   return lex.GlossAt(t.word, 0).text.starts_with("to ");
 }
 
+// A word the dictionary gives no sense that opens with a verb (喝咖啡, which
+// the frequency list calls a name; 调校, a noun): a verb with its object
+// rather than a thing.
+bool HoldsAVerbFirst(const Lexicon& lex, const Token& t) {
+  if (t.word == Lexicon::kNone || lex.GlossCount(t.word) > 0) return false;
+  const std::string_view text = t.text;
+  for (size_t cut = 1; cut < text.size(); ++cut) {
+    if ((static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) continue;
+    const int32_t head = lex.Find(text.substr(0, cut));
+    if (head != Lexicon::kNone && lex.Class(head) == WordClass::kVerb && lex.GlossCount(head) > 0 &&
+        lex.Find(text.substr(cut)) != Lexicon::kNone) {
+      return true;
+    }
+  }
+  return false;
+}
+
 // A word that may stand in a list item of nouns: nouns, names, adjectives
 // (有效期限) and verbs used as nouns (损坏换领), never a number.
 bool IsItemWord(const Lexicon& lex, std::span<const Token> tokens, std::span<const uint8_t> movable,
                 size_t i) {
   if (i >= tokens.size() || !movable[i]) return false;
   if (ActsFirst(lex, tokens[i])) return false;
+  if (HoldsAVerbFirst(lex, tokens[i])) return false;
   switch (ClassOf(lex, tokens[i])) {
     case WordClass::kNoun:
     case WordClass::kVerbalNoun:

@@ -48,6 +48,17 @@ std::shared_ptr<const Lexicon> ListLexicon() {
   // Called a noun by the frequency list, an action by the dictionary.
   b.AddWord("交流", 900, "n");
   b.AddEntry("交流", "jiao1 liu2", {"to exchange", "exchange"});
+  // Phrases the frequency list holds whole, without a sense: a verb with its
+  // object (called a name), and a thing made of two nouns.
+  b.AddWord("喝", 2000, "v");
+  b.AddEntry("喝", "he1", {"to drink"});
+  b.AddWord("咖啡", 900, "n");
+  b.AddEntry("咖啡", "ka1 fei1", {"coffee"});
+  b.AddWord("喝咖啡", 3000, "nr");
+  b.AddWord("鱼", 900, "n");
+  b.AddWord("油", 900, "n");
+  b.AddWord("鱼油", 3000, "n");
+  b.AddWord("浓茶", 75, "n");
   return Lexicon::FromBytes(b.Build());
 }
 
@@ -97,6 +108,9 @@ TEST_F(ListItems, AModifierOfOneItemKeepsTheListWhole) {
   EXPECT_EQ(Pairs("，服务内容与学生交流。"), Found{});
   // A noun after the last item makes a name of the list (发展和改革委员会).
   EXPECT_EQ(Pairs("教师和学生家长"), Found{});
+  // A verb with its object is no thing, whatever the frequency list calls it.
+  EXPECT_EQ(Pairs("包括喝咖啡和浓茶。"), Found{});
+  EXPECT_EQ(Pairs("包括鱼油和浓茶。"), (Found{"鱼油|浓茶"}));
 }
 
 TEST_F(ListItems, OrderThatCarriesMeaningStays) {
