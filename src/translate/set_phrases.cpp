@@ -19,6 +19,10 @@ constexpr std::string_view kSetPhrases[] = {
     "使用年限",
     "使用寿命",
     "使用说明",
+    "使用情况",
+    "使用方法",
+    // 出现 after 的 is a noun (新职业的出现), no 有.
+    "的出现",
     "特别提醒",
     "家庭医生",
     "临时搭建",
