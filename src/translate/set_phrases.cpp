@@ -47,6 +47,7 @@ constexpr std::string_view kSetPhrases[] = {
     // adverb.
     "现将",
     "将比分",
+    "将原有",
     // 均 "on average" is no 都: 亩均收入.
     "亩均",
     "户均",
@@ -64,6 +65,7 @@ constexpr std::string_view kSetPhrases[] = {
     // Terms of a trade: day care for the old, monitoring by sensors.
     "日间照料",
     "在线监测",
+    "空气能",
     // 说明 read as instructions (看说明就能…) is no 表明; nor is a place
     // for vaccination an 注射点.
     "看说明",
