@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
+
+#include "translate/utf8.h"
 
 namespace lumora {
 
@@ -46,8 +49,13 @@ constexpr std::string_view kSetPhrases[] = {
     // 将比分 (扳平, 反超), where 将 is 把 though the frequency list calls 比分 an
     // adverb.
     "现将",
+    "现就",
     "将比分",
     "将原有",
+    // Set wording of weather reports and match reports.
+    "共同影响",
+    "取得领先",
+    "取得联系",
     // 均 "on average" is no 都: 亩均收入.
     "亩均",
     "户均",
@@ -121,14 +129,49 @@ std::vector<ByteSpan> FindAttributionVerbs(std::string_view text) {
   return found;
 }
 
+// A short quotation without a clause mark inside names something (the
+// campaign “家电义务维修进社区”, the title “节约示范店”) and is kept as it
+// stands; a longer one, or one holding a clause, is speech and is reworded.
+constexpr size_t kMaxQuotedNameChars = 12;
+
+std::vector<ByteSpan> FindQuotedNames(std::string_view text) {
+  static constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kQuotes = {
+      {{"“", "”"}, {"「", "」"}}};
+  std::vector<ByteSpan> found;
+  for (const auto& [open, close] : kQuotes) {
+    for (size_t at = text.find(open); at != std::string_view::npos; at = text.find(open, at + 1)) {
+      const size_t begin = at + open.size();
+      const size_t end = text.find(close, begin);
+      if (end == std::string_view::npos) break;
+      const std::string_view inside = text.substr(begin, end - begin);
+      bool clause = false;
+      for (size_t i = 0; i < inside.size() && !clause; ++i) clause = EndsClause(inside.substr(i));
+      if (!clause && end > begin && CharCount(inside) <= kMaxQuotedNameChars)
+        found.emplace_back(begin, end);
+    }
+  }
+  return found;
+}
+
 }  // namespace
 
 std::vector<ByteSpan> FindSetPhrases(std::string_view text) {
   std::vector<ByteSpan> spans = FindTerms(text, kSetPhrases);
-  const std::vector<ByteSpan> verbs = FindAttributionVerbs(text);
-  if (verbs.empty()) return spans;
-  // A verb inside a set phrase is covered already.
-  for (const ByteSpan& v : verbs) {
+  std::vector<ByteSpan> more = FindAttributionVerbs(text);
+  const std::vector<ByteSpan> names = FindQuotedNames(text);
+  more.insert(more.end(), names.begin(), names.end());
+  if (more.empty()) return spans;
+  // A span inside a set phrase is covered already; a set phrase inside a
+  // quoted name gives way to the name.
+  std::vector<ByteSpan> kept;
+  for (const ByteSpan& s : spans) {
+    const bool inName = std::any_of(names.begin(), names.end(), [&](const ByteSpan& n) {
+      return n.first < s.second && s.first < n.second;
+    });
+    if (!inName) kept.push_back(s);
+  }
+  spans = std::move(kept);
+  for (const ByteSpan& v : more) {
     const bool covered = std::any_of(spans.begin(), spans.end(), [&](const ByteSpan& s) {
       return s.first < v.second && v.first < s.second;
     });

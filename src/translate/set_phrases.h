@@ -10,9 +10,10 @@
 
 namespace lumora {
 
-// Every occurrence of a set phrase in text, sorted, not overlapping; and the
+// Every occurrence of a set phrase in text, sorted, not overlapping; the
 // verb that closes an attribution opened by 据 (据组委会介绍, 据记者了解),
-// whose source leaves it no 表示 or 悉.
+// whose source leaves it no 表示 or 悉; and what a short quotation names
+// (“节约示范店”), inside its quotation marks.
 std::vector<ByteSpan> FindSetPhrases(std::string_view text);
 
 }  // namespace lumora

@@ -290,6 +290,24 @@ TEST(SetPhrase, AttributionVerbClosingASourceNamedAfterJu) {
   EXPECT_TRUE(found("据说，医生介绍").empty());
 }
 
+TEST(SetPhrase, ShortQuotationNamingSomethingStaysWhole) {
+  auto found = [](const std::string& text) {
+    std::vector<std::string> words;
+    for (const auto& [begin, end] : FindSetPhrases(text))
+      words.push_back(text.substr(begin, end - begin));
+    return words;
+  };
+  using Words = std::vector<std::string>;
+  EXPECT_EQ(found("授予“节约示范店”称号"), Words{"节约示范店"});
+  EXPECT_EQ(found("开展「家电义务维修进社区」活动"), Words{"家电义务维修进社区"});
+  // Speech, a clause inside, an empty or unclosed quotation: reworded.
+  EXPECT_TRUE(found("他说：“今年的比赛更加激烈，观众也更多了。”").empty());
+  EXPECT_TRUE(found("“好，走吧”").empty());
+  EXPECT_TRUE(found("“”与“节约").empty());
+  // A set phrase inside the name gives way to it; one outside stays.
+  EXPECT_EQ(found("“一定要来”，一定要去"), (Words{"一定要来", "一定要"}));
+}
+
 TEST(ListedSynonymOfANegation, KeepsTheNegationWithAndWithoutAModel) {
   auto model = std::make_shared<FixtureLanguageModel>();
   for (const char* w : {"不仅", "不但", "无论", "不论", "几乎", "差不多", "一定", "务必", "不少",
