@@ -74,6 +74,8 @@ constexpr std::string_view kSetPhrases[] = {
     "日间照料",
     "在线监测",
     "空气能",
+    "共享单车",
+    "送达时间",
     // 说明 read as instructions (看说明就能…) is no 表明; nor is a place
     // for vaccination an 注射点.
     "看说明",
