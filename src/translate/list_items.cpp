@@ -105,8 +105,10 @@ bool ClosesList(const Lexicon& lex, std::span<const Token> tokens, size_t last) 
   if (last + 1 >= tokens.size()) return true;
   const Token& t = tokens[last + 1];
   if (IsBoundary(t)) return true;
-  static constexpr std::array<std::string_view, 12> kOrdered = {
-      "相比", "相较", "比", "比较", "对比", "之比", "比例", "分别", "各自", "依次", "先后", "相继"};
+  // 不符 and 相符 hold the first item to the second (酒精度与标签不符).
+  static constexpr std::array<std::string_view, 14> kOrdered = {
+      "相比", "相较", "比",   "比较", "对比", "之比", "比例",
+      "分别", "各自", "依次", "先后", "相继", "不符", "相符"};
   if (std::find(kOrdered.begin(), kOrdered.end(), t.text) != kOrdered.end()) return false;
   const WordClass c = ClassOf(lex, t);
   return TakesWholeList(c) || c == WordClass::kLocality;

@@ -29,6 +29,7 @@ std::shared_ptr<const Lexicon> ListLexicon() {
   b.AddWord("出行", 600, "v");
   b.AddWord("平行", 600, "v");
   b.AddWord("相比", 600, "v");
+  b.AddWord("不符", 600, "v");
   b.AddWord("分别", 600, "d");
   b.AddWord("和", 5000, "c");
   b.AddWord("与", 3000, "p");
@@ -115,6 +116,7 @@ TEST_F(ListItems, AModifierOfOneItemKeepsTheListWhole) {
 
 TEST_F(ListItems, OrderThatCarriesMeaningStays) {
   EXPECT_EQ(Pairs("今年与去年相比"), Found{});
+  EXPECT_EQ(Pairs("，数据与内容不符"), Found{});
   EXPECT_EQ(Pairs("，教师和学生分别参加"), Found{});
   EXPECT_EQ(Pairs("《包括教师和学生。》"), Found{});
   // A word twice: clauses side by side, not a list.
