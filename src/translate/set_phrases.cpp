@@ -76,6 +76,8 @@ constexpr std::string_view kSetPhrases[] = {
     "空气能",
     "共享单车",
     "送达时间",
+    "疲劳驾驶",
+    "中心城区",
     // 说明 read as instructions (看说明就能…) is no 表明; nor is a place
     // for vaccination an 注射点.
     "看说明",
