@@ -264,48 +264,40 @@ TEST(SetPhrase, KeepsItsWordsWhereTheyWouldChangeElsewhere) {
   }
 }
 
-TEST(SetPhrase, FoundInsideLongerTextAndSideBySide) {
-  const std::string text = "即将于明天开始，一定要就像";
-  std::vector<std::string> found;
+using Words = std::vector<std::string>;
+
+// The text of each span FindSetPhrases finds, in order.
+Words SetPhrasesIn(const std::string& text) {
+  Words words;
   for (const auto& [begin, end] : FindSetPhrases(text))
-    found.push_back(text.substr(begin, end - begin));
-  EXPECT_EQ(found, (std::vector<std::string>{"将于", "一定要", "就像"}));
-  EXPECT_TRUE(FindSetPhrases("将会开始").empty());
+    words.push_back(text.substr(begin, end - begin));
+  return words;
+}
+
+TEST(SetPhrase, FoundInsideLongerTextAndSideBySide) {
+  EXPECT_EQ(SetPhrasesIn("即将于明天开始，一定要就像"), (Words{"将于", "一定要", "就像"}));
+  EXPECT_TRUE(SetPhrasesIn("将会开始").empty());
 }
 
 TEST(SetPhrase, AttributionVerbClosingASourceNamedAfterJu) {
-  auto found = [](const std::string& text) {
-    std::vector<std::string> words;
-    for (const auto& [begin, end] : FindSetPhrases(text))
-      words.push_back(text.substr(begin, end - begin));
-    return words;
-  };
-  using Words = std::vector<std::string>;
-  EXPECT_EQ(found("据组委会介绍，比赛"), Words{"介绍"});
-  EXPECT_EQ(found("据记者了解，一定要去"), (Words{"了解", "一定要"}));
+  EXPECT_EQ(SetPhrasesIn("据组委会介绍，比赛"), Words{"介绍"});
+  EXPECT_EQ(SetPhrasesIn("据记者了解，一定要去"), (Words{"了解", "一定要"}));
   // 据了解 as 据悉 reads right; a verb without 据, or past a clause mark, changes.
-  EXPECT_TRUE(found("据了解，比赛").empty());
-  EXPECT_TRUE(found("医生介绍，比赛").empty());
-  EXPECT_TRUE(found("根据规定，医生介绍").empty());
-  EXPECT_TRUE(found("据说，医生介绍").empty());
+  EXPECT_TRUE(SetPhrasesIn("据了解，比赛").empty());
+  EXPECT_TRUE(SetPhrasesIn("医生介绍，比赛").empty());
+  EXPECT_TRUE(SetPhrasesIn("根据规定，医生介绍").empty());
+  EXPECT_TRUE(SetPhrasesIn("据说，医生介绍").empty());
 }
 
 TEST(SetPhrase, ShortQuotationNamingSomethingStaysWhole) {
-  auto found = [](const std::string& text) {
-    std::vector<std::string> words;
-    for (const auto& [begin, end] : FindSetPhrases(text))
-      words.push_back(text.substr(begin, end - begin));
-    return words;
-  };
-  using Words = std::vector<std::string>;
-  EXPECT_EQ(found("授予“节约示范店”称号"), Words{"节约示范店"});
-  EXPECT_EQ(found("开展「家电义务维修进社区」活动"), Words{"家电义务维修进社区"});
+  EXPECT_EQ(SetPhrasesIn("授予“节约示范店”称号"), Words{"节约示范店"});
+  EXPECT_EQ(SetPhrasesIn("开展「家电义务维修进社区」活动"), Words{"家电义务维修进社区"});
   // Speech, a clause inside, an empty or unclosed quotation: reworded.
-  EXPECT_TRUE(found("他说：“今年的比赛更加激烈，观众也更多了。”").empty());
-  EXPECT_TRUE(found("“好，走吧”").empty());
-  EXPECT_TRUE(found("“”与“节约").empty());
+  EXPECT_TRUE(SetPhrasesIn("他说：“今年的比赛更加激烈，观众也更多了。”").empty());
+  EXPECT_TRUE(SetPhrasesIn("“好，走吧”").empty());
+  EXPECT_TRUE(SetPhrasesIn("“”与“节约").empty());
   // A set phrase inside the name gives way to it; one outside stays.
-  EXPECT_EQ(found("“一定要来”，一定要去"), (Words{"一定要来", "一定要"}));
+  EXPECT_EQ(SetPhrasesIn("“一定要来”，一定要去"), (Words{"一定要来", "一定要"}));
 }
 
 TEST(ListedSynonymOfANegation, KeepsTheNegationWithAndWithoutAModel) {
