@@ -99,7 +99,9 @@ ByteSpan MailSpan(std::string_view s, size_t at) {
   return {begin, end};
 }
 
-std::vector<ByteSpan> Merge(std::vector<ByteSpan> spans) {
+}  // namespace
+
+std::vector<ByteSpan> MergeSpans(std::vector<ByteSpan> spans) {
   std::sort(spans.begin(), spans.end());
   std::vector<ByteSpan> out;
   for (const ByteSpan& s : spans) {
@@ -111,8 +113,6 @@ std::vector<ByteSpan> Merge(std::vector<ByteSpan> spans) {
   }
   return out;
 }
-
-}  // namespace
 
 std::vector<ByteSpan> FindMarkup(std::string_view s) {
   std::vector<ByteSpan> spans;
@@ -141,7 +141,7 @@ std::vector<ByteSpan> FindMarkup(std::string_view s) {
       ++i;
     }
   }
-  return Merge(std::move(spans));
+  return MergeSpans(std::move(spans));
 }
 
 std::vector<ByteSpan> FindTerms(std::string_view text, std::span<const std::string_view> terms) {
@@ -153,7 +153,7 @@ std::vector<ByteSpan> FindTerms(std::string_view text, std::span<const std::stri
       spans.emplace_back(at, at + term.size());
     }
   }
-  return Merge(std::move(spans));
+  return MergeSpans(std::move(spans));
 }
 
 std::vector<ByteSpan> FindProtected(std::string_view text, const std::vector<std::string>& terms) {
@@ -161,7 +161,7 @@ std::vector<ByteSpan> FindProtected(std::string_view text, const std::vector<std
   const std::vector<std::string_view> views(terms.begin(), terms.end());
   const std::vector<ByteSpan> found = FindTerms(text, views);
   spans.insert(spans.end(), found.begin(), found.end());
-  return Merge(std::move(spans));
+  return MergeSpans(std::move(spans));
 }
 
 std::vector<std::string> ParseLockedTerms(std::string_view fileText) {

@@ -14,6 +14,9 @@ namespace lumora {
 
 using ByteSpan = std::pair<size_t, size_t>;  // [begin, end)
 
+// spans sorted, overlapping ones joined into one.
+std::vector<ByteSpan> MergeSpans(std::vector<ByteSpan> spans);
+
 // Tags, references, URLs and e-mail addresses, sorted, not overlapping.
 std::vector<ByteSpan> FindMarkup(std::string_view text);
 

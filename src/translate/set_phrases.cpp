@@ -160,29 +160,12 @@ std::vector<ByteSpan> FindQuotedNames(std::string_view text) {
 }  // namespace
 
 std::vector<ByteSpan> FindSetPhrases(std::string_view text) {
+  // A set phrase or a verb inside a quoted name, or a verb inside a set
+  // phrase, joins the span around it.
   std::vector<ByteSpan> spans = FindTerms(text, kSetPhrases);
-  std::vector<ByteSpan> more = FindAttributionVerbs(text);
-  const std::vector<ByteSpan> names = FindQuotedNames(text);
-  more.insert(more.end(), names.begin(), names.end());
-  if (more.empty()) return spans;
-  // A span inside a set phrase is covered already; a set phrase inside a
-  // quoted name gives way to the name.
-  std::vector<ByteSpan> kept;
-  for (const ByteSpan& s : spans) {
-    const bool inName = std::any_of(names.begin(), names.end(), [&](const ByteSpan& n) {
-      return n.first < s.second && s.first < n.second;
-    });
-    if (!inName) kept.push_back(s);
-  }
-  spans = std::move(kept);
-  for (const ByteSpan& v : more) {
-    const bool covered = std::any_of(spans.begin(), spans.end(), [&](const ByteSpan& s) {
-      return s.first < v.second && v.first < s.second;
-    });
-    if (!covered) spans.push_back(v);
-  }
-  std::sort(spans.begin(), spans.end());
-  return spans;
+  for (const auto& more : {FindAttributionVerbs(text), FindQuotedNames(text)})
+    spans.insert(spans.end(), more.begin(), more.end());
+  return MergeSpans(std::move(spans));
 }
 
 }  // namespace lumora
